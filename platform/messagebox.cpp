@@ -1,0 +1,78 @@
+#include "platform/messagebox.h"
+
+#include <cstdio>
+#include <mutex>
+
+namespace velmora {
+
+namespace {
+std::mutex g_handlerMutex;
+MessageBoxHandler g_handler;
+
+const char* IconName(MbIcon icon) {
+    switch (icon) {
+        case MbIcon::Stop:
+            return "stop";
+        case MbIcon::Information:
+            return "information";
+        case MbIcon::Warning:
+            return "warning";
+        case MbIcon::Question:
+            return "question";
+        case MbIcon::None:
+            break;
+    }
+    return "none";
+}
+}  // namespace
+
+const WindowRef kForegroundWindow = reinterpret_cast<WindowRef>(&kForegroundWindow);
+
+int DefaultAnswer(MbButtons buttons) {
+    switch (buttons) {
+        case MbButtons::Ok:
+        case MbButtons::OkCancel:
+            return IDOK;
+        case MbButtons::YesNo:
+        case MbButtons::YesNoCancel:
+            return IDYES;
+        case MbButtons::RetryCancel:
+            return IDRETRY;
+        case MbButtons::AbortRetryIgnore:
+            return IDABORT;
+    }
+    return IDOK;
+}
+
+int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
+                   WindowRef owner, bool topmost) {
+    MessageBoxRequest request;
+    request.text = std::string(text);
+    request.caption = caption.empty() ? std::string(kProgramName) : std::string(caption);
+    request.icon = icon;
+    request.buttons = buttons;
+    request.owner = owner;
+    request.topmost = topmost;
+
+    MessageBoxHandler handler;
+    {
+        std::lock_guard lock(g_handlerMutex);
+        handler = g_handler;
+    }
+    if (handler) {
+        return handler(request);
+    }
+    std::fprintf(stderr, "[%s] (%s) %s\n", request.caption.c_str(), IconName(icon),
+                 request.text.c_str());
+    std::fflush(stderr);
+    return DefaultAnswer(buttons);
+}
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
+    std::lock_guard lock(g_handlerMutex);
+    MessageBoxHandler previous = std::move(g_handler);
+    g_handler = std::move(handler);
+    return previous;
+}
+
+}  // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The program's name: the caption of every message box that gives none.
+inline constexpr const char* kProgramName = "Velmora Plus";
+
+enum class MbIcon { None, Stop, Information, Warning, Question };
+enum class MbButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+
+// Buttons, as returned by ShowMessageBox.
+enum MbResult : int {
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDABORT = 3,
+    IDRETRY = 4,
+    IDIGNORE = 5,
+    IDYES = 6,
+    IDNO = 7,
+};
+
+// Owner of a box: none, the window in front (whatever it is at the time), or a window.
+// Window handles are opaque here; the window layer knows what they point at.
+using WindowRef = const void*;
+inline const WindowRef kNoOwner = nullptr;
+extern const WindowRef kForegroundWindow;
+
+struct MessageBoxRequest {
+    std::string text;     // UTF-8
+    std::string caption;  // UTF-8, never empty: the program's name when none was given
+    MbIcon icon = MbIcon::None;
+    MbButtons buttons = MbButtons::Ok;
+    WindowRef owner = kNoOwner;
+    bool topmost = false;
+};
+
+// The one way every layer tells the user something. Blocks until answered and returns the
+// button pressed. Safe to call from any thread: the installed handler decides where the box
+// is shown (the window layer hands it to the GUI thread).
+int ShowMessageBox(std::string_view text, std::string_view caption = {}, MbIcon icon = MbIcon::None,
+                   MbButtons buttons = MbButtons::Ok, WindowRef owner = kNoOwner,
+                   bool topmost = false);
+
+using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
+
+// Installs the handler that shows boxes and returns the previous one. With no handler the
+// box is written to standard error and answered with its first button.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// The first button of a set: what a box without a user answers.
+int DefaultAnswer(MbButtons buttons);
+
+}  // namespace velmora

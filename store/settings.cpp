@@ -1,0 +1,85 @@
+#include "store/settings.h"
+
+namespace velmora {
+
+VelmoraSettings AppSettings;
+bool SoundsEnabled = true;
+SettingsCopy TheSettingsCopy;
+
+namespace {
+
+int ReadRanged(IProfileStore& p, const char* entry, int def, int lo, int hi) {
+    const int v = p.GetProfileInt(kSettingsSection, entry, def);
+    return v >= lo && v <= hi ? v : def;
+}
+
+}  // namespace
+
+void LoadSettings(IProfileStore& p, VelmoraSettings& s, bool& sounds) {
+    const VelmoraSettings d;
+    s.MenstrualDays =
+        ReadRanged(p, "MenstrualDays", d.MenstrualDays, kMinMenstrualDays, kMaxMenstrualDays);
+    s.CycleLength = ReadRanged(p, "CycleLength", d.CycleLength, kMinCycleLength, kMaxCycleLength);
+    s.DateFormat = ReadRanged(p, "DateFormat", d.DateFormat, 0, 1);
+    s.TimeFormat = ReadRanged(p, "TimeFormat", d.TimeFormat, 0, 1);
+    s.DateSeparator = ReadRanged(p, "DateSeparator", d.DateSeparator, 0, 2);
+    s.WeekStarts = ReadRanged(p, "WeekStarts", d.WeekStarts, 0, 1);
+    s.UnitsFormat = ReadRanged(p, "UnitsFormat", d.UnitsFormat, 0, 1);
+    s.MyDiaryType = ReadRanged(p, "MyDiaryType", d.MyDiaryType, 0, kDiaryKindCount - 1);
+    s.Password = p.GetProfileString(kSettingsSection, "Password", d.Password);
+    s.DaylightSavingTime = p.GetProfileInt(kSettingsSection, "DaylightSavingTime", 0) != 0;
+    sounds = p.GetProfileInt(kSettingsSection, "Sounds", 1) != 0;
+    s.Skin = ReadRanged(p, "Skin", d.Skin, 0, kSkinCount - 1);
+}
+
+bool SaveSettings(IProfileStore& p, const VelmoraSettings& s, bool sounds) {
+    const char* sec = kSettingsSection;
+    bool ok = p.WriteProfileInt(sec, "MenstrualDays", s.MenstrualDays);
+    ok &= p.WriteProfileInt(sec, "CycleLength", s.CycleLength);
+    ok &= p.WriteProfileInt(sec, "DateFormat", s.DateFormat);
+    ok &= p.WriteProfileInt(sec, "TimeFormat", s.TimeFormat);
+    ok &= p.WriteProfileInt(sec, "DateSeparator", s.DateSeparator);
+    ok &= p.WriteProfileInt(sec, "WeekStarts", s.WeekStarts);
+    ok &= p.WriteProfileInt(sec, "UnitsFormat", s.UnitsFormat);
+    ok &= p.WriteProfileInt(sec, "MyDiaryType", s.MyDiaryType);
+    ok &= p.WriteProfileString(sec, "Password", s.Password);
+    ok &= p.WriteProfileInt(sec, "DaylightSavingTime", s.DaylightSavingTime ? 1 : 0);
+    ok &= p.WriteProfileInt(sec, "Sounds", sounds ? 1 : 0);
+    ok &= p.WriteProfileInt(sec, "Skin", s.Skin);
+    ok &= p.Flush();
+    return ok;
+}
+
+bool SaveAlarmType(IProfileStore& p, int alarmType) {
+    return p.WriteProfileInt(kSettingsSection, "AlarmType", alarmType) && p.Flush();
+}
+
+void FillSettingsCopy() {
+    SettingsCopy& c = TheSettingsCopy;
+    const VelmoraSettings& s = AppSettings;
+    c.CycleLength = s.CycleLength;
+    c.UnitsFormat = s.UnitsFormat;
+    c.DateFormat = s.DateFormat;
+    c.DateSeparator = s.DateSeparator;
+    c.Skin = s.Skin;
+    c.MenstrualDays = s.MenstrualDays;
+    c.DaylightSavingTime = s.DaylightSavingTime;
+    c.TimeFormat = s.TimeFormat;
+    c.WeekStarts = s.WeekStarts;
+}
+
+void ApplySettingsCopy() {
+    const SettingsCopy& c = TheSettingsCopy;
+    VelmoraSettings& s = AppSettings;
+    s.MenstrualDays = c.MenstrualDays;
+    s.CycleLength = c.CycleLength;
+    s.DateFormat = c.DateFormat;
+    s.TimeFormat = c.TimeFormat;
+    s.DateSeparator = c.DateSeparator;
+    s.WeekStarts = c.WeekStarts;
+    s.UnitsFormat = c.UnitsFormat;
+    s.DaylightSavingTime = c.DaylightSavingTime;
+    s.Skin = c.Skin;
+}
+
+}  // namespace velmora

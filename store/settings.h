@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+
+#include "platform/profile.h"
+
+namespace velmora {
+
+class CVelmoraMFCDoc;
+
+// The program's options, named as their stored values. Loaded once at start-up, written
+// once at exit.
+struct VelmoraSettings {
+    int MenstrualDays = 5;  // 3-12: typical bleeding length in days
+    int CycleLength = 28;   // 23-35: typical cycle length in days
+    int DateFormat = 0;     // 0 day/month/year, 1 month/day/year
+    int TimeFormat = 0;     // 0 24-hour, 1 12-hour with AM/PM
+    int DateSeparator = 0;  // 0 ".", 1 "/", 2 "-"
+    int WeekStarts = 1;     // 0 Sunday, 1 Monday
+    int UnitsFormat = 1;    // 0 English (F, lb), 1 Metric (C, kg)
+    int MyDiaryType = 0;    // 0-5: note kind last chosen in My Diary
+    std::string Password;   // UTF-8; empty = no password
+    bool DaylightSavingTime = false;
+    int Skin = 3;  // 0 Animals ... 3 Floral ... 6 Nature
+
+    bool operator==(const VelmoraSettings&) const = default;
+};
+
+// Where the values live in the profile store.
+inline constexpr const char* kSettingsSection = "Velmora";
+
+// The application's settings record and the interface-sounds flag.
+extern VelmoraSettings AppSettings;
+extern bool SoundsEnabled;
+
+// The working copy that the Program Settings screen edits, plus the current document.
+// Outside that screen it holds the same values as AppSettings.
+struct SettingsCopy {
+    int CycleLength = 28;
+    int UnitsFormat = 1;
+    int DateFormat = 0;
+    int DateSeparator = 0;
+    int Skin = 3;
+    int MenstrualDays = 5;
+    bool DaylightSavingTime = false;
+    int TimeFormat = 0;
+    int WeekStarts = 1;
+    CVelmoraMFCDoc* CurrentDocument = nullptr;
+};
+extern SettingsCopy TheSettingsCopy;
+
+// Reads every value, in order, with its default. A value outside its range or list (a file
+// edited by hand) reads as its default; the two flags are on for any non-zero value.
+void LoadSettings(IProfileStore& profile, VelmoraSettings& settings, bool& sounds);
+// Writes every value, changed or not, in order, and makes them durable.
+bool SaveSettings(IProfileStore& profile, const VelmoraSettings& settings, bool sounds);
+// Remembers the type of the alarm the program was scheduled to start for.
+bool SaveAlarmType(IProfileStore& profile, int alarmType);
+
+// Copies AppSettings into the working copy, and the working copy back.
+void FillSettingsCopy();
+void ApplySettingsCopy();
+
+// Allowed ranges, shared with the Program Settings screen.
+inline constexpr int kMinMenstrualDays = 3, kMaxMenstrualDays = 12;
+inline constexpr int kMinCycleLength = 23, kMaxCycleLength = 35;
+inline constexpr int kSkinCount = 7;
+inline constexpr int kDiaryKindCount = 6;
+
+}  // namespace velmora

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs every test. Installs what is missing on a Debian 12 machine, builds, and runs the
+# suite through CTest; exits non-zero on any failure. With CI=true it also runs the suite
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the core's tests under
+# ThreadSanitizer, each in a build folder of its own.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/packages.sh
+ensure_packages "${velmora_build_packages[@]}" "${velmora_test_packages[@]}"
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+configure_and_test() {
+    local dir=$1
+    shift
+    local ctest_args=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+        ctest_args+=("$1")
+        shift
+    done
+    [ "${1:-}" = "--" ] && shift
+    cmake -S . -B "$dir" -G Ninja -DVELMORA_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs" "${ctest_args[@]}"
+}
+
+echo "== build and test =="
+configure_and_test build -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BENCH=ON
+
+if [ "${CI:-}" = "true" ]; then
+    echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        configure_and_test build-asan -- -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DVELMORA_SANITIZE=address,undefined -DVELMORA_BENCH=OFF
+    echo "== ThreadSanitizer (core) =="
+    TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+        configure_and_test build-tsan -L core -- -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DVELMORA_SANITIZE=thread -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF
+fi
+echo "All tests passed."

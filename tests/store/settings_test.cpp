@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "store/settings.h"
+#include "store/velmoradoc.h"
+
+namespace velmora {
+namespace {
+
+TEST(SettingsTest, FirstRunGivesTheDefaults) {
+    MemoryProfileStore p;
+    VelmoraSettings s;
+    s.Skin = 0;
+    s.Password = "x";
+    bool sounds = false;
+    LoadSettings(p, s, sounds);
+    EXPECT_EQ(s.MenstrualDays, 5);
+    EXPECT_EQ(s.CycleLength, 28);
+    EXPECT_EQ(s.DateFormat, 0);
+    EXPECT_EQ(s.TimeFormat, 0);
+    EXPECT_EQ(s.DateSeparator, 0);
+    EXPECT_EQ(s.WeekStarts, 1);
+    EXPECT_EQ(s.UnitsFormat, 1);
+    EXPECT_EQ(s.MyDiaryType, 0);
+    EXPECT_EQ(s.Password, "");
+    EXPECT_FALSE(s.DaylightSavingTime);
+    EXPECT_TRUE(sounds);
+    EXPECT_EQ(s.Skin, 3);
+}
+
+TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
+    MemoryProfileStore p;
+    VelmoraSettings s;
+    s.MenstrualDays = 12;
+    s.CycleLength = 23;
+    s.DateFormat = 1;
+    s.TimeFormat = 1;
+    s.DateSeparator = 2;
+    s.WeekStarts = 0;
+    s.UnitsFormat = 0;
+    s.MyDiaryType = 5;
+    s.Password = "Секрет12";
+    s.DaylightSavingTime = true;
+    s.Skin = 6;
+    ASSERT_TRUE(SaveSettings(p, s, false));
+    EXPECT_EQ(p.WriteLog(),
+              (std::vector<std::string>{
+                  "Velmora/MenstrualDays", "Velmora/CycleLength", "Velmora/DateFormat",
+                  "Velmora/TimeFormat", "Velmora/DateSeparator", "Velmora/WeekStarts",
+                  "Velmora/UnitsFormat", "Velmora/MyDiaryType", "Velmora/Password",
+                  "Velmora/DaylightSavingTime", "Velmora/Sounds", "Velmora/Skin"}));
+    VelmoraSettings back;
+    bool sounds = true;
+    LoadSettings(p, back, sounds);
+    EXPECT_EQ(back, s);
+    EXPECT_FALSE(sounds);
+}
+
+TEST(SettingsTest, FlagsAreOnForAnyNonZeroValueAndWrittenBackAsOne) {
+    MemoryProfileStore p;
+    p.WriteProfileInt("Velmora", "DaylightSavingTime", 7);
+    p.WriteProfileInt("Velmora", "Sounds", -3);
+    VelmoraSettings s;
+    bool sounds = false;
+    LoadSettings(p, s, sounds);
+    EXPECT_TRUE(s.DaylightSavingTime);
+    EXPECT_TRUE(sounds);
+    SaveSettings(p, s, sounds);
+    EXPECT_EQ(p.Raw("Velmora", "DaylightSavingTime"), "1");
+    EXPECT_EQ(p.Raw("Velmora", "Sounds"), "1");
+}
+
+TEST(SettingsTest, ValuesOutsideTheirListsReadAsDefaults) {
+    MemoryProfileStore p;
+    const std::pair<const char*, const char*> bad[] = {
+        {"MenstrualDays", "2"}, {"CycleLength", "0"},   {"DateFormat", "2"},
+        {"TimeFormat", "-1"},   {"DateSeparator", "7"}, {"WeekStarts", "9"},
+        {"UnitsFormat", "3"},   {"MyDiaryType", "6"},   {"Skin", "99"},
+    };
+    for (auto [entry, value] : bad) {
+        p.WriteProfileString("Velmora", entry, value);
+    }
+    VelmoraSettings s;
+    bool sounds;
+    LoadSettings(p, s, sounds);
+    EXPECT_EQ(s, VelmoraSettings());
+
+    // Bounds themselves are kept.
+    p.WriteProfileInt("Velmora", "MenstrualDays", 3);
+    p.WriteProfileInt("Velmora", "CycleLength", 35);
+    p.WriteProfileInt("Velmora", "Skin", 0);
+    p.WriteProfileString("Velmora", "MyDiaryType", "not a number");
+    LoadSettings(p, s, sounds);
+    EXPECT_EQ(s.MenstrualDays, 3);
+    EXPECT_EQ(s.CycleLength, 35);
+    EXPECT_EQ(s.Skin, 0);
+    EXPECT_EQ(s.MyDiaryType, 0);
+}
+
+TEST(SettingsTest, APasswordOfAnyLengthIsKept) {
+    MemoryProfileStore p;
+    p.WriteProfileString("Velmora", "Password", "a much longer password than ten");
+    VelmoraSettings s;
+    bool sounds;
+    LoadSettings(p, s, sounds);
+    EXPECT_EQ(s.Password, "a much longer password than ten");
+}
+
+TEST(SettingsTest, TheWorkingCopyFollowsTheDocumentAndGoesBack) {
+    AppSettings = VelmoraSettings();
+    AppSettings.CycleLength = 31;
+    AppSettings.Skin = 1;
+    AppSettings.WeekStarts = 0;
+    CVelmoraMFCDoc doc;
+    doc.OnNewDocument();
+    EXPECT_EQ(TheSettingsCopy.CurrentDocument, &doc);
+    EXPECT_EQ(TheSettingsCopy.CycleLength, 31);
+    EXPECT_EQ(TheSettingsCopy.Skin, 1);
+    EXPECT_EQ(TheSettingsCopy.WeekStarts, 0);
+    TheSettingsCopy.MenstrualDays = 9;
+    TheSettingsCopy.UnitsFormat = 0;
+    TheSettingsCopy.DaylightSavingTime = true;
+    AppSettings.MyDiaryType = 4;
+    ApplySettingsCopy();
+    EXPECT_EQ(AppSettings.MenstrualDays, 9);
+    EXPECT_EQ(AppSettings.UnitsFormat, 0);
+    EXPECT_TRUE(AppSettings.DaylightSavingTime);
+    EXPECT_EQ(AppSettings.MyDiaryType, 4);  // not part of the copy
+    TheSettingsCopy.CurrentDocument = nullptr;
+    AppSettings = VelmoraSettings();
+}
+
+}  // namespace
+}  // namespace velmora
