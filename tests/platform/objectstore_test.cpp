@@ -247,6 +247,19 @@ TEST_F(ObjectStoreTest, DeletingADatabaseOpenElsewhereIsRefused) {
 // Files that are not a store: never changed, reported once per run, naming the file.
 class DamagedStoreTest : public ObjectStoreTest {
   protected:
+    // A store of some size, closed so that its log is checkpointed into the file.
+    void WriteManyRecords() {
+        {
+            auto db = MakeDb();
+            StoredProp p = Text(std::u16string(150, u'n'));
+            for (int i = 0; i < 400; ++i) {
+                RecordId id;
+                ASSERT_EQ(db->Write(0, &p, 1, id), StoreStatus::Ok);
+            }
+        }
+        ObjectStore::CloseThreadConnection();
+    }
+
     void ExpectUntouchedAndReportedOnce(const std::string& why) {
         const std::string path = DataPaths::StoreFile();
         const std::string before = ReadFileBytes(path);
@@ -292,15 +305,7 @@ TEST_F(DamagedStoreTest, AnotherProgramsDatabase) {
 }
 
 TEST_F(DamagedStoreTest, CutShort) {
-    {
-        auto db = MakeDb();
-        StoredProp p = Text(std::u16string(150, u'n'));
-        for (int i = 0; i < 400; ++i) {
-            RecordId id;
-            ASSERT_EQ(db->Write(0, &p, 1, id), StoreStatus::Ok);
-        }
-    }
-    ObjectStore::CloseThreadConnection();  // checkpoints the log into the file
+    WriteManyRecords();
     const std::string path = DataPaths::StoreFile();
     const std::string whole = ReadFileBytes(path);
     ASSERT_GT(whole.size(), 40000u);
@@ -309,15 +314,7 @@ TEST_F(DamagedStoreTest, CutShort) {
 }
 
 TEST_F(DamagedStoreTest, DamageInsideAValidFileIsReportedOnceAndNotWritten) {
-    {
-        auto db = MakeDb();
-        StoredProp p = Text(std::u16string(150, u'n'));
-        for (int i = 0; i < 400; ++i) {
-            RecordId id;
-            ASSERT_EQ(db->Write(0, &p, 1, id), StoreStatus::Ok);
-        }
-    }
-    ObjectStore::CloseThreadConnection();
+    WriteManyRecords();
     const std::string path = DataPaths::StoreFile();
     std::string bytes = ReadFileBytes(path);
     // Scribble over every page but the first two (the header and the schema).
