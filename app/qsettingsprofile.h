@@ -13,7 +13,7 @@ namespace velmora {
 // "VelmoraMFC" (an INI file under XDG_CONFIG_HOME here, the registry on Windows). The file
 // holds the password, so it and its folder are kept readable by their owner only.
 class QSettingsProfileStore : public IProfileStore {
-  public:
+public:
     QSettingsProfileStore();
     ~QSettingsProfileStore() override;
 
@@ -28,7 +28,7 @@ class QSettingsProfileStore : public IProfileStore {
     // Path of the settings file.
     std::string FileName() const;
 
-  private:
+private:
     std::unique_ptr<QSettings> m_settings;
 };
 

@@ -9,7 +9,7 @@ namespace velmora {
 // The process clock. Everything that asks for "now" asks here, so tests can pin the
 // clock to any moment and move it. Safe to call from any thread.
 class Clock {
-  public:
+public:
     static CTime Now();
 
     // Pins "now" to `t`; the pinned clock stands still until moved or released.
@@ -21,7 +21,7 @@ class Clock {
 
 // Pins the clock for the lifetime of the object, then restores the real clock.
 class ScopedClockPin {
-  public:
+public:
     explicit ScopedClockPin(CTime t) { Clock::Pin(t); }
     ~ScopedClockPin() { Clock::Release(); }
     ScopedClockPin(const ScopedClockPin&) = delete;

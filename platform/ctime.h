@@ -23,7 +23,7 @@ struct LocalTime {
 // always local time of the process's zone (the TZ variable). Days are stepped by adding
 // or subtracting 86400 seconds.
 class CTime {
-  public:
+public:
     constexpr CTime() = default;
     constexpr explicit CTime(int64_t seconds) : m_time(seconds) {}
 
@@ -62,7 +62,7 @@ class CTime {
     // True when both instants fall on the same local calendar day.
     bool SameLocalDay(CTime other) const;
 
-  private:
+private:
     int64_t m_time = 0;
 };
 

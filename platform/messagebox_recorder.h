@@ -15,7 +15,7 @@ namespace velmora {
 // script (then with the box's first button). Installs itself for its lifetime and
 // restores the previous handler afterwards. Thread-safe.
 class MessageBoxRecorder {
-  public:
+public:
     MessageBoxRecorder();
     ~MessageBoxRecorder();
     MessageBoxRecorder(const MessageBoxRecorder&) = delete;
@@ -36,7 +36,7 @@ class MessageBoxRecorder {
     // Waits until at least `n` boxes were shown, up to `timeout`; true when they were.
     bool WaitForCount(size_t n, std::chrono::milliseconds timeout) const;
 
-  private:
+private:
     int Answer(const MessageBoxRequest& request);
 
     mutable std::mutex m_mutex;

@@ -209,7 +209,7 @@ StoreStatus CreateStoreFile(const std::string& path) {
 
 // One thread's connection to the store file.
 class StoreConnection {
-  public:
+public:
     ~StoreConnection() {
         for (auto& [sql, stmt] : m_cache) {
             sqlite3_finalize(stmt);
@@ -382,7 +382,7 @@ class StoreConnection {
     int txDepth = 0;
     std::vector<StoreDatabase*> handles;
 
-  private:
+private:
     std::unordered_map<const char*, sqlite3_stmt*> m_cache;
 };
 

@@ -63,7 +63,7 @@ class StoreConnection;
 
 // An open database with its own cursor (the current record).
 class StoreDatabase {
-  public:
+public:
     // Creates database `name` with type identifier `type`, creating the store file when it
     // does not exist yet. Does not open it.
     static StoreStatus Create(std::u16string_view name, uint32_t type);
@@ -110,7 +110,7 @@ class StoreDatabase {
     const std::u16string& Name() const { return m_name; }
     uint32_t Type() const { return m_type; }
 
-  private:
+private:
     friend class StoreConnection;
     StoreDatabase(std::shared_ptr<StoreConnection> conn, int64_t dbId, std::u16string name,
                   uint32_t type);

@@ -13,7 +13,7 @@ namespace velmora {
 // registry). The program's implementation over QSettings lives in app/; the in-memory one
 // below serves tests and tools.
 class IProfileStore {
-  public:
+public:
     virtual ~IProfileStore() = default;
 
     // The stored integer, or `def` when the value is missing or is not an integer.
@@ -31,7 +31,7 @@ class IProfileStore {
 // Values kept in memory. Integers and strings share one namespace per section, as in the
 // registry; a value written as a string and read as an integer parses the string.
 class MemoryProfileStore : public IProfileStore {
-  public:
+public:
     int GetProfileInt(const std::string& section, const std::string& entry, int def) override;
     std::string GetProfileString(const std::string& section, const std::string& entry,
                                  const std::string& def) override;
@@ -45,7 +45,7 @@ class MemoryProfileStore : public IProfileStore {
     const std::vector<std::string>& WriteLog() const { return m_log; }
     void ClearWriteLog() { m_log.clear(); }
 
-  private:
+private:
     mutable std::mutex m_mutex;
     std::map<std::pair<std::string, std::string>, std::string> m_values;
     std::vector<std::string> m_log;

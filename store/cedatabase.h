@@ -18,7 +18,7 @@ inline constexpr uint32_t kDayStoreType = 0x54533134;
 // One database of the object store with a current-record cursor. Operations return TRUE
 // (true) on success and tell the user about failures in message boxes.
 class CCeDatabase {
-  public:
+public:
     CCeDatabase() = default;
     ~CCeDatabase() = default;
     CCeDatabase(const CCeDatabase&) = delete;
@@ -71,7 +71,7 @@ class CCeDatabase {
     // Outcome of the last store call, for callers that tell failures apart.
     StoreStatus LastStatus() const { return m_status; }
 
-  private:
+private:
     bool Write(const CCeDbPropArray& props, bool overwrite);
     bool SeekTo(StoreDatabase::SeekFrom from, int32_t offset);
 

@@ -17,7 +17,7 @@ inline constexpr size_t kMaxPropText = 199;
 // One typed value of a record. A default value has type 0 and holds nothing. Each setter
 // replaces whatever the value held before.
 class CCeDbProp {
-  public:
+public:
     CCeDbProp() = default;
 
     uint16_t GetType() const { return m_v.type; }
@@ -52,7 +52,7 @@ class CCeDbProp {
     // leaves the value unchanged) for a type the store does not know.
     bool AssignFromStore(StoredProp&& stored);
 
-  private:
+private:
     void Set(uint16_t type, int64_t v);
     void Reset(uint16_t type);
 
@@ -61,7 +61,7 @@ class CCeDbProp {
 
 // The values of one record; a value's position is its property id.
 class CCeDbPropArray {
-  public:
+public:
     void Clear() { m_items.clear(); }
     // Inserts at `pos`; a position past the end appends.
     void Insert(size_t pos, const CCeDbProp& prop);
@@ -74,7 +74,7 @@ class CCeDbPropArray {
 
     void Resize(size_t count) { m_items.resize(count); }
 
-  private:
+private:
     std::vector<CCeDbProp> m_items;
 };
 

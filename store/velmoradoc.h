@@ -60,7 +60,7 @@ FILETIME DateKey(CTime t, bool keepMinute);
 // One day of the diary, and the cursor over the day store through which it is read and
 // written. The application has one; walks over all days use one of their own.
 class CVelmoraMFCDoc {
-  public:
+public:
     CVelmoraMFCDoc() = default;
     ~CVelmoraMFCDoc();
     CVelmoraMFCDoc(const CVelmoraMFCDoc&) = delete;
@@ -125,7 +125,7 @@ class CVelmoraMFCDoc {
     // The stored record the fields came from (0: none).
     RecordId StoredRecordId() const { return m_recordId; }
 
-  private:
+private:
     bool OpenForWrite();
     void BuildRecord();
 

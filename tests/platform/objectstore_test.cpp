@@ -19,7 +19,7 @@ using test::ReadFileBytes;
 using test::WriteFileBytes;
 
 class ObjectStoreTest : public test::StoreTest {
-  protected:
+protected:
     std::unique_ptr<StoreDatabase> MakeDb(std::u16string_view name = u"Diary") {
         EXPECT_EQ(StoreDatabase::Create(name, 0x54533134), StoreStatus::Ok);
         std::unique_ptr<StoreDatabase> db;
@@ -246,7 +246,7 @@ TEST_F(ObjectStoreTest, DeletingADatabaseOpenElsewhereIsRefused) {
 
 // Files that are not a store: never changed, reported once per run, naming the file.
 class DamagedStoreTest : public ObjectStoreTest {
-  protected:
+protected:
     // A store of some size, closed so that its log is checkpointed into the file.
     void WriteManyRecords() {
         {

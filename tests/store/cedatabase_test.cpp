@@ -11,7 +11,7 @@ namespace velmora {
 namespace {
 
 class CeDatabaseTest : public test::StoreTest {
-  protected:
+protected:
     void Make(CCeDatabase& db) {
         ASSERT_TRUE(db.Create(kDayStoreName));
         ASSERT_TRUE(db.Open(kDayStoreName));

@@ -8,7 +8,7 @@ namespace velmora {
 namespace {
 
 class CePropTest : public test::StoreTest {
-  protected:
+protected:
     // Writes `props` as a record and reads it back the way the program does.
     CCeDbPropArray RoundTrip(const CCeDbPropArray& props) {
         CCeDatabase db;

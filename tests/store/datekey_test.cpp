@@ -9,7 +9,7 @@ namespace velmora {
 namespace {
 
 class DateKeyTest : public test::StoreTest {
-  protected:
+protected:
     ~DateKeyTest() override { AppSettings = VelmoraSettings(); }
 };
 

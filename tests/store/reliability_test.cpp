@@ -36,7 +36,7 @@ std::map<int, int> CountRecordsPerDay() {
 }
 
 class ReliabilityTest : public test::StoreTest {
-  protected:
+protected:
     ReliabilityTest() : tz("UTC") {}
     test::ScopedTimeZone tz;
 };

@@ -16,7 +16,7 @@ namespace velmora {
 namespace {
 
 class DocTest : public test::StoreTest {
-  protected:
+protected:
     DocTest() : tz("Europe/Moscow") { AppSettings = VelmoraSettings(); }
 
     // Every stored day, by local date, with how many records it has.

@@ -7,7 +7,7 @@
 namespace velmora::test {
 
 class FaultVfs {
-  public:
+public:
     // Registers the VFS (once) and makes the store use it for new connections.
     FaultVfs();
     // Stops failing and makes the store use the default VFS again.

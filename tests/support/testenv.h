@@ -11,7 +11,7 @@ namespace velmora::test {
 
 // A fresh pair of XDG folders for one test, removed afterwards.
 class TempHome {
-  public:
+public:
     TempHome();
     ~TempHome();
     TempHome(const TempHome&) = delete;
@@ -21,7 +21,7 @@ class TempHome {
     std::string DataHome() const { return m_root + "/data"; }
     std::string ConfigHome() const { return m_root + "/config"; }
 
-  private:
+private:
     std::string m_root;
     std::string m_oldData;
     std::string m_oldConfig;
@@ -31,18 +31,18 @@ class TempHome {
 
 // Sets the process time zone for a scope.
 class ScopedTimeZone {
-  public:
+public:
     explicit ScopedTimeZone(const std::string& zone);
     ~ScopedTimeZone();
 
-  private:
+private:
     std::string m_previous;
 };
 
 // The usual fixture: private folders, a recorder standing in for the user, the store's
 // per-run memory of reported files cleared, and the clock released afterwards.
 class StoreTest : public ::testing::Test {
-  protected:
+protected:
     StoreTest();
     ~StoreTest() override;
 
