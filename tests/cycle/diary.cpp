@@ -1,0 +1,105 @@
+#include "tests/cycle/diary.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "store/velmoradoc.h"
+
+namespace velmora::test {
+
+void WriteDiary(const Diary& diary) {
+    CVelmoraMFCDoc doc;
+    for (const auto& [day, d] : diary) {
+        const CivilDate date = CivilFromDays(day);
+        doc.OpenDay(static_cast<int>(date.year), static_cast<int>(date.month),
+                    static_cast<int>(date.day));
+        doc.m_fluid = static_cast<int16_t>(d.fluid);
+        doc.m_alarm = d.alarm;
+        doc.m_sport = d.sport;
+        doc.m_sex = d.sex;
+        doc.m_bloating = d.bloating;
+        doc.m_doctor = d.doctor;
+        doc.m_protection = d.protection;
+        doc.m_pms = d.pms;
+        doc.m_cramps = d.cramps;
+        doc.m_ache = d.ache;
+        if (d.note) {
+            doc.m_note = u"note";
+        }
+        if (d.diarySlot >= 0) {
+            doc.m_diaryType[static_cast<size_t>(d.diarySlot)] = 3;
+            doc.m_diaryText[static_cast<size_t>(d.diarySlot)] = u"entry";
+        }
+        if (d.fluid == 0 && !d.note) {
+            doc.m_temperature = 36.6;  // a day recorded for something other than flow
+        }
+        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+    }
+}
+
+Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days, bool withEvents) {
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto chance = [&](int percent) { return pick(0, 99) < percent; };
+    // Lengths on and next to the bounds of the settings' limits and defaults: cycles for
+    // CycleLength 23, 28, 35 (bounds 11.5/34.5, 14/42, 17.5/52.5), bleedings for
+    // MenstrualDays 3, 4, 5, 12 (bounds 1.5/4.5, 2/6, 2.5/7.5, 6/18).
+    constexpr std::array kCycles = {11, 12, 13, 14, 15, 17, 18, 23, 28, 34, 35, 41, 42, 43, 52, 53};
+    constexpr std::array kBleedings = {1, 2, 3, 4, 5, 6, 7, 8, 17, 18, 19};
+
+    Diary diary;
+    auto events = [&](DiaryDay& d) {
+        if (!withEvents) {
+            return;
+        }
+        d.alarm = chance(15);
+        d.sport = chance(15);
+        d.sex = chance(15);
+        d.bloating = chance(15);
+        d.doctor = chance(15);
+        d.protection = chance(15);
+        d.pms = chance(15);
+        d.cramps = chance(15);
+        d.ache = chance(15);
+        d.note = chance(15);
+        d.diarySlot = chance(15) ? pick(0, 3) : -1;
+    };
+
+    CivilDay start = first + pick(-20, 10);
+    while (start < first + days) {
+        const int bleeding =
+            chance(70) ? kBleedings[pick(0, static_cast<int>(kBleedings.size()) - 1)] : pick(1, 20);
+        int cycle =
+            chance(70) ? kCycles[pick(0, static_cast<int>(kCycles.size()) - 1)] : pick(2, 60);
+        if (cycle <= bleeding) {
+            cycle = bleeding + pick(1, 3);  // runs need a day between them
+        }
+        for (int i = 0; i < bleeding; ++i) {
+            DiaryDay d;
+            // Now and then a day inside a bleeding is recorded as something else.
+            d.fluid = i > 0 && i + 1 < bleeding && chance(4) ? pick(4, 6) : pick(1, 3);
+            events(d);
+            diary[start + i] = d;
+        }
+        for (int i = bleeding; i < cycle; ++i) {
+            const int roll = pick(0, 99);
+            if (roll < 12) {
+                DiaryDay d;
+                d.fluid = pick(4, 6);
+                events(d);
+                diary[start + i] = d;
+            } else if (roll < 25) {
+                DiaryDay d;
+                events(d);
+                diary[start + i] = d;
+            }
+        }
+        start += cycle;
+    }
+    // Keep to the asked span: days before `first` are not written.
+    diary.erase(diary.begin(), diary.lower_bound(first));
+    diary.erase(diary.lower_bound(first + days), diary.end());
+    return diary;
+}
+
+}  // namespace velmora::test
