@@ -8,6 +8,19 @@ namespace velmora {
 namespace {
 std::mutex g_handlerMutex;
 MessageBoxHandler g_handler;
+PostedMessageBoxHandler g_postedHandler;
+
+MessageBoxRequest MakeRequest(std::string_view text, std::string_view caption, MbIcon icon,
+                              MbButtons buttons, WindowRef owner, bool topmost) {
+    MessageBoxRequest request;
+    request.text = std::string(text);
+    request.caption = caption.empty() ? std::string(kProgramName) : std::string(caption);
+    request.icon = icon;
+    request.buttons = buttons;
+    request.owner = owner;
+    request.topmost = topmost;
+    return request;
+}
 
 const char* IconName(MbIcon icon) {
     switch (icon) {
@@ -46,14 +59,7 @@ int DefaultAnswer(MbButtons buttons) {
 
 int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
                    WindowRef owner, bool topmost) {
-    MessageBoxRequest request;
-    request.text = std::string(text);
-    request.caption = caption.empty() ? std::string(kProgramName) : std::string(caption);
-    request.icon = icon;
-    request.buttons = buttons;
-    request.owner = owner;
-    request.topmost = topmost;
-
+    const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
     MessageBoxHandler handler;
     {
         std::lock_guard lock(g_handlerMutex);
@@ -66,6 +72,30 @@ int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon,
                  request.text.c_str());
     std::fflush(stderr);
     return DefaultAnswer(buttons);
+}
+
+void PostMessageBox(std::string_view text, std::string_view caption, MbIcon icon,
+                    MbButtons buttons, WindowRef owner, bool topmost) {
+    const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
+    PostedMessageBoxHandler handler;
+    {
+        std::lock_guard lock(g_handlerMutex);
+        handler = g_postedHandler;
+    }
+    if (handler) {
+        handler(request);
+        return;
+    }
+    std::fprintf(stderr, "[%s] (%s) %s\n", request.caption.c_str(), IconName(icon),
+                 request.text.c_str());
+    std::fflush(stderr);
+}
+
+PostedMessageBoxHandler SetPostedMessageBoxHandler(PostedMessageBoxHandler handler) {
+    std::lock_guard lock(g_handlerMutex);
+    PostedMessageBoxHandler previous = std::move(g_postedHandler);
+    g_postedHandler = std::move(handler);
+    return previous;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

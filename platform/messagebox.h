@@ -51,6 +51,18 @@ using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
 // box is written to standard error and answered with its first button.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
+// Shows a box without waiting for it: the caller goes on at once and nobody learns the
+// answer (reminders use this, so that an open reminder never holds up the next one).
+void PostMessageBox(std::string_view text, std::string_view caption = {},
+                    MbIcon icon = MbIcon::None, MbButtons buttons = MbButtons::Ok,
+                    WindowRef owner = kNoOwner, bool topmost = false);
+
+using PostedMessageBoxHandler = std::function<void(const MessageBoxRequest&)>;
+
+// Installs the handler for posted boxes and returns the previous one. With none, a posted
+// box is written to standard error.
+PostedMessageBoxHandler SetPostedMessageBoxHandler(PostedMessageBoxHandler handler);
+
 // The first button of a set: what a box without a user answers.
 int DefaultAnswer(MbButtons buttons);
 

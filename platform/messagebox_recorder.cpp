@@ -7,10 +7,19 @@ namespace velmora {
 
 MessageBoxRecorder::MessageBoxRecorder() {
     m_previous = SetMessageBoxHandler([this](const MessageBoxRequest& r) { return Answer(r); });
+    m_previousPosted = SetPostedMessageBoxHandler([this](const MessageBoxRequest& r) {
+        std::lock_guard lock(m_mutex);
+        m_boxes.push_back(r);
+        if (m_echo) {
+            std::fprintf(stderr, "[%s] %s\n", r.caption.c_str(), r.text.c_str());
+        }
+        m_changed.notify_all();
+    });
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() {
     SetMessageBoxHandler(std::move(m_previous));
+    SetPostedMessageBoxHandler(std::move(m_previousPosted));
 }
 
 void MessageBoxRecorder::Script(std::initializer_list<int> answers) {

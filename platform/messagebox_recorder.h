@@ -12,8 +12,9 @@
 namespace velmora {
 
 // Stands in for the user in tests: records every message box and answers it from a
-// script (then with the box's first button). Installs itself for its lifetime and
-// restores the previous handler afterwards. Thread-safe.
+// script (then with the box's first button). Posted boxes are recorded too (and answer
+// nothing). Installs itself for its lifetime and restores the previous handlers afterwards.
+// Thread-safe.
 class MessageBoxRecorder {
 public:
     MessageBoxRecorder();
@@ -27,6 +28,7 @@ public:
     // lost with the child).
     void EchoToStderr(bool on);
 
+    // Every box, shown or posted, in order.
     std::vector<MessageBoxRequest> Boxes() const;
     std::vector<std::string> Texts() const;
     size_t Count() const;
@@ -45,6 +47,7 @@ private:
     std::deque<int> m_script;
     bool m_echo = false;
     MessageBoxHandler m_previous;
+    PostedMessageBoxHandler m_previousPosted;
 };
 
 }  // namespace velmora

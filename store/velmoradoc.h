@@ -44,6 +44,16 @@ inline constexpr int kFluidCodeCount = 7;   // 0-6
 inline constexpr int kAlarmTypeCount = 10;  // 0-9
 inline constexpr int kDiaryTypeCount = 7;   // 0 (empty) and the six kinds
 
+// The alarm types by code; a slot is in use when its type is not 0.
+inline constexpr const char* AlarmTypeNames[kAlarmTypeCount] = {
+    "None", "Appointment", "Anniversary", "Date",     "Birthday",
+    "Party", "Concert",    "Pill",        "Shopping", "Alarm",
+};
+// The name of an alarm type; a code outside 0-9 reads as "None".
+constexpr const char* AlarmTypeName(int code) {
+    return code >= 0 && code < kAlarmTypeCount ? AlarmTypeNames[code] : AlarmTypeNames[0];
+}
+
 // A day with flow 1-3 is a menstruation day; nothing else is.
 constexpr bool IsMenstruation(int fluid) {
     return fluid >= 1 && fluid <= 3;

@@ -68,3 +68,23 @@ TEST(MessageBoxTest, BoxesFromManyThreadsAreAllRecorded) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(MessageBoxTest, PostedBoxesAreRecordedWithoutWaiting) {
+    MessageBoxRecorder rec;
+    rec.Script({IDCANCEL});
+    PostMessageBox("Reminder at  09:15 \nPill", "Alarm", MbIcon::Information, MbButtons::Ok,
+                   kNoOwner, true);
+    // The scripted answer is kept for a box that waits for one.
+    EXPECT_EQ(ShowMessageBox("Go?", {}, MbIcon::None, MbButtons::OkCancel), IDCANCEL);
+    const auto boxes = rec.Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].caption, "Alarm");
+    EXPECT_TRUE(boxes[0].topmost);
+    EXPECT_EQ(boxes[1].text, "Go?");
+}
+
+}  // namespace
+}  // namespace velmora
