@@ -38,5 +38,30 @@ if [ "${CI:-}" = "true" ]; then
     TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
         configure_and_test build-tsan -L core -- -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DVELMORA_SANITIZE=thread -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF
+    if command -v clang >/dev/null 2>&1 && command -v clang++ >/dev/null 2>&1; then
+        # Every fuzz target of tests/fuzz as a libFuzzer program, each for a bounded time.
+        # Warnings are the gcc builds' business; clang's own set would only add noise here.
+        echo "== Fuzzing (libFuzzer, AddressSanitizer) =="
+        fuzz_seconds=${VELMORA_FUZZ_SECONDS:-60}
+        CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DVELMORA_FUZZ=ON -DVELMORA_WERROR=OFF -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF \
+            -DVELMORA_SANITIZE=address >/dev/null
+        cmake --build build-fuzz -j "$jobs" --target velmora_fuzz_targets
+        mkdir -p build-fuzz/artifacts
+        while read -r name program; do
+            mkdir -p "build-fuzz/corpus/$name"
+            echo "-- $name: ${fuzz_seconds} s"
+            if ! ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 "$program" \
+                -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+                -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
+                "build-fuzz/corpus/$name" </dev/null >"build-fuzz/$name.log" 2>&1; then
+                tail -n 60 "build-fuzz/$name.log"
+                echo "$name failed; the input is in build-fuzz/artifacts/" >&2
+                exit 1
+            fi
+            grep -E "^(Done|stat::number_of_executed_units|stat::new_units_added)" \
+                "build-fuzz/$name.log" || true
+        done <build-fuzz/tests/fuzz/fuzz_targets.txt
+    fi
 fi
 echo "All tests passed."

@@ -74,8 +74,8 @@ int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon,
     return DefaultAnswer(buttons);
 }
 
-void PostMessageBox(std::string_view text, std::string_view caption, MbIcon icon,
-                    MbButtons buttons, WindowRef owner, bool topmost) {
+void PostMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
+                    WindowRef owner, bool topmost) {
     const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
     PostedMessageBoxHandler handler;
     {

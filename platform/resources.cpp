@@ -22,8 +22,7 @@ std::vector<std::pair<const ResourceEntry*, size_t>> g_tables;
 std::list<Extra> g_extras;  // a list: entries keep their address while others come and go
 
 bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });

@@ -46,8 +46,8 @@ inline constexpr int kDiaryTypeCount = 7;   // 0 (empty) and the six kinds
 
 // The alarm types by code; a slot is in use when its type is not 0.
 inline constexpr const char* AlarmTypeNames[kAlarmTypeCount] = {
-    "None", "Appointment", "Anniversary", "Date",     "Birthday",
-    "Party", "Concert",    "Pill",        "Shopping", "Alarm",
+    "None",  "Appointment", "Anniversary", "Date",     "Birthday",
+    "Party", "Concert",     "Pill",        "Shopping", "Alarm",
 };
 // The name of an alarm type; a code outside 0-9 reads as "None".
 constexpr const char* AlarmTypeName(int code) {

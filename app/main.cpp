@@ -1,0 +1,16 @@
+// Velmora: a personal cycle diary.
+
+#include <QApplication>
+
+#include "app/velmoraapp.h"
+#include "res/programresources.h"
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName("Velmora Plus");
+    QApplication::setOrganizationName("Tessaryn");
+    QApplication::setQuitOnLastWindowClosed(false);  // the exit routine decides
+    velmora::RegisterProgramResources();
+    velmora::CVelmoraMFCApp app(qt, velmora::AppOptions::FromEnvironment());
+    return app.Run();
+}

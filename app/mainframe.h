@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "ui/kit/mainframe.h"
+
+class QComboBox;
+
+namespace velmora {
+
+class CCommandBar;
+class CVelmoraMFCDoc;
+class CVelmoraMFCView;
+
+// Command ids of the main window's menus and buttons.
+enum MainCommand : int {
+    kCmdAboutFramework = 57664,
+    kCmdAbout = 32824,
+    kCmdExit = 57665,
+    kCmdCycleBar = 32796,
+    kCmdCycleChart = 32797,
+    kCmdCycleHistory = 32798,
+    kCmdTemperatureChart = 32799,
+    kCmdTemperatureHistory = 32800,
+    kCmdAlarmHistory = 32801,
+    kCmdMyDiary = 32802,
+    kCmdWeightChart = 32803,
+    kCmdWeightHistory = 32804,
+    kCmdSettings = 32807,
+    kCmdScale = 32810,
+    kCmdMirror = 32811,
+    kCmdPassword = 32812,
+    kCmdYearView = 32813,
+    kCmdHelp = 57670,
+};
+
+inline constexpr int kMonthComboId = 1012;
+inline constexpr int kYearComboId = 1013;
+
+// The main window: the calendar over a fixed 240 x 268 client area, the command bar below
+// it (menus, month and year lists, previous/next/help buttons).
+class CMainFrame : public QMainWindow, public IMainFrame {
+public:
+    explicit CMainFrame(CVelmoraMFCDoc& doc);
+    ~CMainFrame() override;
+
+    void SetTitle(const QString& title) override { setWindowTitle(title); }
+    QString Title() const override { return windowTitle(); }
+    QWidget* Window() override { return this; }
+    void ShowCommandBar(bool show) override;
+
+    CVelmoraMFCView* View() const { return m_view; }
+    CCommandBar* CommandBar() const { return m_bar; }
+
+    // Commands that are not the calendar's own go here (the program's command routing).
+    std::function<void(int command)> onCommand;
+    // The window is being closed: the program ends.
+    std::function<void()> onClose;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void HandleCommand(int command);
+
+    CVelmoraMFCView* m_view = nullptr;
+    CCommandBar* m_bar = nullptr;
+};
+
+}  // namespace velmora

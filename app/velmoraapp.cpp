@@ -1,0 +1,205 @@
+#include "app/velmoraapp.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <cstdlib>
+
+#include "app/aboutdlg.h"
+#include "app/mainframe.h"
+#include "app/processglue.h"
+#include "app/qsettingsprofile.h"
+#include "reminders/nextalarm.h"
+#include "reminders/reminderthread.h"
+#include "reminders/sharedstate.h"
+#include "reminders/soundmixer.h"
+#include "reminders/startscheduler.h"
+#include "store/settings.h"
+#include "ui/calendarview.h"
+#include "ui/kit/modal.h"
+#include "ui/kit/qtmessagebox.h"
+
+namespace velmora {
+
+AppOptions AppOptions::FromEnvironment() {
+    AppOptions options;
+    // For start-up measurements only: how long the start picture stays.
+    if (const char* ms = std::getenv("VELMORA_TEST_SPLASH_MS")) {
+        options.splashMs = std::atoi(ms);
+    }
+    options.exitAfterFirstFrame = std::getenv("VELMORA_TEST_EXIT_AFTER_FIRST_FRAME") != nullptr;
+    return options;
+}
+
+CVelmoraMFCApp::CVelmoraMFCApp(QApplication& qt, AppOptions options)
+    : m_qt(qt), m_options(std::move(options)) {
+    RegisterOwnScreens();
+}
+
+CVelmoraMFCApp::~CVelmoraMFCApp() {
+    ExitInstance();
+}
+
+int CVelmoraMFCApp::Run() {
+    if (!InitInstance()) {
+        return m_handedOver ? 0 : ExitInstance();
+    }
+    m_qt.exec();
+    return ExitInstance();
+}
+
+bool CVelmoraMFCApp::InitInstance() {
+    if (m_options.singleInstance) {
+        m_single = std::make_unique<SingleInstance>();
+        if (m_single->HandOverToRunningCopy()) {
+            m_handedOver = true;
+            m_exited = true;  // the running copy keeps its settings and alarms
+            return false;
+        }
+        m_single->Listen([this] {
+            if (m_frame) {
+                m_frame->showNormal();
+                m_frame->raise();
+                m_frame->activateWindow();
+            }
+            // A start by the scheduler at an alarm lands here: look at the alarms now.
+            if (m_reminders) {
+                m_reminders->Rescan();
+            }
+        });
+    }
+    if (m_options.handleSignals) {
+        m_signals = std::make_unique<SignalQuitter>([this] { m_qt.quit(); });
+    }
+    // The end of the desktop session ends the program the orderly way.
+    QObject::connect(&m_qt, &QGuiApplication::commitDataRequest, &m_qt, [this] { m_qt.quit(); });
+    if (m_options.qtMessageBoxes) {
+        InstallQtMessageBoxes();
+    }
+
+    // 1-2. The settings store, and the settings.
+    m_profile = m_options.profile ? m_options.profile : std::make_shared<QSettingsProfileStore>();
+    LoadSettings(*m_profile, AppSettings, SoundsEnabled);
+    SetReminderTimeFormat(AppSettings.TimeFormat);
+    // 3. The window in front now: the password prompt goes over it.
+    m_foreground = QApplication::activeWindow();
+    // 4. The reminder thread; it waits for the mixer (step 10) before its first look.
+    ExitRequested = false;
+    if (m_options.reminders) {
+        m_reminders = std::make_unique<ReminderThread>();
+        m_reminders->Start();
+    }
+    // 5. The password, asked again after every wrong entry.
+    if (!AppSettings.Password.empty() && promptForPassword) {
+        do {
+            m_prompt = promptForPassword();
+        } while (m_prompt == kPromptWrong);
+        // Cancelled: nothing of the diary is shown, not even for a moment.
+        if (m_prompt == kPromptCancelled) {
+            return false;
+        }
+    }
+    // 6. The document, the main window and the calendar with its start picture.
+    m_doc.OnNewDocument();
+    m_frame = std::make_unique<CMainFrame>(m_doc);
+    m_frame->onCommand = [this](int command) { OnCommand(command); };
+    m_frame->onClose = [this] { m_qt.quit(); };
+    if (m_options.exitAfterFirstFrame) {
+        m_frame->View()->onFirstFrame = [this] { m_qt.quit(); };
+    }
+    m_frame->View()->OnInitialUpdate(m_options.splashMs);
+    // 7. Dialog colours.
+    QPalette palette = m_qt.palette();
+    palette.setColor(QPalette::Window, QColor(255, 242, 223));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    m_qt.setPalette(palette, "QDialog");
+    // 8. Show.
+    m_frame->show();
+    // 10. The sound mixer. One that finds no device stays: sounds are skipped, reminders
+    // still show.
+    if (m_options.sound) {
+        m_mixer = std::make_unique<CSoundMixer>();
+        m_mixer->Open(22050, 1);
+        TheSoundMixer = m_mixer.get();
+    }
+    if (m_reminders) {
+        m_reminders->MixerSettled();
+    }
+    return true;
+}
+
+int CVelmoraMFCApp::ExitInstance() {
+    if (m_exited) {
+        return 0;
+    }
+    m_exited = true;
+    // 1. The exit flag: the reminder thread stops (and is waited for).
+    ExitRequested = true;
+    if (m_reminders) {
+        m_reminders->Stop();
+        m_reminders.reset();
+    }
+    // 2. The settings, every value.
+    if (m_profile) {
+        SaveSettings(*m_profile, AppSettings, SoundsEnabled);
+    }
+    // 3. Start the program again at the next alarm.
+    if (m_profile) {
+        if (!m_scheduler) {
+            m_scheduler = m_options.scheduler ? m_options.scheduler
+                                              : std::make_shared<SystemdStartScheduler>();
+        }
+        ScheduleNextAlarm(*m_profile, *m_scheduler);
+    }
+    // 4. The sound mixer.
+    TheSoundMixer = nullptr;
+    if (m_mixer) {
+        m_mixer->Close();
+        m_mixer.reset();
+    }
+    return 0;
+}
+
+void CVelmoraMFCApp::RegisterScreen(int command, Screen screen) {
+    m_screens[command] = std::move(screen);
+}
+
+void CVelmoraMFCApp::OnCommand(int command) {
+    const auto it = m_screens.find(command);
+    if (it == m_screens.end() || !it->second.run || !m_frame) {
+        return;  // a screen not part of the program yet
+    }
+    const Screen& screen = it->second;
+    if (!screen.title.isEmpty()) {
+        m_frame->SetTitle(screen.title);
+    }
+    screen.run(*this);
+    if (screen.reanalyzeAfter) {
+        m_frame->View()->Reanalyze();
+    } else if (screen.reloadAfter) {
+        m_frame->View()->Reload();
+    }
+    if (!screen.title.isEmpty()) {
+        m_frame->SetTitle("Calendar View");
+    }
+}
+
+void CVelmoraMFCApp::RegisterOwnScreens() {
+    Screen about;
+    about.run = [](CVelmoraMFCApp& app) {
+        // About leaves the main window's title as it is, and shows that title itself.
+        CAboutDlg dialog(app.MainFrame());
+        RunModal(dialog, app.MainFrame(), app.MainFrame()->Title());
+    };
+    RegisterScreen(kCmdAbout, about);
+    RegisterScreen(kCmdAboutFramework, about);
+
+    Screen mirror;
+    mirror.title = "Mirror";
+    mirror.run = [](CVelmoraMFCApp& app) {
+        CMirrorDlg dialog(app.MainFrame());
+        RunModal(dialog, app.MainFrame(), "Mirror");
+    };
+    RegisterScreen(kCmdMirror, mirror);
+}
+
+}  // namespace velmora

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/messagebox.h"
+#include "platform/profile.h"
+#include "store/velmoradoc.h"
+
+class QApplication;
+
+namespace velmora {
+
+class CMainFrame;
+class CSoundMixer;
+class IStartScheduler;
+class ReminderThread;
+class SingleInstance;
+class SignalQuitter;
+
+// Outcome of the password prompt at start.
+enum PasswordPrompt : int16_t {
+    kPromptNone = 0,
+    kPromptAccepted = 1,
+    kPromptWrong = 2,
+    kPromptCancelled = 3,
+};
+
+// How a run of the program is set up. The defaults are the program's; tests and the
+// screenshot tool change them.
+struct AppOptions {
+    int splashMs = 2000;               // how long the start picture shows
+    bool singleInstance = true;        // hand over to a copy that is running already
+    bool handleSignals = true;         // SIGTERM, SIGINT and SIGHUP end the program in order
+    bool qtMessageBoxes = true;        // show message boxes as Qt dialogs (tests record them)
+    bool sound = true;                 // make the sound mixer (without it every sound is skipped)
+    bool reminders = true;             // watch for alarms while the program runs
+    bool exitAfterFirstFrame = false;  // start-up measurements: end once the month shows
+    std::shared_ptr<IProfileStore> profile;      // the settings store; QSettings when none
+    std::shared_ptr<IStartScheduler> scheduler;  // starts the program at the next alarm;
+                                                 // the user's systemd when none
+
+    // The program's options, with the test-only start-picture wait from the environment.
+    static AppOptions FromEnvironment();
+};
+
+// The application: start-up, the exit routine, and the routing of commands to screens.
+class CVelmoraMFCApp {
+public:
+    CVelmoraMFCApp(QApplication& qt, AppOptions options);
+    ~CVelmoraMFCApp();
+    CVelmoraMFCApp(const CVelmoraMFCApp&) = delete;
+    CVelmoraMFCApp& operator=(const CVelmoraMFCApp&) = delete;
+
+    // Start-up, the message loop and the exit routine; returns the exit code.
+    int Run();
+    // The start-up steps in order. False ends the program at once (the exit routine still
+    // runs); so does a second copy, which hands over to the first (see HandedOver).
+    bool InitInstance();
+    // The exit routine: runs once, however the program ends.
+    int ExitInstance();
+    bool HandedOver() const { return m_handedOver; }
+
+    // A screen opened by a command: the title the main window shows while it is open,
+    // whether the calendar reloads its month afterwards, and how to run it.
+    struct Screen {
+        QString title;  // empty: the title stays as it is
+        bool reloadAfter = false;
+        bool reanalyzeAfter = false;
+        std::function<void(CVelmoraMFCApp& app)> run;
+    };
+    void RegisterScreen(int command, Screen screen);
+    // Runs a command of the menus or tool buttons.
+    void OnCommand(int command);
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CVelmoraMFCDoc& Document() { return m_doc; }
+    IProfileStore& Profile() { return *m_profile; }
+    int16_t PasswordPromptResult() const { return m_prompt; }
+
+    ReminderThread* Reminders() const { return m_reminders.get(); }
+    CSoundMixer* Mixer() const { return m_mixer.get(); }
+
+    // Step 5: the password prompt, asked again while it answers kPromptWrong. Installed by
+    // the password screens; without it no prompt is shown.
+    std::function<PasswordPrompt()> promptForPassword;
+
+private:
+    void RegisterOwnScreens();
+
+    QApplication& m_qt;
+    AppOptions m_options;
+    std::shared_ptr<IProfileStore> m_profile;
+    CVelmoraMFCDoc m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<SingleInstance> m_single;
+    std::unique_ptr<SignalQuitter> m_signals;
+    std::shared_ptr<IStartScheduler> m_scheduler;
+    std::unique_ptr<ReminderThread> m_reminders;
+    std::unique_ptr<CSoundMixer> m_mixer;
+    std::map<int, Screen> m_screens;
+    WindowRef m_foreground = kNoOwner;
+    int16_t m_prompt = kPromptNone;
+    bool m_handedOver = false;
+    bool m_exited = false;
+};
+
+}  // namespace velmora

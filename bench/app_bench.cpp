@@ -1,0 +1,104 @@
+// The calendar: drawing a month in the worst case (31 days, every icon on every day) beside
+// a memcpy of the whole buffer; and the program's start, from process start to the first
+// calendar frame, with the start picture's wait set to zero.
+
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench/benchdata.h"
+#include "platform/clock.h"
+#include "res/programresources.h"
+#include "ui/calendarpainter.h"
+
+extern char** environ;
+
+namespace velmora {
+namespace {
+
+DayMarks EveryIcon() {
+    DayMarks marks{};
+    for (size_t i = 0; i < marks.size(); ++i) {
+        marks[i].events = 0xFF;
+        marks[i].cycle = static_cast<uint16_t>(0x01FF & ~(i % 3 ? 0x0008 : 0));
+    }
+    return marks;
+}
+
+void BM_DrawMonth_EveryIcon(benchmark::State& state) {
+    RegisterProgramResources();
+    GraphicBuffer buffer(240, 268);
+    PictureCache pictures;
+    const DayMarks marks = EveryIcon();
+    CalendarMonth month;
+    month.month = 10;
+    month.year = 2022;  // 31 days that need a sixth row
+    month.mondayFirst = false;
+    month.today = 17;
+    DrawCalendarMonth(buffer, marks, month, pictures);  // decode the pictures once
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DrawCalendarMonth(buffer, marks, month, pictures));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawMonth_EveryIcon)->Unit(benchmark::kMicrosecond);
+
+void BM_Floor_MemcpyOfTheBuffer(benchmark::State& state) {
+    std::vector<uint8_t> from(240 * 268 * 2, 7), to(240 * 268 * 2);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Floor_MemcpyOfTheBuffer)->Unit(benchmark::kMicrosecond);
+
+// Process start to the first painted month, on a two-year diary.
+void BM_StartToFirstFrame(benchmark::State& state) {
+    static bool made = false;
+    if (!made) {
+        bench::UseTemporaryHome();
+        bench::WriteDemoYears(Clock::Now() - 730 * kSecondsPerDay, 731);
+        made = true;
+    }
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        env.emplace_back(*e);
+    }
+    env.emplace_back("QT_QPA_PLATFORM=offscreen");
+    env.emplace_back("SDL_AUDIODRIVER=dummy");
+    env.emplace_back("VELMORA_TEST_SPLASH_MS=0");
+    env.emplace_back("VELMORA_TEST_EXIT_AFTER_FIRST_FRAME=1");
+    std::vector<char*> envp;
+    for (auto& kv : env) {
+        envp.push_back(kv.data());
+    }
+    envp.push_back(nullptr);
+    char* argv[] = {const_cast<char*>(VELMORA_EXE), nullptr};
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        pid_t pid = 0;
+        if (posix_spawn(&pid, VELMORA_EXE, nullptr, nullptr, argv, envp.data()) != 0) {
+            state.SkipWithError("cannot start the program");
+            return;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        const auto t1 = std::chrono::steady_clock::now();
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the program did not end normally");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+}
+BENCHMARK(BM_StartToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+}  // namespace velmora
+
+BENCHMARK_MAIN();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "platform/ctime.h"
+
+namespace velmora {
+
+// The local time of `t` as the reminders and the Alarm History show it: TimeFormat 0 is
+// 24-hour "HH:MM"; 1 is 12-hour "HH:MM AM"/"HH:MM PM" as people read it (12:30 is
+// "12:30 PM", 00:05 is "12:05 AM"); any other value gives an empty text.
+std::string FormatAlarmTime(CTime t, int timeFormat);
+
+// The reminder box's text: "Reminder at  " (two spaces), the time, " \n", the type's name
+// (a code outside 0-9 reads "None").
+std::string ReminderText(CTime t, int timeFormat, int alarmType);
+
+inline constexpr const char* kReminderCaption = "Alarm";
+
+}  // namespace velmora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/clock.h"
+
+namespace velmora {
+
+// Month names as the command bar and the reports show them.
+inline constexpr const char* MonthAbbrevs[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+inline constexpr const char* MonthNames[12] = {"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
+
+// The years the program lists and accepts. They begin in 1995 and end in 2010, or, once the
+// clock is past 2010, in the year after the current one, so the diary never stops at a
+// year that has already come.
+inline constexpr int kFirstYear = 1995;
+inline constexpr int kClassicLastYear = 2010;
+
+inline int FirstYear() {
+    return kFirstYear;
+}
+inline int LastYear() {
+    const int now = Clock::Now().GetYear();
+    return now > kClassicLastYear ? now + 1 : kClassicLastYear;
+}
+// Number of years in the lists.
+inline int YearCount() {
+    return LastYear() - FirstYear() + 1;
+}
+
+}  // namespace velmora

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <functional>
+#include <memory>
+
+#include "app/mainframe.h"
+#include "app/velmoraapp.h"
+#include "gfx/fastbitmap.h"
+#include "platform/clock.h"
+#include "platform/profile.h"
+#include "reminders/startscheduler.h"
+#include "res/programresources.h"
+#include "store/settings.h"
+#include "tests/support/testenv.h"
+#include "ui/calendarview.h"
+#include "ui/kit/modal.h"
+
+namespace velmora::test {
+
+// Runs the event loop until `done` or `ms` pass; true when done.
+inline bool PumpUntil(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// The program started headless in private folders, with the clock pinned, no start-picture
+// wait, settings in memory and message boxes recorded.
+class AppTest : public StoreTest {
+protected:
+    AppTest() : pin(CTime(2026, 12, 6, 10, 30, 0)) {
+        RegisterProgramResources();
+        AppSettings = VelmoraSettings();
+        SoundsEnabled = true;
+        profile = std::make_shared<MemoryProfileStore>();
+    }
+    ~AppTest() override {
+        app.reset();
+        ClearModalHooks();
+        AppSettings = VelmoraSettings();
+    }
+
+    // Starts the program and waits for the calendar.
+    void Start() {
+        AppOptions options;
+        options.splashMs = 0;
+        options.singleInstance = false;
+        options.handleSignals = false;
+        options.qtMessageBoxes = false;
+        options.sound = false;
+        options.scheduler = scheduler;
+        options.profile = profile;
+        app = std::make_unique<CVelmoraMFCApp>(*qApp, options);
+        ASSERT_TRUE(app->InitInstance());
+        ASSERT_TRUE(PumpUntil([&] { return View().IsStarted(); }));
+    }
+
+    CMainFrame& Frame() { return *app->MainFrame(); }
+    CVelmoraMFCView& View() { return *app->MainFrame()->View(); }
+    // The calendar as drawn now.
+    const GraphicBuffer& Drawn() {
+        View().DrawMonth();
+        return *View().Screen().GetBuffer();
+    }
+
+    ScopedTimeZone tz{"Europe/Berlin"};
+    ScopedClockPin pin;
+    std::shared_ptr<MemoryProfileStore> profile;
+    std::shared_ptr<RecordingStartScheduler> scheduler =
+        std::make_shared<RecordingStartScheduler>();
+    std::unique_ptr<CVelmoraMFCApp> app;
+};
+
+// The pixels of picture `id` (w x h) as decoded from the program's resources.
+inline std::unique_ptr<CFastBitmap> Decoded(int id, uint16_t w, uint16_t h) {
+    auto pic = std::make_unique<CFastBitmap>();
+    pic->Load(id, w, h);
+    return pic;
+}
+
+// Whether rows `fromRow` to `toRow` (inclusive) of picture `pic` stand at (x, y) of
+// `buffer` (the rows below a cell's icons, say).
+inline bool ShowsRows(const GraphicBuffer& buffer, const CFastBitmap& pic, int x, int y,
+                      int fromRow, int toRow) {
+    const GraphicBuffer& s = *pic.Surface();
+    for (int py = fromRow; py <= toRow; ++py) {
+        for (uint32_t px = 0; px < s.Width(); ++px) {
+            if (buffer.GetPixel(x + static_cast<int>(px), y + py) !=
+                s.GetPixel(static_cast<int>(px), py)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Whether `buffer` shows picture `pic` at (x, y): every pixel but the transparent ones.
+inline bool Shows(const GraphicBuffer& buffer, const CFastBitmap& pic, int x, int y,
+                  bool transparent) {
+    const GraphicBuffer& s = *pic.Surface();
+    const Pixel key = s.GetPixel(0, 0);
+    for (uint32_t py = 0; py < s.Height(); ++py) {
+        for (uint32_t px = 0; px < s.Width(); ++px) {
+            const Pixel p = s.GetPixel(static_cast<int>(px), static_cast<int>(py));
+            if (transparent && p == key) {
+                continue;
+            }
+            if (buffer.GetPixel(x + static_cast<int>(px), y + static_cast<int>(py)) != p) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace velmora::test

@@ -1,0 +1,78 @@
+#include "reminders/reminderthread.h"
+#include "store/velmoradoc.h"
+#include "tests/app/apptest.h"
+
+namespace velmora {
+namespace {
+
+using test::AppTest;
+
+class LifecycleTest : public AppTest {};
+
+TEST_F(LifecycleTest, AnAlarmThatFallsDueWhileTheProgramRunsIsShown) {
+    Clock::Pin(CTime(2026, 12, 6, 9, 14, 30));
+    {
+        CVelmoraMFCDoc doc;
+        doc.OpenDay(2026, 12, 6);
+        doc.m_alarm = true;
+        doc.m_alarmType[2] = 7;
+        doc.m_alarmTime[2] = CTime(2026, 12, 6, 9, 15, 0);
+        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+    }
+    Start();
+    ASSERT_NE(app->Reminders(), nullptr);
+    ASSERT_TRUE(app->Reminders()->ScanNow());
+    EXPECT_EQ(boxes.Count(), 0u);
+    Clock::Pin(CTime(2026, 12, 6, 9, 15, 10));
+    ASSERT_TRUE(app->Reminders()->ScanNow());
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Reminder at  09:15 \nPill");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Alarm");
+    EXPECT_TRUE(boxes.Boxes()[0].topmost);
+}
+
+TEST_F(LifecycleTest, TheExitRoutineSavesSettingsAndSchedulesTheNextAlarm) {
+    {
+        CVelmoraMFCDoc doc;
+        doc.OpenDay(2026, 12, 8);
+        doc.m_alarm = true;
+        doc.m_alarmType[0] = 4;
+        doc.m_alarmTime[0] = CTime(2026, 12, 8, 18, 30, 0);
+        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+    }
+    Start();
+    AppSettings.CycleLength = 30;
+    app.reset();  // the program ends
+    EXPECT_EQ(profile->Raw("Velmora", "CycleLength"), "30");
+    EXPECT_EQ(profile->Raw("Velmora", "AlarmType"), "4");
+    ASSERT_EQ(scheduler->calls.size(), 1u);
+    EXPECT_FALSE(scheduler->calls[0].withdraw);
+    EXPECT_EQ(scheduler->calls[0].when, CTime(2026, 12, 8, 18, 30, 0));
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+TEST_F(LifecycleTest, ACancelledPasswordEndsTheProgramButTheExitRoutineStillRuns) {
+    profile->WriteProfileString("Velmora", "Password", "secret");
+    AppOptions options;
+    options.splashMs = 0;
+    options.singleInstance = false;
+    options.handleSignals = false;
+    options.qtMessageBoxes = false;
+    options.sound = false;
+    options.profile = profile;
+    options.scheduler = scheduler;
+    app = std::make_unique<CVelmoraMFCApp>(*qApp, options);
+    int asked = 0;
+    app->promptForPassword = [&] { return ++asked < 3 ? kPromptWrong : kPromptCancelled; };
+    EXPECT_FALSE(app->InitInstance());
+    EXPECT_EQ(asked, 3);  // asked again after every wrong entry
+    EXPECT_EQ(app->PasswordPromptResult(), kPromptCancelled);
+    EXPECT_EQ(app->MainFrame(), nullptr);  // no window was made
+    profile->ClearWriteLog();
+    app->ExitInstance();
+    EXPECT_EQ(profile->WriteLog().size(), 12u);
+    EXPECT_EQ(profile->Raw("Velmora", "Password"), "secret");
+}
+
+}  // namespace
+}  // namespace velmora

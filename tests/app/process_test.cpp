@@ -1,0 +1,104 @@
+// The real program as a process: SIGTERM ends it through the exit routine, and a second
+// start hands over to the running copy.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QLocalSocket>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/processglue.h"
+#include "tests/support/testenv.h"
+
+extern char** environ;
+
+namespace velmora {
+namespace {
+
+class ProcessTest : public test::StoreTest {
+protected:
+    pid_t Launch() {
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            const std::string kv = *e;
+            if (kv.rfind("XDG_RUNTIME_DIR=", 0) == 0 || kv.rfind("QT_QPA_PLATFORM=", 0) == 0 ||
+                kv.rfind("SDL_AUDIODRIVER=", 0) == 0) {
+                continue;  // no user services, no screen, no sound card
+            }
+            env.push_back(kv);
+        }
+        env.push_back("QT_QPA_PLATFORM=offscreen");
+        env.push_back("SDL_AUDIODRIVER=dummy");
+        env.push_back("VELMORA_TEST_SPLASH_MS=0");
+        std::vector<char*> envp;
+        for (auto& kv : env) {
+            envp.push_back(kv.data());
+        }
+        envp.push_back(nullptr);
+        char* argv[] = {const_cast<char*>(VELMORA_EXE), nullptr};
+        pid_t pid = 0;
+        EXPECT_EQ(posix_spawn(&pid, VELMORA_EXE, nullptr, nullptr, argv, envp.data()), 0);
+        return pid;
+    }
+    // Waits until the running copy answers at its rendezvous.
+    static bool WaitForListener(int seconds) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (std::chrono::steady_clock::now() < until) {
+            QLocalSocket s;
+            s.connectToServer(SingleInstance::ServerName());
+            if (s.waitForConnected(200)) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+    // Waits for `pid` to end; its exit status, or -1 when it does not end in time.
+    static int WaitExit(pid_t pid, int seconds) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        int status = 0;
+        while (std::chrono::steady_clock::now() < until) {
+            if (waitpid(pid, &status, WNOHANG) == pid) {
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return -1;
+    }
+    std::string SettingsFile() const { return home->ConfigHome() + "/Tessaryn/VelmoraMFC.conf"; }
+};
+
+TEST_F(ProcessTest, TermEndsTheProgramThroughTheExitRoutine) {
+    for (int sig : {SIGTERM, SIGINT}) {
+        std::remove(SettingsFile().c_str());
+        const pid_t pid = Launch();
+        ASSERT_TRUE(WaitForListener(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        kill(pid, sig);
+        EXPECT_EQ(WaitExit(pid, 20), 0);
+        // The exit routine wrote every setting.
+        const std::string settings = test::ReadFileBytes(SettingsFile());
+        EXPECT_NE(settings.find("CycleLength=28"), std::string::npos) << settings;
+        EXPECT_NE(settings.find("Skin=3"), std::string::npos);
+        EXPECT_EQ(test::FileMode(SettingsFile()), 0600);
+    }
+}
+
+TEST_F(ProcessTest, ASecondStartHandsOverAndEnds) {
+    const pid_t first = Launch();
+    ASSERT_TRUE(WaitForListener(20));
+    const pid_t second = Launch();
+    EXPECT_EQ(WaitExit(second, 20), 0);
+    EXPECT_EQ(kill(first, 0), 0);  // the first copy runs on
+    kill(first, SIGTERM);
+    EXPECT_EQ(WaitExit(first, 20), 0);
+}
+
+}  // namespace
+}  // namespace velmora

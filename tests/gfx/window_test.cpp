@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDialog>
+#include <QPainter>
+#include <QPushButton>
+
+#include "gfx/dibgraphicbuffer.h"
+#include "gfx/imagebutton.h"
+#include "gfx/resourceimages.h"
+#include "gfx/screenbuffer.h"
+#include "platform/resources.h"
+
+namespace velmora {
+namespace {
+
+TEST(DibGraphicBufferTest, RowsArePaddedToFourBytesAndShareThePainterPixels) {
+    DibGraphicBuffer b(229, 7);
+    EXPECT_EQ(b.Stride(), 460u);  // 458 rounded up to a multiple of 4
+    EXPECT_EQ(b.Image().format(), QImage::Format_RGB16);
+    EXPECT_FALSE(b.Owns());
+    EXPECT_TRUE(b.HasDC());
+    b.Fill(0xFFFF);
+    const auto* raw = reinterpret_cast<const uint8_t*>(b.Pixels());
+    EXPECT_EQ(raw[458], 0xFF);  // the padding too
+    EXPECT_EQ(raw[459], 0xFF);
+
+    // A line drawn through the context lands in the same pixels, one pixel wide, without
+    // its last point.
+    DrawContext* dc = b.GetDC();
+    ASSERT_NE(dc, nullptr);
+    dc->painter.setPen(QColor(255, 0, 0));
+    dc->painter.drawLine(2, 3, 9, 3);
+    b.ReleaseDC(dc);
+    EXPECT_EQ(b.GetPixel(2, 3), 0xF800);
+    EXPECT_EQ(b.GetPixel(8, 3), 0xF800);
+    EXPECT_EQ(b.GetPixel(2, 2), 0xFFFF);
+    EXPECT_EQ(b.GetPixel(2, 4), 0xFFFF);
+}
+
+TEST(ScreenBufferTest, PresentCopiesTheBufferOrOnlyTheGivenRectangles) {
+    QWidget w;
+    ScreenBuffer s(&w);
+    ASSERT_TRUE(s.IsValid());
+    EXPECT_EQ(s.GetBuffer()->Width(), 240u);
+    EXPECT_EQ(s.GetBuffer()->Height(), 268u);
+    s.GetBuffer()->Fill(0x07E0);
+    const Rect rects[] = {{0, 2, 112, 12}, {123, 2, 235, 12}};
+    s.PresentRects(rects, 2);
+    auto shown = [&](int x, int y) {
+        return reinterpret_cast<const Pixel*>(s.WindowSurface().constScanLine(y))[x];
+    };
+    EXPECT_EQ(shown(0, 2), 0x07E0);
+    EXPECT_EQ(shown(111, 11), 0x07E0);
+    EXPECT_EQ(shown(112, 11), 0);
+    EXPECT_EQ(shown(123, 2), 0x07E0);
+    EXPECT_EQ(shown(234, 11), 0x07E0);
+    EXPECT_EQ(shown(235, 11), 0);
+    EXPECT_EQ(shown(5, 12), 0);
+    EXPECT_EQ(shown(5, 1), 0);
+    s.Present();
+    EXPECT_EQ(shown(239, 267), 0x07E0);
+}
+
+TEST(ScreenBufferTest, AScreenIsShownWholeAndCrisp) {
+    ScreenWidget widget;
+    GraphicBuffer* b = widget.Screen().GetBuffer();
+    for (int y = 0; y < 268; ++y) {
+        for (int x = 0; x < 240; ++x) {
+            b->SetPixel(x, y, (x + y) % 2 ? 0xFFFF : 0x001F);
+        }
+    }
+    widget.Screen().Present();
+    const QImage shot = widget.grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    ASSERT_EQ(shot.width(), qRound(240 * ratio));
+    ASSERT_EQ(shot.height(), qRound(268 * ratio));
+    const int f = qRound(ratio);
+    // Every logical pixel is a solid f x f block of its own colour: no smoothing.
+    for (int y = 0; y < 268; y += 17) {
+        for (int x = 0; x < 240; x += 13) {
+            const QRgb want = (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 255);
+            for (int dy = 0; dy < f; ++dy) {
+                for (int dx = 0; dx < f; ++dx) {
+                    ASSERT_EQ(shot.pixel(x * f + dx, y * f + dy) & 0xFFFFFF, want & 0xFFFFFF)
+                        << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+QByteArray Png(int w, int h, QColor fill) {
+    QImage img(w, h, QImage::Format_RGB888);
+    img.fill(fill);
+    img.setPixelColor(0, 0, Qt::white);
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "PNG");
+    return bytes;
+}
+
+TEST(ImageButtonTest, AButtonTakesItsBitmapsSizeAndShowsOnlyTheBitmap) {
+    const QByteArray ok = Png(46, 18, QColor(0, 128, 0));
+    static const ResourceEntry entry{"BITMAP",
+                                     -1,
+                                     "OKU",
+                                     reinterpret_cast<const uint8_t*>(ok.constData()),
+                                     static_cast<size_t>(ok.size()),
+                                     46,
+                                     18};
+    RegisterResources(&entry, 1);
+    QDialog dialog;
+    auto* button = new QPushButton("OK", &dialog);
+    button->setObjectName("1");
+    auto* other = new QPushButton("Nothing", &dialog);
+    other->setObjectName("2");
+    CImageButton image(&dialog);
+    ASSERT_TRUE(image.Attach(1, &dialog));
+    EXPECT_EQ(button->size(), QSize(46, 18));
+    const QImage shot = button->grab().toImage().scaled(46, 18);
+    EXPECT_EQ(shot.pixelColor(20, 9), QColor(0, 128, 0));
+    CImageButton none(&dialog);
+    EXPECT_FALSE(none.Attach(2, &dialog));   // no bitmap "NOTHINGU"
+    EXPECT_FALSE(none.Attach(99, &dialog));  // no such control
+}
+
+TEST(ResourceImagesTest, ToolbarStripsSplitIntoEqualButtons) {
+    QImage strip(30, 16, QImage::Format_RGB888);
+    strip.fill(Qt::black);
+    for (int i = 0; i < 3; ++i) {
+        for (int y = 0; y < 16; ++y) {
+            strip.setPixelColor(i * 10 + 5, y, QColor(i * 100, 0, 0));
+        }
+    }
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    strip.save(&buf, "PNG");
+    SetExtraResource("TOOLBAR", 4133, reinterpret_cast<const uint8_t*>(bytes.constData()),
+                     static_cast<size_t>(bytes.size()), 30, 16);
+    const auto icons = ToolbarIcons(4133, 3);
+    ASSERT_EQ(icons.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        const QImage img = icons[i].pixmap(10, 16).toImage();
+        EXPECT_EQ(img.size(), QSize(10, 16));
+        EXPECT_EQ(img.pixelColor(5, 8), QColor(i * 100, 0, 0));
+    }
+    ClearExtraResources();
+    EXPECT_EQ(ToolbarIcons(4133, 3).size(), 3u);  // missing: empty icons, no crash
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,314 @@
+// The reminder thread with the clock pinned: what is shown, when, and how often.
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "reminders/alarmtext.h"
+#include "reminders/reminderthread.h"
+#include "reminders/sharedstate.h"
+#include "reminders/soundmixer.h"
+#include "store/settings.h"
+#include "store/velmoradoc.h"
+#include "tests/reminders/audiotest.h"
+
+namespace velmora {
+namespace {
+
+void SetAlarm(int year, int month, int day, int slot, int type, int hour, int minute) {
+    CVelmoraMFCDoc doc;
+    doc.OpenDay(year, month, day);
+    doc.m_alarm = true;
+    doc.m_alarmType[slot] = static_cast<uint16_t>(type);
+    doc.m_alarmTime[slot] = CTime(year, month, day, hour, minute, 0);
+    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+}
+
+class ReminderTest : public test::StoreTest {
+protected:
+    ReminderTest() : tz("Europe/Berlin") {
+        ExitRequested = false;
+        TheSoundMixer = nullptr;
+        SetReminderTimeFormat(0);
+    }
+    ~ReminderTest() override {
+        ExitRequested = false;
+        SetReminderTimeFormat(0);
+    }
+
+    void ExpectReminderBoxes() {
+        for (const MessageBoxRequest& b : boxes.Boxes()) {
+            EXPECT_EQ(b.caption, "Alarm");
+            EXPECT_EQ(b.icon, MbIcon::Warning);
+            EXPECT_EQ(b.buttons, MbButtons::Ok);
+            EXPECT_EQ(b.owner, kNoOwner);
+            EXPECT_TRUE(b.topmost);
+        }
+    }
+
+    test::ScopedTimeZone tz;
+};
+
+TEST(AlarmTextTest, TimesReadAsPeopleReadThem) {
+    test::ScopedTimeZone tz("Asia/Tokyo");
+    struct Case {
+        int hour, minute;
+        const char* h24;
+        const char* h12;
+    };
+    const Case cases[] = {
+        {12, 30, "12:30", "12:30 PM"}, {0, 5, "00:05", "12:05 AM"},   {13, 7, "13:07", "01:07 PM"},
+        {9, 30, "09:30", "09:30 AM"},  {23, 59, "23:59", "11:59 PM"}, {12, 0, "12:00", "12:00 PM"},
+        {0, 0, "00:00", "12:00 AM"},   {11, 59, "11:59", "11:59 AM"}, {10, 10, "10:10", "10:10 AM"},
+    };
+    for (const Case& c : cases) {
+        const CTime t(2026, 2, 3, c.hour, c.minute, 42);
+        EXPECT_EQ(FormatAlarmTime(t, 0), c.h24);
+        EXPECT_EQ(FormatAlarmTime(t, 1), c.h12);
+        EXPECT_EQ(FormatAlarmTime(t, 2), "");
+        EXPECT_EQ(FormatAlarmTime(t, -1), "");
+    }
+    const CTime t(2026, 2, 3, 13, 7, 0);
+    EXPECT_EQ(ReminderText(t, 1, 7), "Reminder at  01:07 PM \nPill");
+    EXPECT_EQ(ReminderText(t, 0, 9), "Reminder at  13:07 \nAlarm");
+    EXPECT_EQ(ReminderText(t, 5, 1), "Reminder at   \nAppointment");
+    EXPECT_EQ(ReminderText(t, 0, 10), "Reminder at  13:07 \nNone");
+    EXPECT_EQ(ReminderText(t, 0, -3), "Reminder at  13:07 \nNone");
+    EXPECT_EQ(ReminderText(t, 0, 65535), "Reminder at  13:07 \nNone");
+}
+
+TEST_F(ReminderTest, TwoSlotsOfADayInTheSameMinuteFireInOneScanSlot3First) {
+    Clock::Pin(CTime(2026, 5, 14, 9, 14, 30));
+    SetAlarm(2026, 5, 14, 1, 4, 9, 15);
+    SetAlarm(2026, 5, 14, 3, 7, 9, 15);
+    SetAlarm(2026, 5, 14, 2, 3, 9, 16);
+
+    // One scan of the watch itself finds both, slot 3 first.
+    {
+        AlarmWatch watch(Clock::Now());
+        CVelmoraMFCDoc doc;
+        std::vector<DueAlarm> due;
+        ASSERT_TRUE(watch.Scan(doc, CTime(2026, 5, 14, 9, 15, 59),
+                               [&](const DueAlarm& a) { due.push_back(a); }));
+        ASSERT_EQ(due.size(), 2u);
+        EXPECT_EQ(due[0].slot, 3);
+        EXPECT_EQ(due[0].type, 7);
+        EXPECT_EQ(due[1].slot, 1);
+        EXPECT_EQ(due[1].type, 4);
+        EXPECT_EQ(due[0].time, CTime(2026, 5, 14, 9, 15, 0));
+        EXPECT_EQ(due[0].day, CTime(2026, 5, 14, 12, 0, 0));
+    }
+
+    ReminderThread thread;
+    thread.Start();
+    thread.MixerSettled();
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Count(), 0u);
+
+    Clock::Advance(40);  // 09:15:10
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  09:15 \nPill",
+                                                       "Reminder at  09:15 \nBirthday"}));
+    Clock::Advance(45);  // 09:15:55, the same minute: nothing again
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Count(), 2u);
+    ExpectReminderBoxes();
+    thread.Stop();
+}
+
+TEST_F(ReminderTest, TheNextMinuteAndALaterDayAtTheSameTimeFireToo) {
+    Clock::Pin(CTime(2026, 5, 14, 9, 10, 0));
+    SetAlarm(2026, 5, 14, 0, 9, 9, 15);
+    SetAlarm(2026, 5, 14, 1, 8, 9, 16);
+    SetAlarm(2026, 5, 15, 0, 5, 9, 15);
+    ReminderThread thread;
+    thread.Start();
+    thread.MixerSettled();
+
+    Clock::Pin(CTime(2026, 5, 14, 9, 15, 5));
+    ASSERT_TRUE(thread.ScanNow());
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  09:15 \nAlarm"}));
+
+    // The interface changes TimeFormat; the thread uses the new one from then on.
+    SetReminderTimeFormat(1);
+    Clock::Pin(CTime(2026, 5, 14, 9, 16, 0));
+    ASSERT_TRUE(thread.ScanNow());
+    Clock::Pin(CTime(2026, 5, 15, 9, 15, 30));
+    ASSERT_TRUE(thread.ScanNow());
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  09:15 \nAlarm",
+                                                       "Reminder at  09:16 AM \nShopping",
+                                                       "Reminder at  09:15 AM \nParty"}));
+    ExpectReminderBoxes();
+}
+
+TEST_F(ReminderTest, AnAlarmDueWhileAReminderIsOpenStillFires) {
+    // Nobody answers a box that waits for its answer: were the reminder shown that way, the
+    // thread would hang in the first one.
+    std::mutex m;
+    std::condition_variable cv;
+    bool answered = false;
+    MessageBoxHandler previous = SetMessageBoxHandler([&](const MessageBoxRequest&) {
+        std::unique_lock lock(m);
+        cv.wait(lock, [&] { return answered; });
+        return IDOK;
+    });
+
+    Clock::Pin(CTime(2026, 8, 1, 21, 59, 50));
+    SetAlarm(2026, 8, 1, 0, 2, 22, 0);
+    SetAlarm(2026, 8, 1, 1, 3, 22, 1);
+    {
+        ReminderThread thread;
+        thread.Start();
+        thread.MixerSettled();
+        Clock::Advance(15);
+        ASSERT_TRUE(thread.ScanNow(std::chrono::seconds(20)));
+        ASSERT_EQ(boxes.Count(), 1u);  // still open: posted boxes are never answered here
+        Clock::Advance(60);
+        EXPECT_TRUE(thread.ScanNow(std::chrono::seconds(20)));
+        EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  22:00 \nAnniversary",
+                                                           "Reminder at  22:01 \nDate"}));
+        {
+            std::lock_guard lock(m);
+            answered = true;
+        }
+        cv.notify_all();
+    }
+    SetMessageBoxHandler(std::move(previous));
+}
+
+TEST_F(ReminderTest, AnAlarmDueDuringStartUpFiresOnceAtTheFirstScan) {
+    Clock::Pin(CTime(2026, 12, 31, 23, 58, 20));
+    SetAlarm(2026, 12, 31, 0, 1, 23, 57);  // before the program started: never shown
+    SetAlarm(2026, 12, 31, 1, 6, 23, 58);  // in the minute it started
+    SetAlarm(2026, 12, 31, 2, 4, 23, 59);  // during the password prompt
+    SetAlarm(2027, 1, 1, 0, 5, 0, 1);
+
+    ReminderThread thread;  // the program starts now
+    thread.Start();
+    // Start-up is not over: the thread does not scan yet.
+    EXPECT_FALSE(thread.ScanNow(std::chrono::milliseconds(100)));
+    Clock::Pin(CTime(2027, 1, 1, 0, 0, 40));
+    thread.MixerSettled();
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  23:59 \nBirthday",
+                                                       "Reminder at  23:58 \nConcert"}));
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Count(), 2u);
+    Clock::Advance(30);  // 00:01:10
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Count(), 3u);
+
+    // An alarm set for a minute that has passed never shows; one set for the current
+    // minute does, even after the minute was scanned. Saving the day again does not make
+    // its alarm that already fired fire again.
+    SetAlarm(2027, 1, 1, 1, 7, 0, 0);
+    SetAlarm(2027, 1, 1, 2, 8, 0, 1);
+    ASSERT_TRUE(thread.ScanNow());
+    ASSERT_EQ(boxes.Count(), 4u);
+    EXPECT_EQ(boxes.Texts()[2], "Reminder at  00:01 \nParty");
+    EXPECT_EQ(boxes.Texts()[3], "Reminder at  00:01 \nShopping");
+    // Putting the clock back does not bring them back.
+    Clock::Pin(CTime(2026, 12, 31, 23, 59, 10));
+    ASSERT_TRUE(thread.ScanNow());
+    Clock::Pin(CTime(2027, 1, 1, 0, 1, 50));
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Count(), 4u);
+    ExpectReminderBoxes();
+}
+
+TEST_F(ReminderTest, LeftToItselfTheThreadNoticesANewMinuteAndAChangedStore) {
+    Clock::Pin(CTime(2026, 4, 2, 9, 14, 0));
+    SetAlarm(2026, 4, 2, 0, 1, 9, 15);
+    SetAlarm(2026, 4, 2, 1, 2, 9, 16);
+    ReminderThread thread;
+    thread.Start();
+    Clock::Pin(CTime(2026, 4, 2, 9, 15, 10));
+    thread.MixerSettled();
+    // No scans asked for from here on: the thread's own turns must find everything.
+    ASSERT_TRUE(boxes.WaitForCount(1, std::chrono::seconds(60)));
+    Clock::Pin(CTime(2026, 4, 2, 9, 16, 5));
+    ASSERT_TRUE(boxes.WaitForCount(2, std::chrono::seconds(60)));
+    SetAlarm(2026, 4, 2, 3, 3, 9, 16);  // the same minute, the store changed
+    ASSERT_TRUE(boxes.WaitForCount(3, std::chrono::seconds(60)));
+    thread.Stop();
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  09:15 \nAppointment",
+                                                       "Reminder at  09:16 \nAnniversary",
+                                                       "Reminder at  09:16 \nDate"}));
+}
+
+TEST_F(ReminderTest, WithoutAStoreTheThreadKeepsWatchingUntilOneAppears) {
+    Clock::Pin(CTime(2026, 3, 1, 8, 0, 0));
+    ReminderThread thread;
+    thread.Start();
+    thread.MixerSettled();
+    ASSERT_TRUE(thread.ScanNow());
+    ASSERT_TRUE(thread.ScanNow());
+    SetAlarm(2026, 3, 1, 3, 1, 8, 1);
+    Clock::Advance(60);
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  08:01 \nAppointment"}));
+}
+
+TEST_F(ReminderTest, TheThreadEndsOnStopOrTheExitFlag) {
+    Clock::Pin(CTime(2026, 3, 1, 8, 0, 0));
+    {
+        // Stopped before start-up finished (a cancelled password prompt).
+        ReminderThread thread;
+        thread.Start();
+        thread.Stop();
+        EXPECT_FALSE(thread.ScanNow(std::chrono::milliseconds(10)));
+    }
+    ReminderThread thread;
+    thread.Start();
+    thread.MixerSettled();
+    ASSERT_TRUE(thread.ScanNow());
+    ExitRequested = true;
+    EXPECT_FALSE(thread.ScanNow());  // it ends instead of scanning
+    SetAlarm(2026, 3, 1, 0, 1, 8, 0);
+    thread.Stop();
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+class ReminderSoundTest : public test::DiskAudioTest {
+protected:
+    ReminderSoundTest() : tz("Europe/Berlin") { ExitRequested = false; }
+    test::ScopedTimeZone tz;
+};
+
+TEST_F(ReminderSoundTest, TheAlarmSoundPlaysWhateverTheSoundsSetting) {
+    test::Bytes alarm;
+    for (int i = 0; i < 200; ++i) {
+        alarm.push_back(static_cast<uint8_t>(i % 2 ? 30 + i / 4 : 220 - i / 4));
+    }
+    waves.Add(kWaveAlarm, test::MonoWave(11025, alarm));
+    const bool saved = SoundsEnabled;
+    SoundsEnabled = false;
+
+    Clock::Pin(CTime(2026, 6, 6, 6, 5, 50));
+    SetAlarm(2026, 6, 6, 0, 7, 6, 6);
+    ReminderThread thread;
+    thread.Start();
+    CSoundMixer mixer;
+    ASSERT_TRUE(mixer.Open(22050, true));
+    TheSoundMixer = &mixer;
+    thread.MixerSettled();
+    Clock::Advance(20);
+    ASSERT_TRUE(thread.ScanNow());
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Reminder at  06:06 \nPill"}));
+    PlayOut(mixer);
+    thread.Stop();  // before the mixer goes, as at exit
+    TheSoundMixer = nullptr;
+    mixer.Close();
+    SoundsEnabled = saved;
+
+    const std::string expected = test::ExpectedOutput({test::Contribution(alarm, 11025, 22050)}, 2);
+    EXPECT_NE(Output().find(expected), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora

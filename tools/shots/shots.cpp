@@ -1,0 +1,155 @@
+// velmora-shots OUTDIR: starts Velmora headless on a demo diary in temporary folders and
+// writes a picture of every screen into OUTDIR.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+#include "app/aboutdlg.h"
+#include "app/mainframe.h"
+#include "app/velmoraapp.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "res/programresources.h"
+#include "store/names.h"
+#include "store/settings.h"
+#include "tools/demo/demodiary.h"
+#include "ui/calendarview.h"
+#include "ui/kit/mainframe.h"
+#include "ui/kit/modal.h"
+
+using namespace velmora;
+
+namespace {
+
+QString g_out;
+int g_written = 0;
+
+void Save(QWidget& widget, const QString& name) {
+    const QString path = g_out + "/" + name + ".png";
+    if (widget.grab().save(path)) {
+        ++g_written;
+        std::printf("%s\n", qPrintable(path));
+    } else {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
+
+void Pump(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+}
+
+// Runs `command` and photographs the screen it opens.
+void ShotOfCommand(CVelmoraMFCApp& app, int command, const QString& name,
+                   std::function<void(QDialog&)> before = {}) {
+    QueueModalHook([name, before](QDialog& dialog) {
+        if (before) {
+            before(dialog);
+        }
+        Pump(30);
+        Save(dialog, name);
+        dialog.reject();
+    });
+    app.OnCommand(command);
+    ClearModalHooks();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: velmora-shots OUTDIR\n");
+        return 2;
+    }
+    if (!std::getenv("QT_QPA_PLATFORM")) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary folder\n");
+        return 1;
+    }
+    setenv("XDG_DATA_HOME", qPrintable(home.path() + "/data"), 1);
+    setenv("XDG_CONFIG_HOME", qPrintable(home.path() + "/config"), 1);
+
+    QApplication qt(argc, argv);
+    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (!QDir().mkpath(g_out)) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(g_out));
+        return 1;
+    }
+    RegisterProgramResources();
+    // Any message box would wait for an answer nobody gives: print it and go on.
+    SetMessageBoxHandler([](const MessageBoxRequest& r) {
+        std::fprintf(stderr, "[%s] %s\n", r.caption.c_str(), r.text.c_str());
+        return DefaultAnswer(r.buttons);
+    });
+
+    // About two years of diary, ending today.
+    const CTime today = Clock::Now();
+    WriteDemoDiary(today - 730 * kSecondsPerDay, 731);
+
+    AppOptions options;
+    options.splashMs = 0;
+    options.singleInstance = false;
+    options.handleSignals = false;
+    options.qtMessageBoxes = false;
+    options.profile = std::make_shared<MemoryProfileStore>();
+    CVelmoraMFCApp app(qt, options);
+    if (!app.InitInstance()) {
+        return 1;
+    }
+    CMainFrame& frame = *app.MainFrame();
+    // The start picture, as it shows while the program starts.
+    Save(frame, "start");
+    QElapsedTimer wait;
+    wait.start();
+    while (!frame.View()->IsStarted() && wait.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    Pump(50);
+
+    // The calendar: this month and the two before it, both week starts.
+    const LocalTime now = today.Local();
+    for (int back = 0; back < 3; ++back) {
+        int month = now.month - back;
+        int year = now.year;
+        if (month < 1) {
+            month += 12;
+            --year;
+        }
+        SelectMonth(month, year);
+        frame.View()->Reload();
+        Pump(30);
+        Save(frame, QString::asprintf("calendar-%04d-%02d", year, month));
+    }
+    AppSettings.WeekStarts = 0;
+    SelectMonth(now.month, now.year);
+    frame.View()->Reload();
+    Pump(30);
+    Save(frame, QString::asprintf("calendar-%04d-%02d-sunday-first", now.year, now.month));
+    AppSettings.WeekStarts = 1;
+    frame.View()->Reload();
+
+    // About, both pages; Mirror.
+    {
+        CAboutDlg about(&frame);
+        about.resize(frame.size());
+        Save(about, "about-1");
+        about.Tap(100, 250);
+        Save(about, "about-2");
+    }
+    ShotOfCommand(app, kCmdMirror, "mirror");
+
+    std::printf("%d pictures written to %s\n", g_written, qPrintable(g_out));
+    return 0;
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "cycle/monthmodel.h"
+#include "gfx/screenbuffer.h"
+#include "ui/calendarpainter.h"
+
+class QTimer;
+
+namespace velmora {
+
+class CVelmoraMFCDoc;
+class IMainFrame;
+
+// Commands of the calendar's own.
+enum CalendarCommand : int {
+    kCmdPreviousMonth = 32786,
+    kCmdNextMonth = 32787,
+    kCmdGoToToday = 32781,
+    kCmdCalendarHelp = 32795,
+};
+
+// The program's main screen: the month calendar over the main window's 240 x 268 area.
+class CVelmoraMFCView : public QWidget {
+public:
+    CVelmoraMFCView(CVelmoraMFCDoc& doc, QWidget* parent = nullptr);
+    ~CVelmoraMFCView() override;
+
+    // The main window announces itself; title changes go through it.
+    void AttachFrame(IMainFrame* frame) { m_frame = frame; }
+    IMainFrame* Frame() const { return m_frame; }
+
+    // The first update: analyse the diary, load the month, show the start picture for
+    // `splashMs` milliseconds (by a timer), then show the command bar and the month.
+    // `started` runs when the calendar is up.
+    void OnInitialUpdate(int splashMs, std::function<void()> started = {});
+    bool IsStarted() const { return m_started; }
+
+    // Previous and next month, "Go To Today"; false for a command that is not the view's.
+    bool OnCommand(int command);
+    // The month or year list changed.
+    void OnSelectionChanged();
+    // Clears and reloads the month model, then repaints (after screens changed days).
+    void Reload();
+    // Analyses the diary again, then reloads (after screens that change day records).
+    void Reanalyze();
+
+    // A tap at (x, y) of the calendar area; true when it opened a day.
+    bool Tap(int x, int y);
+
+    // The day a tap selects: 0 for none.
+    int DayAt(int x, int y) const;
+
+    // Draws the selected month into the buffer and shows it.
+    void DrawMonth();
+
+    // The Day View's place: runs the Day View for the document's day. Installed by the
+    // program once the Day View exists.
+    std::function<void(CVelmoraMFCDoc&, IMainFrame*)> runDayView;
+    // Runs once, after the first month has been painted (start-up measurements).
+    std::function<void()> onFirstFrame;
+
+    const DayMarks& Marks() const { return m_marks; }
+    const MonthLayout& Layout() const { return m_layout; }
+    // The month in the command bar, with the settings and the clock as they are now.
+    CalendarMonth ShownMonth() const;
+    ScreenBuffer& Screen() { return *m_screen; }
+    CVelmoraMFCDoc& Document() { return m_doc; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void FinishStart();
+
+    CVelmoraMFCDoc& m_doc;
+    IMainFrame* m_frame = nullptr;
+    std::unique_ptr<ScreenBuffer> m_screen;
+    PictureCache m_pictures;
+    DayMarks m_marks{};
+    MonthLayout m_layout;
+    bool m_splash = false;
+    bool m_started = false;
+    bool m_firstFrame = false;
+    std::function<void()> m_onStarted;
+};
+
+}  // namespace velmora

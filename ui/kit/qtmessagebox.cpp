@@ -1,0 +1,130 @@
+#include "ui/kit/qtmessagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QPointer>
+#include <QThread>
+
+#include "platform/messagebox.h"
+
+namespace velmora {
+
+namespace {
+
+QMessageBox::Icon ToQt(MbIcon icon) {
+    switch (icon) {
+        case MbIcon::Stop:
+            return QMessageBox::Critical;
+        case MbIcon::Information:
+            return QMessageBox::Information;
+        case MbIcon::Warning:
+            return QMessageBox::Warning;
+        case MbIcon::Question:
+            return QMessageBox::Question;
+        case MbIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonMap {
+    QMessageBox::StandardButton qt;
+    int result;
+};
+
+std::vector<ButtonMap> Buttons(MbButtons b) {
+    switch (b) {
+        case MbButtons::Ok:
+            return {{QMessageBox::Ok, IDOK}};
+        case MbButtons::OkCancel:
+            return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+        case MbButtons::YesNo:
+            return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+        case MbButtons::YesNoCancel:
+            return {{QMessageBox::Yes, IDYES},
+                    {QMessageBox::No, IDNO},
+                    {QMessageBox::Cancel, IDCANCEL}};
+        case MbButtons::RetryCancel:
+            return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
+        case MbButtons::AbortRetryIgnore:
+            return {{QMessageBox::Abort, IDABORT},
+                    {QMessageBox::Retry, IDRETRY},
+                    {QMessageBox::Ignore, IDIGNORE}};
+    }
+    return {{QMessageBox::Ok, IDOK}};
+}
+
+QWidget* Owner(WindowRef owner) {
+    if (owner == kNoOwner) {
+        return nullptr;
+    }
+    if (owner == kForegroundWindow) {
+        return QApplication::activeWindow();
+    }
+    return const_cast<QWidget*>(static_cast<const QWidget*>(owner));
+}
+
+QMessageBox* MakeBox(const MessageBoxRequest& r) {
+    auto* box =
+        new QMessageBox(ToQt(r.icon), QString::fromStdString(r.caption),
+                        QString::fromStdString(r.text), QMessageBox::NoButton, Owner(r.owner));
+    QMessageBox::StandardButtons set;
+    for (const auto& b : Buttons(r.buttons)) {
+        set |= b.qt;
+    }
+    box->setStandardButtons(set);
+    if (r.topmost) {
+        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    return box;
+}
+
+int ShowOnThisThread(const MessageBoxRequest& r) {
+    std::unique_ptr<QMessageBox> box(MakeBox(r));
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box->exec());
+    for (const auto& b : Buttons(r.buttons)) {
+        if (b.qt == pressed) {
+            return b.result;
+        }
+    }
+    // Closed with the window's close button: the box's cancel, else its first answer.
+    const auto all = Buttons(r.buttons);
+    for (const auto& b : all) {
+        if (b.result == IDCANCEL || b.result == IDNO) {
+            return b.result;
+        }
+    }
+    return all.front().result;
+}
+
+}  // namespace
+
+void InstallQtMessageBoxes() {
+    SetMessageBoxHandler([](const MessageBoxRequest& r) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app || QThread::currentThread() == app->thread()) {
+            return ShowOnThisThread(r);
+        }
+        int result = DefaultAnswer(r.buttons);
+        QMetaObject::invokeMethod(
+            app, [&] { result = ShowOnThisThread(r); }, Qt::BlockingQueuedConnection);
+        return result;
+    });
+    SetPostedMessageBoxHandler([](const MessageBoxRequest& r) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app) {
+            return;
+        }
+        QMetaObject::invokeMethod(app, [r] {
+            QMessageBox* box = MakeBox(r);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setModal(false);
+            box->show();
+            box->raise();
+            box->activateWindow();
+        });
+    });
+}
+
+}  // namespace velmora
