@@ -103,6 +103,7 @@ bool CVelmoraMFCApp::InitInstance() {
     m_frame = std::make_unique<CMainFrame>(m_doc);
     m_frame->onCommand = [this](int command) { OnCommand(command); };
     m_frame->onClose = [this] { m_qt.quit(); };
+    m_frame->View()->runDayView = dayViewRunner;
     if (m_options.exitAfterFirstFrame) {
         m_frame->View()->onFirstFrame = [this] { m_qt.quit(); };
     }
@@ -200,6 +201,11 @@ void CVelmoraMFCApp::RegisterOwnScreens() {
         RunModal(dialog, app.MainFrame(), "Mirror");
     };
     RegisterScreen(kCmdMirror, mirror);
+
+    RegisterEntryScreens(*this);
+    RegisterCycleScreens(*this);
+    RegisterChartScreens(*this);
+    RegisterToolScreens(*this);
 }
 
 }  // namespace velmora

@@ -15,6 +15,7 @@ class QApplication;
 namespace velmora {
 
 class CMainFrame;
+class IMainFrame;
 class CSoundMixer;
 class IStartScheduler;
 class ReminderThread;
@@ -87,6 +88,8 @@ public:
     // Step 5: the password prompt, asked again while it answers kPromptWrong. Installed by
     // the password screens; without it no prompt is shown.
     std::function<PasswordPrompt()> promptForPassword;
+    // What a tap on a calendar day opens (the Day View), given to the calendar at start.
+    std::function<void(CVelmoraMFCDoc&, IMainFrame*)> dayViewRunner;
 
 private:
     void RegisterOwnScreens();
@@ -107,5 +110,12 @@ private:
     bool m_handedOver = false;
     bool m_exited = false;
 };
+
+// Each area of the program registers its screens (and its places in the calendar) here;
+// the application calls them all when it is made.
+void RegisterEntryScreens(CVelmoraMFCApp& app);  // Day View, alarms, My Diary
+void RegisterCycleScreens(CVelmoraMFCApp& app);  // Cycle Bar, Cycle History, Year View
+void RegisterChartScreens(CVelmoraMFCApp& app);  // charts and histories
+void RegisterToolScreens(CVelmoraMFCApp& app);   // settings, password, help, scale
 
 }  // namespace velmora

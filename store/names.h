@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/clock.h"
 
 namespace velmora {
@@ -28,5 +30,10 @@ inline int LastYear() {
 inline int YearCount() {
     return LastYear() - FirstYear() + 1;
 }
+
+// A date as the report lists print it: day and month of two digits, the year of four, in
+// the order of the DateFormat setting (0 day first, 1 month first), joined by the
+// DateSeparator setting's character (0 ".", 1 "/", 2 "-"; any other value: nothing).
+std::string ReportDateText(CTime date, int dateFormat, int dateSeparator);
 
 }  // namespace velmora

@@ -153,3 +153,40 @@ TEST(ResourceImagesTest, ToolbarStripsSplitIntoEqualButtons) {
 
 }  // namespace
 }  // namespace velmora
+
+#include "ui/kit/reporttable.h"
+
+namespace velmora {
+namespace {
+
+TEST(ReportTableTest, RowsKeepKeyOrderAndCarryTheirData) {
+    CReportTable table;
+    table.SetColumns({{"Start Date", 75}, {"Lenght", 52}});
+    EXPECT_EQ(table.columnWidth(0), 75);
+    table.AddRow({"b", "2"}, {20, CTime(2000), 1});
+    table.AddRow({"a", "1"}, {10, CTime(1000), 0});
+    table.AddRow({"c", "3"}, {30, CTime(3000), 2});
+    table.AddRow({"b2", "2"}, {20, CTime(2001), 3});  // equal keys keep their arrival order
+    ASSERT_EQ(table.RowCount(), 4);
+    EXPECT_EQ(table.TextsAt(0), (QStringList{"a", "1"}));
+    EXPECT_EQ(table.TextsAt(1).front(), "b");
+    EXPECT_EQ(table.TextsAt(2).front(), "b2");
+    EXPECT_EQ(table.TextsAt(3).front(), "c");
+    CReportTable::Row row;
+    EXPECT_FALSE(table.SelectedRow(row));
+    table.SelectRow(2);
+    ASSERT_TRUE(table.SelectedRow(row));
+    EXPECT_EQ(row.key, 20);
+    EXPECT_EQ(row.date, CTime(2001));
+    EXPECT_EQ(row.slot, 3);
+
+    CReportTable newest;
+    for (int k : {2, 9, 5}) {
+        newest.AddRow({QString::number(k)}, {k, CTime(k), -1}, true);
+    }
+    EXPECT_EQ(newest.TextsAt(0).front(), "9");
+    EXPECT_EQ(newest.TextsAt(2).front(), "2");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "store/names.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "tests/support/testenv.h"
 
 namespace velmora {
 namespace {
@@ -127,6 +129,22 @@ TEST(SettingsTest, TheWorkingCopyFollowsTheDocumentAndGoesBack) {
     EXPECT_EQ(AppSettings.MyDiaryType, 4);  // not part of the copy
     TheSettingsCopy.CurrentDocument = nullptr;
     AppSettings = VelmoraSettings();
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(ReportDateTextTest, OrderAndSeparatorFollowTheSettings) {
+    test::ScopedTimeZone tz("Asia/Kolkata");
+    const CTime day(2004, 3, 5, 12, 0, 0);
+    EXPECT_EQ(ReportDateText(day, 0, 0), "05.03.2004");
+    EXPECT_EQ(ReportDateText(day, 1, 2), "03-05-2004");
+    EXPECT_EQ(ReportDateText(day, 0, 1), "05/03/2004");
+    EXPECT_EQ(ReportDateText(day, 1, 7), "03052004");
+    EXPECT_EQ(ReportDateText(CTime(1999, 12, 31, 12, 0, 0), 0, 0), "31.12.1999");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "store/names.h"
 #include "store/settings.h"
 #include "tools/demo/demodiary.h"
+#include "tools/shots/shots.h"
 #include "ui/calendarview.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
@@ -26,11 +27,13 @@
 using namespace velmora;
 
 namespace {
-
 QString g_out;
 int g_written = 0;
+}  // namespace
 
-void Save(QWidget& widget, const QString& name) {
+namespace velmora {
+
+void ShotContext::Save(QWidget& widget, const QString& name) {
     const QString path = g_out + "/" + name + ".png";
     if (widget.grab().save(path)) {
         ++g_written;
@@ -40,7 +43,7 @@ void Save(QWidget& widget, const QString& name) {
     }
 }
 
-void Pump(int ms) {
+void ShotContext::Pump(int ms) {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < ms) {
@@ -48,10 +51,9 @@ void Pump(int ms) {
     }
 }
 
-// Runs `command` and photographs the screen it opens.
-void ShotOfCommand(CVelmoraMFCApp& app, int command, const QString& name,
-                   std::function<void(QDialog&)> before = {}) {
-    QueueModalHook([name, before](QDialog& dialog) {
+void ShotContext::ShotOfNextScreen(const std::function<void()>& open, const QString& name,
+                                   std::function<void(QDialog&)> before) {
+    QueueModalHook([this, name, before](QDialog& dialog) {
         if (before) {
             before(dialog);
         }
@@ -59,11 +61,16 @@ void ShotOfCommand(CVelmoraMFCApp& app, int command, const QString& name,
         Save(dialog, name);
         dialog.reject();
     });
-    app.OnCommand(command);
+    open();
     ClearModalHooks();
 }
 
-}  // namespace
+void ShotContext::ShotOfCommand(int command, const QString& name,
+                                std::function<void(QDialog&)> before) {
+    ShotOfNextScreen([this, command] { app.OnCommand(command); }, name, std::move(before));
+}
+
+}  // namespace velmora
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -109,14 +116,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     CMainFrame& frame = *app.MainFrame();
+    ShotContext shots{app, frame};
     // The start picture, as it shows while the program starts.
-    Save(frame, "start");
+    shots.Save(frame, "start");
     QElapsedTimer wait;
     wait.start();
     while (!frame.View()->IsStarted() && wait.elapsed() < 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    Pump(50);
+    ShotContext::Pump(50);
 
     // The calendar: this month and the two before it, both week starts.
     const LocalTime now = today.Local();
@@ -129,14 +137,14 @@ int main(int argc, char** argv) {
         }
         SelectMonth(month, year);
         frame.View()->Reload();
-        Pump(30);
-        Save(frame, QString::asprintf("calendar-%04d-%02d", year, month));
+        ShotContext::Pump(30);
+        shots.Save(frame, QString::asprintf("calendar-%04d-%02d", year, month));
     }
     AppSettings.WeekStarts = 0;
     SelectMonth(now.month, now.year);
     frame.View()->Reload();
-    Pump(30);
-    Save(frame, QString::asprintf("calendar-%04d-%02d-sunday-first", now.year, now.month));
+    ShotContext::Pump(30);
+    shots.Save(frame, QString::asprintf("calendar-%04d-%02d-sunday-first", now.year, now.month));
     AppSettings.WeekStarts = 1;
     frame.View()->Reload();
 
@@ -144,11 +152,16 @@ int main(int argc, char** argv) {
     {
         CAboutDlg about(&frame);
         about.resize(frame.size());
-        Save(about, "about-1");
+        shots.Save(about, "about-1");
         about.Tap(100, 250);
-        Save(about, "about-2");
+        shots.Save(about, "about-2");
     }
-    ShotOfCommand(app, kCmdMirror, "mirror");
+    shots.ShotOfCommand(kCmdMirror, "mirror");
+
+    ShootEntryScreens(shots);
+    ShootCycleScreens(shots);
+    ShootChartScreens(shots);
+    ShootToolScreens(shots);
 
     std::printf("%d pictures written to %s\n", g_written, qPrintable(g_out));
     return 0;

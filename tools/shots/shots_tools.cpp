@@ -1,0 +1,11 @@
+// Pictures of this area's screens.
+
+#include "tools/shots/shots.h"
+
+namespace velmora {
+
+void ShootToolScreens(ShotContext& shots) {
+    (void)shots;
+}
+
+}  // namespace velmora
