@@ -139,6 +139,7 @@ int CVelmoraMFCApp::ExitInstance() {
         m_reminders->Stop();
         m_reminders.reset();
     }
+    ClosePostedMessageBoxes();
     // 2. The settings, every value.
     if (m_profile) {
         SaveSettings(*m_profile, AppSettings, SoundsEnabled);

@@ -190,3 +190,29 @@ TEST(ReportTableTest, RowsKeepKeyOrderAndCarryTheirData) {
 
 }  // namespace
 }  // namespace velmora
+
+#include "platform/messagebox.h"
+#include "ui/kit/qtmessagebox.h"
+
+#include <QCoreApplication>
+
+namespace velmora {
+namespace {
+
+TEST(QtMessageBoxTest, PostedBoxesShowWithoutWaitingAndCloseAtTheEnd) {
+    InstallQtMessageBoxes();
+    PostMessageBox("Reminder at  09:15 \nPill", "Alarm", MbIcon::Information, MbButtons::Ok,
+                   kNoOwner, true);
+    PostMessageBox("Reminder at  09:16 \nDate", "Alarm");
+    // The boxes come up on the interface thread's next turn; nobody waited for them.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(OpenPostedMessageBoxes(), 2);
+    ClosePostedMessageBoxes();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(OpenPostedMessageBoxes(), 0);
+    SetMessageBoxHandler({});
+    SetPostedMessageBoxHandler({});
+}
+
+}  // namespace
+}  // namespace velmora

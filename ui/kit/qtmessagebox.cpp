@@ -5,6 +5,8 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QThread>
+#include <algorithm>
+#include <vector>
 
 #include "platform/messagebox.h"
 
@@ -65,6 +67,11 @@ QWidget* Owner(WindowRef owner) {
     return const_cast<QWidget*>(static_cast<const QWidget*>(owner));
 }
 
+std::vector<QPointer<QMessageBox>>& Posted() {
+    static std::vector<QPointer<QMessageBox>> boxes;
+    return boxes;
+}
+
 QMessageBox* MakeBox(const MessageBoxRequest& r) {
     auto* box =
         new QMessageBox(ToQt(r.icon), QString::fromStdString(r.caption),
@@ -119,12 +126,32 @@ void InstallQtMessageBoxes() {
         QMetaObject::invokeMethod(app, [r] {
             QMessageBox* box = MakeBox(r);
             box->setAttribute(Qt::WA_DeleteOnClose);
+            auto& posted = Posted();
+            posted.erase(std::remove(posted.begin(), posted.end(), nullptr), posted.end());
+            posted.emplace_back(box);
             box->setModal(false);
             box->show();
             box->raise();
             box->activateWindow();
         });
     });
+}
+
+void ClosePostedMessageBoxes() {
+    for (auto& box : Posted()) {
+        if (box) {
+            box->close();
+        }
+    }
+    Posted().clear();
+}
+
+int OpenPostedMessageBoxes() {
+    int open = 0;
+    for (const auto& box : Posted()) {
+        open += box && box->isVisible();
+    }
+    return open;
 }
 
 }  // namespace velmora
