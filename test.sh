@@ -31,6 +31,7 @@ configure_and_test build -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BENCH=ON
 if [ "${CI:-}" = "true" ]; then
     echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         configure_and_test build-asan -- -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DVELMORA_SANITIZE=address,undefined -DVELMORA_BENCH=OFF
