@@ -1,11 +1,31 @@
 // The screens of this area: Day View, alarm setup, My Diary and Add note.
 
+#include "app/mainframe.h"
 #include "app/velmoraapp.h"
+#include "ui/dayviewdlg.h"
+#include "ui/kit/modal.h"
+#include "ui/mydiarydlg.h"
 
 namespace velmora {
 
 void RegisterEntryScreens(CVelmoraMFCApp& app) {
-    (void)app;
+    // A tap on a calendar day: the calendar has opened the day in the document and titled
+    // the main window; it analyses and reloads the month afterwards.
+    app.dayViewRunner = [](CVelmoraMFCDoc& doc, IMainFrame* frame) {
+        CDayViewDlg::Run(doc, frame, kDayViewFromCalendar);
+    };
+
+    CVelmoraMFCApp::Screen diary;
+    diary.title = "My Diary";
+    diary.reloadAfter = true;
+    // Its View opens the Day View, where bleeding days may change: the cycles are analysed
+    // again too.
+    diary.reanalyzeAfter = true;
+    diary.run = [](CVelmoraMFCApp& app) {
+        CMyDiaryDlg dialog(app.Document(), app.MainFrame(), app.MainFrame());
+        RunModal(dialog, app.MainFrame(), "My Diary");
+    };
+    app.RegisterScreen(kCmdMyDiary, diary);
 }
 
 }  // namespace velmora

@@ -25,6 +25,8 @@ bool CImageButton::Attach(QAbstractButton* button) {
         return false;
     }
     m_button = button;
+    m_watched = button;
+    connect(button, &QObject::destroyed, this, [this] { m_watched = nullptr; });
     m_bitmap = QPixmap::fromImage(image);
     button->setFixedSize(image.size());
     button->installEventFilter(this);
@@ -33,7 +35,7 @@ bool CImageButton::Attach(QAbstractButton* button) {
 }
 
 bool CImageButton::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_button && event->type() == QEvent::Paint) {
+    if (watched == m_watched && m_watched && event->type() == QEvent::Paint) {
         // Owner-drawn: the one bitmap, whatever the state.
         QPainter p(m_button);
         p.drawPixmap(0, 0, m_bitmap);

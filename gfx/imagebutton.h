@@ -29,6 +29,9 @@ protected:
 
 private:
     QPointer<QAbstractButton> m_button;
+    // The watched button as a plain object: events can come while the button is being
+    // destroyed, when it is no longer a button.
+    QObject* m_watched = nullptr;
     QPixmap m_bitmap;
 };
 

@@ -1,0 +1,301 @@
+// My Diary and Add note driven as a person would, with the store read back afterwards.
+
+#include <sqlite3.h>
+#include <QDateEdit>
+
+#include "tests/support/faultvfs.h"
+#include "tests/ui/entrytest.h"
+#include "ui/addnotedlg.h"
+#include "ui/kit/help.h"
+#include "ui/kit/mainframe.h"
+#include "ui/kit/reporttable.h"
+#include "ui/mydiarydlg.h"
+
+namespace velmora {
+namespace {
+
+using test::Day;
+using test::Press;
+
+using Rows = std::vector<std::pair<QString, QString>>;
+
+class MyDiaryTest : public test::EntryTest {
+protected:
+    // Runs My Diary; `act` runs once it shows, and the screen is closed afterwards.
+    void MyDiary(const std::function<void(CMyDiaryDlg&)>& act) {
+        QueueModalHook([act](QDialog& dialog) {
+            auto* screen = dynamic_cast<CMyDiaryDlg*>(&dialog);
+            EXPECT_NE(screen, nullptr);
+            if (screen) {
+                act(*screen);
+            }
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        });
+        CMyDiaryDlg dialog(doc, &frame);
+        RunModal(dialog, &frame, "My Diary");
+    }
+    static Rows Shown(const CMyDiaryDlg& s) {
+        Rows rows;
+        for (int i = 0; i < s.List()->RowCount(); ++i) {
+            const QStringList texts = s.List()->TextsAt(i);
+            rows.emplace_back(texts.value(0), texts.value(1));
+        }
+        return rows;
+    }
+    // Adds a note through Add note: the date, the text, then OK.
+    static void AddNote(CMyDiaryDlg& s, QDate date, const QString& text) {
+        QueueModalHook([date, text](QDialog& note) {
+            EXPECT_EQ(note.objectName(), "196");
+            test::Control<QDateEdit>(&note, 1066)->setDate(date);
+            test::Control<QPlainTextEdit>(&note, 1022)->setPlainText(text);
+            Press(&note, 1);
+        });
+        Press(&s, 1063);
+    }
+    // A diary of three days with entries of several kinds.
+    static void WriteDiary() {
+        Store(2026, 11, 2, [](CVelmoraMFCDoc& d) {
+            d.m_fluid = 2;
+            d.m_note = u"заметка";
+            d.m_diaryType = {1, 2, 1, 0};
+            d.m_diaryText = {u"стрижка", u"маска", u"укладка", u""};
+        });
+        Store(2025, 5, 5, [](CVelmoraMFCDoc& d) {
+            d.m_diaryType = {1, 0, 0, 0};
+            d.m_diaryText = {u"давно", u"", u"", u""};
+        });
+        Store(2026, 11, 10, [](CVelmoraMFCDoc& d) {
+            d.m_weight = 58;
+            d.m_diaryType = {6, 1, 0, 0};
+            d.m_diaryText = {u"разное", u"чёлка", u"", u""};
+        });
+    }
+};
+
+TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndRemembersTheKind) {
+    WriteDiary();
+    AppSettings.MyDiaryType = 0;
+    MyDiary([&](CMyDiaryDlg& s) {
+        EXPECT_EQ(List(s, 1061)->currentText(), "Парикмахер");
+        EXPECT_EQ(List(s, 1061)->count(), 6);
+        EXPECT_EQ(Shown(s), (Rows{{"10.11.2026", "чёлка"},
+                                  {"02.11.2026", "стрижка"},
+                                  {"02.11.2026", "укладка"},
+                                  {"05.05.2025", "давно"}}));
+        EXPECT_TRUE(s.List()->isColumnHidden(2));
+        EXPECT_EQ(s.List()->TextsAt(0).value(2), "20261110");
+        List(s, 1061)->setCurrentIndex(1);
+        EXPECT_EQ(Shown(s), (Rows{{"02.11.2026", "маска"}}));
+        List(s, 1061)->setCurrentIndex(3);
+        EXPECT_TRUE(Shown(s).empty());
+        List(s, 1061)->setCurrentIndex(5);
+    });
+    EXPECT_EQ(AppSettings.MyDiaryType, 5);
+    AppSettings.DateFormat = 1;
+    AppSettings.DateSeparator = 1;
+    MyDiary([&](CMyDiaryDlg& s) {
+        EXPECT_EQ(s.ShownKind(), 5);
+        EXPECT_EQ(Shown(s), (Rows{{"11/10/2026", "разное"}}));
+    });
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+TEST_F(MyDiaryTest, DeleteRemovesTheFirstEntryOfItsKindWithItsText) {
+    Store(2026, 7, 7, [](CVelmoraMFCDoc& d) {
+        d.m_temperature = 36.8;
+        d.m_diaryType = {2, 1, 1, 1};
+        d.m_diaryText = {u"одно", u"то же", u"другое", u"то же"};
+    });
+    AppSettings.MyDiaryType = 0;
+    MyDiary([&](CMyDiaryDlg& s) {
+        // Nothing chosen: asked first, then told to choose.
+        boxes.Script({IDYES});
+        Press(&s, 1065);
+        ASSERT_EQ(boxes.Count(), 2u);
+        EXPECT_EQ(boxes.Boxes()[0].text, "Are you sure you want to delete this note?");
+        EXPECT_EQ(boxes.Boxes()[0].caption, "Atention");
+        EXPECT_EQ(boxes.Boxes()[0].buttons, MbButtons::YesNo);
+        EXPECT_EQ(boxes.Boxes()[1].text, "You should select an item from the list!");
+        EXPECT_EQ(boxes.Boxes()[1].caption, "Warning");
+
+        s.List()->SelectRow(2);  // the second "то же"
+        boxes.Script({IDNO});
+        Press(&s, 1065);
+        EXPECT_EQ(s.List()->RowCount(), 3);
+        s.List()->SelectRow(2);
+        boxes.Script({IDYES});
+        Press(&s, 1065);
+        EXPECT_EQ(Shown(s), (Rows{{"07.07.2026", "другое"}, {"07.07.2026", "то же"}}));
+    });
+    auto day = Stored(2026, 7, 7);
+    ASSERT_NE(day, nullptr);
+    // Of the two alike, the first slot was emptied.
+    EXPECT_EQ(day->m_diaryType, (std::array<int16_t, 4>{2, 0, 1, 1}));
+    EXPECT_EQ(day->m_diaryText[1], u"");
+    EXPECT_EQ(day->m_diaryText[3], u"то же");
+    EXPECT_EQ(day->m_temperature, 36.8);
+    EXPECT_EQ(RecordsPerDay().size(), 1u);
+}
+
+TEST_F(MyDiaryTest, DeleteAllClearsOneKindAndKeepsEverythingElse) {
+    WriteDiary();
+    AppSettings.MyDiaryType = 0;
+    MyDiary([&](CMyDiaryDlg& s) {
+        boxes.Script({IDNO});
+        Press(&s, 1062);
+        EXPECT_EQ(s.List()->RowCount(), 4);
+        boxes.Script({IDYES});
+        Press(&s, 1062);
+        EXPECT_EQ(s.List()->RowCount(), 0);
+        // An empty list asks nothing.
+        Press(&s, 1062);
+        EXPECT_EQ(boxes.Count(), 2u);
+        EXPECT_EQ(boxes.Texts()[1], "Are you sure you want to delete all notes?");
+    });
+    auto first = Stored(2026, 11, 2);
+    EXPECT_EQ(first->m_diaryType, (std::array<int16_t, 4>{0, 2, 0, 0}));
+    EXPECT_EQ(first->m_diaryText[1], u"маска");
+    EXPECT_EQ(first->m_diaryText[0], u"");
+    EXPECT_EQ(first->m_fluid, 2);
+    EXPECT_EQ(first->m_note, u"заметка");
+    auto third = Stored(2026, 11, 10);
+    EXPECT_EQ(third->m_diaryType, (std::array<int16_t, 4>{6, 0, 0, 0}));
+    EXPECT_EQ(third->m_weight, 58.0);
+    EXPECT_EQ(Stored(2025, 5, 5)->m_diaryType[0], 0);
+    EXPECT_EQ(RecordsPerDay(),
+              (std::map<Day, int>{{{2025, 5, 5}, 1}, {{2026, 11, 2}, 1}, {{2026, 11, 10}, 1}}));
+}
+
+TEST_F(MyDiaryTest, DeleteAllStopsAtTheFirstRewriteThatFails) {
+    test::FaultVfs vfs;
+    WriteDiary();
+    AppSettings.MyDiaryType = 0;
+    MyDiary([&](CMyDiaryDlg& s) {
+        vfs.FailWrites(SQLITE_FULL);
+        boxes.Script({IDYES});
+        Press(&s, 1062);
+        vfs.Heal();
+        EXPECT_EQ(s.List()->RowCount(), 4);
+    });
+    EXPECT_EQ(boxes.CountText("Add Record Error!"), 1u);
+    EXPECT_EQ(Stored(2026, 11, 2)->m_diaryType[0], 1);
+}
+
+TEST_F(MyDiaryTest, AddNoteFillsTheFirstFreeSlotAndRefusesAFifth) {
+    Store(2026, 10, 1, [](CVelmoraMFCDoc& d) {
+        d.m_sex = true;
+        d.m_diaryType = {3, 0, 5, 0};
+        d.m_diaryText = {u"ногти", u"", u"врач", u""};
+    });
+    AppSettings.MyDiaryType = 3;  // "Фитнес"
+    MyDiary([&](CMyDiaryDlg& s) {
+        // A day without a record gets one, with the note in its first slot.
+        AddNote(s, QDate(2026, 10, 3), "йога");
+        EXPECT_EQ(Shown(s), (Rows{{"03.10.2026", "йога"}}));
+        AddNote(s, QDate(2026, 10, 1), "бассейн");
+        AddNote(s, QDate(2026, 10, 1), "зал");
+        EXPECT_EQ(Shown(s),
+                  (Rows{{"03.10.2026", "йога"}, {"01.10.2026", "бассейн"}, {"01.10.2026", "зал"}}));
+        AddNote(s, QDate(2026, 10, 1), "пятая");
+        EXPECT_EQ(s.List()->RowCount(), 3);
+    });
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              "The maximum number of notes for this day is reached. You are not able to enter "
+              "more than 4 items for a day!");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Velmora Plus");
+    EXPECT_EQ(boxes.Boxes()[0].icon, MbIcon::Information);
+
+    auto full = Stored(2026, 10, 1);
+    EXPECT_EQ(full->m_diaryType, (std::array<int16_t, 4>{3, 4, 5, 4}));
+    EXPECT_EQ(full->m_diaryText, (std::array<CString, 4>{u"ногти", u"бассейн", u"врач", u"зал"}));
+    EXPECT_TRUE(full->m_sex);
+    auto made = Stored(2026, 10, 3);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->m_diaryType, (std::array<int16_t, 4>{4, 0, 0, 0}));
+    EXPECT_EQ(made->m_fluid, 0);
+    EXPECT_EQ(made->m_sportKind, u"Sport");
+    EXPECT_EQ(made->m_acheKind, u"Ache");
+    EXPECT_FALSE(made->m_alarm);
+    EXPECT_EQ(RecordsPerDay().size(), 2u);
+}
+
+TEST_F(MyDiaryTest, AddNoteOffersTheProgramsYearsAndCutsOverlongTextsAsTheStoreDoes) {
+    Store(2026, 4, 4, [](CVelmoraMFCDoc& d) { d.m_note = u"день"; });
+    MyDiary([&](CMyDiaryDlg& s) {
+        QueueModalHook([](QDialog& note) {
+            auto* date = test::Control<QDateEdit>(&note, 1066);
+            EXPECT_EQ(date->date(), QDate(2026, 12, 6));  // today
+            EXPECT_EQ(date->minimumDate(), QDate(1995, 1, 1));
+            EXPECT_EQ(date->maximumDate(), QDate(2027, 12, 31));
+            date->setDate(QDate(1990, 6, 1));
+            EXPECT_EQ(date->date().year(), 1995);
+            date->setDate(QDate(2026, 4, 4));
+            auto* text = test::Control<QPlainTextEdit>(&note, 1022);
+            text->setPlainText(QString(300, QChar(u'ж')));
+            EXPECT_EQ(text->toPlainText().size(), 240);
+            Press(&note, 1);
+        });
+        Press(&s, 1063);
+    });
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Very long string??"});
+    auto day = Stored(2026, 4, 4);
+    EXPECT_EQ(day->m_diaryText[0], CString(199, u'ж'));
+    EXPECT_EQ(day->m_diaryType[0], 1);
+    EXPECT_EQ(day->m_note, u"день");
+}
+
+TEST_F(MyDiaryTest, ViewOpensTheDayOnItsDiaryPageAndComesBackToTheList) {
+    WriteDiary();
+    AppSettings.MyDiaryType = 0;
+    MyDiary([&](CMyDiaryDlg& s) {
+        Press(&s, 1064);
+        EXPECT_EQ(boxes.Texts(),
+                  std::vector<std::string>{"You should select an item from the list!"});
+        s.List()->SelectRow(1);  // 02.11.2026, "стрижка"
+        frame.SetTitle("My Diary");
+        QueueModalHook([&](QDialog& dialog) {
+            auto& day = dynamic_cast<CDayViewDlg&>(dialog);
+            EXPECT_EQ(frame.title, "Day View");
+            EXPECT_EQ(day.DateText(), "02.11.2026");
+            EXPECT_EQ(day.CurrentPage(), 2);
+            EXPECT_EQ(Edit(day, 1029)->text(), "стрижка");
+            Edit(day, 1029)->setText("короткая стрижка");
+            Command(day, kCmdDayViewSave);
+        });
+        Press(&s, 1064);
+        EXPECT_EQ(frame.title, "My Diary");
+        EXPECT_EQ(Shown(s)[1], (std::pair<QString, QString>{"02.11.2026", "короткая стрижка"}));
+    });
+    EXPECT_EQ(Stored(2026, 11, 2)->m_diaryText[0], u"короткая стрижка");
+    EXPECT_EQ(RecordsPerDay().size(), 3u);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(MyDiaryTest, HelpOpensOnEachScreensOwnPage) {
+    std::vector<std::tuple<int, int, QString>> opened;
+    SetHelpOpener([&](IMainFrame* f, int code, int page) {
+        opened.emplace_back(code, page, f->Title());
+        f->SetTitle("Help page");
+    });
+    MyDiary([&](CMyDiaryDlg& s) {
+        Command(s, kCmdMyDiaryHelp);
+        EXPECT_EQ(frame.title, "My Diary");
+    });
+    DayView(2026, 1, 1, kDayViewFromCalendar, [&](CDayViewDlg& s) {
+        Press(&s, 1095);
+        EXPECT_EQ(frame.title, "Day View");
+    });
+    SetHelpOpener({});
+    EXPECT_EQ(opened, (std::vector<std::tuple<int, int, QString>>{{7, 8, "Help"}, {5, 7, "Help"}}));
+}
+
+}  // namespace
+}  // namespace velmora
