@@ -1,11 +1,41 @@
 // The screens of this area: Cycle Bar, Cycle History and Year View.
 
+#include "app/mainframe.h"
 #include "app/velmoraapp.h"
+#include "platform/clock.h"
+#include "reports/cyclebar.h"
+#include "reports/cyclehistorydlg.h"
+#include "reports/yearviewdlg.h"
+#include "ui/kit/modal.h"
 
 namespace velmora {
 
 void RegisterCycleScreens(CVelmoraMFCApp& app) {
-    (void)app;
+    // Nothing here writes to the diary: the calendar needs no reload afterwards.
+    CVelmoraMFCApp::Screen bar;
+    bar.title = "Cycle Bar";
+    bar.run = [](CVelmoraMFCApp& app) {
+        // From the menu the bar opens on the first day of the current month.
+        const LocalTime now = Clock::Now().Local();
+        RunCycleBar(app.MainFrame(), app.MainFrame(), now.year, now.month, 1);
+    };
+    app.RegisterScreen(kCmdCycleBar, bar);
+
+    CVelmoraMFCApp::Screen history;
+    history.title = "Cycles History";
+    history.run = [](CVelmoraMFCApp& app) {
+        CCycleHistoryDlg dialog(app.MainFrame(), app.MainFrame());
+        RunModal(dialog, app.MainFrame(), "Cycles History");
+    };
+    app.RegisterScreen(kCmdCycleHistory, history);
+
+    CVelmoraMFCApp::Screen year;
+    year.title = "Year View";
+    year.run = [](CVelmoraMFCApp& app) {
+        CYearViewDlg dialog(app.MainFrame());
+        RunModal(dialog, app.MainFrame(), "Year View");
+    };
+    app.RegisterScreen(kCmdYearView, year);
 }
 
 }  // namespace velmora

@@ -1,12 +1,67 @@
 // The screens of this area: Program Settings, the password screens, help and the weight and height
 // scale.
 
+#include "app/mainframe.h"
+#include "app/passworddlg.h"
 #include "app/velmoraapp.h"
+#include "help/helpdialog.h"
+#include "store/settings.h"
+#include "tools/scale/scaledlg.h"
+#include "ui/calendarview.h"
+#include "ui/kit/modal.h"
+#include "ui/settingsdlg.h"
 
 namespace velmora {
 
+namespace {
+// The help browser's code for the calendar, and its pages there.
+constexpr int kCalendarHelpCode = 11;
+constexpr int kContentsPage = 1;
+constexpr int kCalendarPage = 3;
+}  // namespace
+
 void RegisterToolScreens(CVelmoraMFCApp& app) {
-    (void)app;
+    InstallHelpBrowser();
+    app.promptForPassword = [] { return AskForPassword(AppSettings); };
+
+    CVelmoraMFCApp::Screen settings;
+    settings.title = "Program Settings";
+    settings.reanalyzeAfter = true;
+    settings.run = [](CVelmoraMFCApp& app) {
+        CSettingsDlg dialog(app.Document(), app.MainFrame(), app.MainFrame());
+        RunModal(dialog, app.MainFrame(), "Program Settings");
+    };
+    app.RegisterScreen(kCmdSettings, settings);
+
+    // The main window keeps its title; the screen shows its own.
+    CVelmoraMFCApp::Screen password;
+    password.run = [](CVelmoraMFCApp& app) {
+        CPasswordDlg dialog(AppSettings, app.MainFrame());
+        RunModal(dialog, app.MainFrame(), "Пароль");
+    };
+    app.RegisterScreen(kCmdPassword, password);
+
+    CVelmoraMFCApp::Screen contents;
+    contents.title = "Help";
+    contents.run = [](CVelmoraMFCApp& app) {
+        OpenHelpBrowser(app.MainFrame(), kCalendarHelpCode, kContentsPage);
+    };
+    app.RegisterScreen(kCmdHelp, contents);
+
+    CVelmoraMFCApp::Screen calendarHelp;
+    calendarHelp.title = "Help";
+    calendarHelp.run = [](CVelmoraMFCApp& app) {
+        OpenHelpBrowser(app.MainFrame(), kCalendarHelpCode, kCalendarPage);
+    };
+    app.RegisterScreen(kCmdCalendarHelp, calendarHelp);
+
+    CVelmoraMFCApp::Screen scale;
+    scale.title = "Weight|Height Scale";
+    scale.run = [](CVelmoraMFCApp& app) {
+        CScaleDlg dialog(app.MainFrame(), app.MainFrame());
+        RunModal(dialog, app.MainFrame(), "Weight|Height Scale");
+    };
+    app.RegisterScreen(kCmdScale, scale);
 }
 
 }  // namespace velmora

@@ -1,0 +1,192 @@
+#include "app/passworddlg.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gfx/imagebutton.h"
+#include "platform/messagebox.h"
+#include "store/settings.h"
+#include "ui/kit/modal.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kWindowWidth = 240;
+constexpr int kWindowHeight = 294;
+
+QFont DialogFont() {
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    return font;
+}
+
+// The dialogs' colour; the start-up prompt comes before the program sets it for all of them.
+void UseDialogColours(QDialog& dialog) {
+    QPalette palette = dialog.palette();
+    palette.setColor(QPalette::Window, QColor(255, 242, 223));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    dialog.setPalette(palette);
+    dialog.setAutoFillBackground(true);
+}
+
+QLineEdit* PasswordEdit(int id, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::number(id));
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(maxLength);
+    edit->setFixedWidth(100);
+    return edit;
+}
+
+// A stored password longer than the usual limit (written by other means) can still be typed.
+int TypableLength(const std::string& password) {
+    return std::max<int>(kMaxPasswordLength,
+                         static_cast<int>(QString::fromStdString(password).size()));
+}
+
+}  // namespace
+
+PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
+    QDialog dialog;
+    dialog.setObjectName("226");
+    dialog.setFont(DialogFont());
+    dialog.resize(kWindowWidth, kWindowHeight);
+    UseDialogColours(dialog);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(20, 40, 20, 20);
+    layout->setSpacing(8);
+    auto* label = new QLabel("Пароль:", &dialog);
+    layout->addWidget(label);
+    QLineEdit* edit =
+        PasswordEdit(kPromptPasswordEditId, TypableLength(settings.Password), &dialog);
+    edit->setFixedWidth(200);
+    layout->addWidget(edit);
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("OK", &dialog);
+    ok->setObjectName(QString::number(IDOK));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", &dialog);
+    cancel->setObjectName(QString::number(IDCANCEL));
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    // Anything but OK (Cancel, Escape, closing the window) cancels.
+    PasswordPrompt result = kPromptCancelled;
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
+        // The whole text against the whole password, letter case and all.
+        if (edit->text().toStdString() == settings.Password) {
+            result = kPromptAccepted;
+        } else {
+            ShowMessageBox("Password not correct!", "Sorry", MbIcon::Information, MbButtons::Ok,
+                           kNoOwner);
+            result = kPromptWrong;
+        }
+        dialog.done(IDOK);
+    });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, [&] {
+        result = kPromptCancelled;
+        dialog.done(IDCANCEL);
+    });
+    edit->setFocus();
+    RunModal(dialog, nullptr, "Введите ваш пароль");
+    return result;
+}
+
+CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
+    setObjectName("225");
+    setWindowTitle("Пароль");
+    setFont(DialogFont());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 24, 10, 12);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(10);
+    m_oldLabel = new QLabel("Старый пароль:", this);
+    m_oldLabel->setObjectName(QString::number(kOldPasswordLabelId));
+    m_old = PasswordEdit(kOldPasswordEditId, TypableLength(settings.Password), this);
+    m_new = PasswordEdit(kNewPasswordEditId, kMaxPasswordLength, this);
+    m_confirm = PasswordEdit(kConfirmPasswordEditId, kMaxPasswordLength, this);
+    grid->addWidget(m_oldLabel, 0, 0);
+    grid->addWidget(m_old, 0, 1);
+    grid->addWidget(new QLabel("Новый пароль:", this), 1, 0);
+    grid->addWidget(m_new, 1, 1);
+    grid->addWidget(new QLabel("Подтвердите пароль:", this), 2, 0);
+    grid->addWidget(m_confirm, 2, 1);
+    layout->addLayout(grid);
+    layout->addSpacing(16);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName(QString::number(IDOK));
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName(QString::number(IDCANCEL));
+    for (QPushButton* b : {ok, cancel}) {
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addSpacing(16);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    m_okImage = new CImageButton(this);
+    m_okImage->Attach(ok);
+    m_cancelImage = new CImageButton(this);
+    m_cancelImage->Attach(cancel);
+    connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+
+    // Without a password there is no old one to ask for.
+    if (m_settings.Password.empty()) {
+        m_oldLabel->hide();
+        m_old->hide();
+        m_new->setFocus();
+    } else {
+        m_old->setFocus();
+    }
+}
+
+void CPasswordDlg::OnOK() {
+    const std::string oldText = m_old->text().toStdString();
+    if (m_settings.Password.empty()) {
+        if (!oldText.empty()) {
+            return;
+        }
+    } else if (oldText != m_settings.Password) {
+        ShowMessageBox("To change password you must type current password!");
+        m_old->setFocus();
+        return;
+    }
+    if (m_new->text() != m_confirm->text()) {
+        ShowMessageBox("\"New Password\" and \"Confirm Passowrd\" must be same!");
+        m_confirm->setFocus();
+        return;
+    }
+    // Both empty: no password any more.
+    m_settings.Password = m_new->text().toStdString();
+    accept();
+}
+
+void CPasswordDlg::closeEvent(QCloseEvent* event) {
+    // Closing the window is OK: it closes only when the fields fit.
+    event->ignore();
+    OnOK();
+}
+
+}  // namespace velmora

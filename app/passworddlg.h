@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/velmoraapp.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace velmora {
+
+class CImageButton;
+struct VelmoraSettings;
+
+// Control ids of the password screens.
+inline constexpr int kPromptPasswordEditId = 1073;
+inline constexpr int kOldPasswordEditId = 1071;
+inline constexpr int kOldPasswordLabelId = 1072;
+inline constexpr int kNewPasswordEditId = 1039;
+inline constexpr int kConfirmPasswordEditId = 1041;
+// Longest password the change screen takes.
+inline constexpr int kMaxPasswordLength = 10;
+
+// The start-up prompt: asks once for the password of `settings` and tells how it went (a
+// wrong entry has been told to the user already). Closing it counts as Cancel.
+PasswordPrompt AskForPassword(const VelmoraSettings& settings);
+
+// Setting, changing or removing the password. The old password is asked for only when one
+// is set; the new one is typed twice; both new fields empty remove the protection. Closing
+// the window counts as OK.
+class CPasswordDlg : public QDialog {
+public:
+    explicit CPasswordDlg(VelmoraSettings& settings, QWidget* parent = nullptr);
+
+    // OK: takes the three fields; stays open (with a message) when they do not fit.
+    void OnOK();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    VelmoraSettings& m_settings;
+    QLabel* m_oldLabel;
+    QLineEdit* m_old;
+    QLineEdit* m_new;
+    QLineEdit* m_confirm;
+    CImageButton* m_okImage;
+    CImageButton* m_cancelImage;
+};
+
+}  // namespace velmora

@@ -1,0 +1,357 @@
+#include "help/helpdialog.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <cstring>
+
+#include "gfx/dibgraphicbuffer.h"
+#include "gfx/imagebutton.h"
+#include "gfx/pictures.h"
+#include "gfx/screenbuffer.h"
+#include "store/settings.h"
+#include "ui/kit/help.h"
+#include "ui/kit/mainframe.h"
+#include "ui/kit/modal.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kBodyLeft = 20;
+constexpr int kBodyTop = 45;
+constexpr int kLineHeight = 15;
+constexpr int kIconSize = 14;
+constexpr int kIconX = kBodyLeft + 20;
+constexpr int kLinkLeft = 80;
+constexpr int kLinkTop = 5;
+constexpr int kLinkStep = 17;
+const QColor kLinkBlue(0, 0, 255);
+
+QFont Crisp(QFont font) {
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// Where the next piece of a line starts: the handheld's help advanced by a fixed step per
+// character, wider for the bold and italic fonts.
+int CharacterStep(HelpStyle style) {
+    return style == HelpStyle::Normal ? 6 : 7;
+}
+
+}  // namespace
+
+QFont HelpSystemFont() {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(11);
+    return Crisp(font);
+}
+
+QFont HelpFontOfHeight(int height, bool bold, bool italic) {
+    QFont font("Liberation Sans");
+    font.setBold(bold);
+    font.setItalic(italic);
+    font = Crisp(font);
+    for (int size = height; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).height() <= height) {
+            break;
+        }
+    }
+    return font;
+}
+
+// The page area: shows the window surface, drawn afresh at every paint.
+class CHelpDialog::View : public QWidget {
+public:
+    explicit View(CHelpDialog* dialog) : QWidget(dialog), m_dialog(dialog) {
+        setFixedSize(kScreenWidth, kScreenHeight);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        m_dialog->Render();
+        QPainter p(this);
+        m_dialog->Screen().Paint(p);
+    }
+
+private:
+    CHelpDialog* m_dialog;
+};
+
+CHelpDialog::CHelpDialog(IMainFrame* titleWindow, int screenCode, QWidget* parent)
+    : QDialog(parent), m_titleWindow(titleWindow), m_screenCode(screenCode) {
+    setObjectName("245");
+    setWindowTitle("Помощь");
+    const QFont system = HelpSystemFont();
+    setFont(system);
+
+    // The buffer asks for no repaints of its own: the view repaints when the page changes.
+    m_screen = std::make_unique<ScreenBuffer>(nullptr);
+    m_view = new View(this);
+    m_view->move(0, 0);
+
+    m_left = new QPushButton("Leftsq", this);
+    m_left->setObjectName(QString::number(kHelpLeftArrowId));
+    m_right = new QPushButton("Rightsq", this);
+    m_right->setObjectName(QString::number(kHelpRightArrowId));
+    for (QPushButton* b : {m_left, m_right}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoDefault(false);
+    }
+    m_rightImage = new CImageButton(this);
+    m_rightImage->Attach(m_right);
+    m_leftImage = new CImageButton(this);
+    m_leftImage->Attach(m_left);
+    // Bottom left, clear of the "Contents" link and the page number.
+    m_left->move(22, 250);
+    m_right->move(52, 250);
+    connect(m_left, &QPushButton::clicked, this, [this] { PreviousScreen(); });
+    connect(m_right, &QPushButton::clicked, this, [this] { NextScreen(); });
+
+    m_linkFont = system;
+    m_linkFont.setUnderline(true);
+
+    // The contents entries are measured once, in the dialog's font.
+    const QFontMetrics metrics(system);
+    for (int i = 0; i < kHelpPageCount - 1; ++i) {
+        const QString title = HelpTitle(i + kHelpFirstScreenPage);
+        m_linkRects[static_cast<size_t>(i)] =
+            QRect(kLinkLeft, kLinkTop + kLinkStep * i, metrics.horizontalAdvance(title),
+                  metrics.height());
+    }
+    // The page titles are centred by their width in the system font, measured now.
+    for (int page = kHelpFirstScreenPage; page <= kHelpPageCount; ++page) {
+        m_titleWidths[static_cast<size_t>(page)] = metrics.horizontalAdvance(HelpTitle(page));
+    }
+    UpdateArrows();
+}
+
+CHelpDialog::~CHelpDialog() = default;
+
+void CHelpDialog::SetPage(int page) {
+    m_page = std::clamp(page, kHelpContentsPage, kHelpPageCount);
+    UpdateArrows();
+    m_view->update();
+}
+
+void CHelpDialog::UpdateArrows() {
+    m_left->setVisible(m_page != kHelpContentsPage);
+    m_right->setVisible(m_page != kHelpPageCount);
+    m_scroll = 0;
+}
+
+void CHelpDialog::NextScreen() {
+    if (m_page != kHelpContentsPage && m_scroll + kHelpLinesPerScreen < HelpLineCount(m_page)) {
+        m_scroll += kHelpLinesPerScreen;
+    } else if (m_page < kHelpPageCount) {
+        ++m_page;
+        m_scroll = 0;
+        if (m_page == kHelpPageCount) {
+            m_right->hide();
+        }
+        if (m_page == kHelpFirstScreenPage) {
+            m_left->show();
+        }
+    } else {
+        return;  // the last screen of the last page
+    }
+    m_view->update();
+}
+
+void CHelpDialog::PreviousScreen() {
+    if (m_page != kHelpContentsPage && m_scroll - kHelpLinesPerScreen >= 0) {
+        m_scroll -= kHelpLinesPerScreen;
+    } else if (m_page > kHelpContentsPage) {
+        // The page before opens at its first screen.
+        --m_page;
+        m_scroll = 0;
+        if (m_page == kHelpContentsPage) {
+            m_left->hide();
+        }
+        if (m_page == kHelpPageCount - 1) {
+            m_right->show();
+        }
+    } else {
+        return;
+    }
+    m_view->update();
+}
+
+void CHelpDialog::Tap(int x, int y) {
+    const QPoint p(x, y);
+    int target = 0;
+    if (m_page == kHelpContentsPage) {
+        // The contents page shows no "Contents" link, so its lowest entry keeps the taps that
+        // land on it.
+        for (int i = 0; i < kHelpPageCount - 1; ++i) {
+            if (m_linkRects[static_cast<size_t>(i)].contains(p)) {
+                target = i + kHelpFirstScreenPage;
+                break;
+            }
+        }
+    }
+    if (target == 0 && ContentsRect().contains(p)) {
+        target = kHelpContentsPage;
+    }
+    if (target == 0) {
+        return;
+    }
+    m_page = target;
+    UpdateArrows();
+    m_view->update();
+}
+
+void CHelpDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = m_view->mapFrom(this, event->position().toPoint());
+        Tap(p.x(), p.y());
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CHelpDialog::mouseReleaseEvent(QMouseEvent* event) {
+    m_view->update();
+    QDialog::mouseReleaseEvent(event);
+}
+
+void CHelpDialog::Render() {
+    {
+        ScopedTarget target(m_screen->GetBuffer());
+        DrawSkinBackground(m_background, SkinnedScreen::HelpBrowser, AppSettings.Skin);
+    }
+    m_background.Release();
+    m_screen->CopyToWindow();
+    // The text goes onto a clear layer first: crisp one-bit glyphs land garbled when they are
+    // drawn straight onto a 16-bit surface.
+    QImage text(kScreenWidth, kScreenHeight, QImage::Format_ARGB32_Premultiplied);
+    text.fill(Qt::transparent);
+    {
+        QPainter p(&text);
+        if (m_page == kHelpContentsPage) {
+            DrawContents(p);
+        } else {
+            DrawPage(p);
+        }
+    }
+    auto dc = m_screen->WindowDC();
+    dc->painter.drawImage(0, 0, text);
+}
+
+void CHelpDialog::DrawContents(QPainter& p) {
+    p.setFont(m_linkFont);
+    p.setPen(kLinkBlue);
+    for (int i = 0; i < kHelpPageCount - 1; ++i) {
+        p.drawText(m_linkRects[static_cast<size_t>(i)],
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                   HelpTitle(i + kHelpFirstScreenPage));
+    }
+    p.setFont(font());
+    p.setPen(Qt::black);
+}
+
+void CHelpDialog::DrawPage(QPainter& p) {
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+    const QFont system = font();
+    const QFont title = HelpFontOfHeight(15, true, false);
+    const QFont bold = HelpFontOfHeight(14, true, false);
+    const QFont italic = HelpFontOfHeight(14, false, true);
+
+    p.setPen(Qt::black);
+    p.setFont(title);
+    const int titleLeft = 120 - m_titleWidths[static_cast<size_t>(m_page)] / 2;
+    p.drawText(QRect(QPoint(titleLeft, 15), QPoint(kScreenWidth - 1, 32)), flags,
+               HelpTitle(m_page));
+
+    p.setFont(system);
+    p.drawText(QRect(QPoint(155, 250), QPoint(219, 267)), flags,
+               QString::asprintf("Page %d/%d", m_page, kHelpPageCount));
+    p.setFont(m_linkFont);
+    p.setPen(kLinkBlue);
+    p.drawText(ContentsRect(), flags, kHelpContentsLink);
+    p.setPen(Qt::black);
+
+    const auto pieces = HelpPageAt(m_page).pieces;
+    int line = -1;
+    int x = kBodyLeft;
+    for (size_t i = static_cast<size_t>(HelpLineStart(m_page, m_scroll)); i < pieces.size(); ++i) {
+        const HelpPiece& piece = pieces[i];
+        if (!piece.joined) {
+            if (++line >= kHelpLinesPerScreen) {
+                break;
+            }
+            x = kBodyLeft;
+        } else {
+            const HelpPiece& before = pieces[i - 1];
+            x += static_cast<int>(std::strlen(before.text)) * CharacterStep(before.style);
+        }
+        x += piece.nudge;
+        const int top = kBodyTop + kLineHeight * line;
+        if (piece.icon != 0) {
+            // The check box's icon goes into the buffer beside the line, then that band of
+            // the buffer onto the window, under the line's text.
+            {
+                ScopedTarget target(m_screen->GetBuffer());
+                CFastBitmap icon;
+                icon.Load(piece.icon, kIconSize, kIconSize);
+                icon.DrawTransparent(kIconX, top);
+            }
+            const Rect band{0, top, kScreenWidth, top + kIconSize};
+            m_screen->PresentRects(&band, 1);
+        }
+        p.setFont(piece.style == HelpStyle::Bold     ? bold
+                  : piece.style == HelpStyle::Italic ? italic
+                                                     : system);
+        const QRect rect(QPoint(x, top), QPoint(229, 249 + kLineHeight * line));
+        p.drawText(rect, flags, QString::fromLatin1(piece.text));
+    }
+}
+
+QString CHelpDialog::RestoredTitle(int screenCode) {
+    static const char* const titles[] = {
+        "Cycle Bar",        "Cycles Chart",        "Cycles History", "Temperature Chart",
+        "Day View",         "Alarms History",      "My Diary",       "Weight Chart",
+        "Program Settings", "Weight|Height Scale", "Calendar View",
+    };
+    if (screenCode < 1 || screenCode > static_cast<int>(std::size(titles))) {
+        return QString();
+    }
+    return QString::fromUtf8(titles[screenCode - 1]);
+}
+
+void CHelpDialog::done(int result) {
+    if (!m_closed) {
+        m_closed = true;
+        m_background.Release();
+        const QString title = RestoredTitle(m_screenCode);
+        if (m_titleWindow && !title.isEmpty()) {
+            m_titleWindow->SetTitle(title);
+        }
+    }
+    QDialog::done(result);
+}
+
+void OpenHelpBrowser(IMainFrame* titleWindow, int screenCode, int page) {
+    if (titleWindow) {
+        titleWindow->SetTitle("Help");
+    }
+    // Over the screen that asked for help (itself modal), or over the main window.
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent && titleWindow) {
+        parent = titleWindow->Window();
+    }
+    CHelpDialog dialog(titleWindow, screenCode, parent);
+    dialog.SetPage(page);
+    RunModal(dialog, titleWindow, "Help");
+}
+
+void InstallHelpBrowser() {
+    SetHelpOpener(&OpenHelpBrowser);
+}
+
+}  // namespace velmora
