@@ -1,6 +1,7 @@
 // Velmora: a personal cycle diary.
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/velmoraapp.h"
 #include "res/programresources.h"
@@ -9,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Velmora Plus");
     QApplication::setOrganizationName("Tessaryn");
+    QGuiApplication::setDesktopFileName("velmora");
+    QApplication::setWindowIcon(QIcon::fromTheme("velmora"));
     QApplication::setQuitOnLastWindowClosed(false);  // the exit routine decides
     velmora::RegisterProgramResources();
     velmora::CVelmoraMFCApp app(qt, velmora::AppOptions::FromEnvironment());

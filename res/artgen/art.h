@@ -1,6 +1,8 @@
 // The families of artwork; each function adds its resources to the catalogue.
 #pragma once
 
+#include <QImage>
+
 #include <QString>
 
 #include "canvas.h"
@@ -11,7 +13,9 @@ void makeIcons(Catalogue& cat);    // 10 x 10, 14 x 14, Cycle Bar marks, tab ico
 void makeCells(Catalogue& cat);    // calendar cells, week headers, Year View strips
 void makeButtons(Catalogue& cat);  // image-button bitmaps and tool-bar strips
 void makeSkins(Catalogue& cat);    // the seven skins' six backgrounds each
-void makeScreens(Catalogue& cat);  // start picture and About pages (needs icons and cells)
+void makeScreens(Catalogue& cat);
+// The program's icon for desktops and launchers, `size` pixels square, with transparency.
+QImage appIcon(int size);  // start picture and About pages (needs icons and cells)
 void makeSounds(Catalogue& cat);   // clicks and the alarm chime
 
 // Contact sheet of everything listed in RESDIR/resources.manifest; `filter` (may be empty)

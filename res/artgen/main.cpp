@@ -32,9 +32,18 @@ int generate(const QString& outDir) {
     artgen::makeSounds(cat);
 
     QDir root(outDir);
-    for (const char* sub : {"pictures", "bitmaps", "toolbars", "sounds"}) {
+    for (const char* sub : {"pictures", "bitmaps", "toolbars", "sounds", "icons"}) {
         if (!root.mkpath(sub)) {
             std::fprintf(stderr, "velmora-artgen: cannot create %s/%s\n", qPrintable(outDir), sub);
+            return 1;
+        }
+    }
+
+    // The desktop icon, in the sizes launchers ask for (installed, not compiled in).
+    for (int size : {48, 64, 128, 256}) {
+        const QString path = root.filePath(QString("icons/velmora-%1.png").arg(size));
+        if (!artgen::appIcon(size).save(path)) {
+            std::fprintf(stderr, "velmora-artgen: cannot write %s\n", qPrintable(path));
             return 1;
         }
     }

@@ -242,6 +242,26 @@ QImage aboutSecond(const Catalogue& cat) {
 
 }  // namespace
 
+QImage appIcon(int size) {
+    // The start picture's cycle ring on a rounded lavender tile: the program's face in a
+    // launcher or a task bar.
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    smooth(p);
+    const double s = size;
+    QLinearGradient g(0, 0, s, s);
+    g.setColorAt(0, QColor(0xFB, 0xF2, 0xF8));
+    g.setColorAt(1, kLavender);
+    p.setPen(QPen(QColor(0xD8, 0xC4, 0xDC), std::max(1.0, s / 64)));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(s * 0.03, s * 0.03, s * 0.94, s * 0.94), s * 0.2, s * 0.2);
+    p.end();
+    QPainter ring(&img);
+    cycleRing(ring, QPointF(s / 2, s / 2), s * 0.34, std::max(1.2, s * 0.03));
+    return img;
+}
+
 void makeScreens(Catalogue& cat) {
     cat.addPicture(204, splash(), "start picture: Velmora Plus");
     cat.addPicture(249, aboutFirst(), "About, first page (Close, More)");
