@@ -1,0 +1,180 @@
+#include "reports/alarmhistorydlg.h"
+
+#include <QVBoxLayout>
+
+#include "platform/calendar.h"
+#include "platform/messagebox.h"
+#include "reminders/alarmtext.h"
+#include "reports/historybase.h"
+#include "store/names.h"
+#include "store/settings.h"
+#include "store/velmoradoc.h"
+#include "ui/alarmsetupdlg.h"
+#include "ui/kit/commandbar.h"
+#include "ui/kit/help.h"
+#include "ui/kit/mainframe.h"
+#include "ui/kit/reporttable.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kTemplateId = 133;
+constexpr int kToolbarId = 210;
+constexpr int kHelpScreenCode = 6;
+constexpr int kHelpPage = 2;
+
+}  // namespace
+
+CAlarmHistoryDlg::CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent)
+    : QDialog(parent), m_frame(frame) {
+    setObjectName(QString::number(kTemplateId));
+    setWindowTitle("Alarm History");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QWidget* face = MakeHistoryFace(this);
+    layout->addWidget(face);
+    m_list = new CReportTable(face);
+    m_list->setObjectName(QString::number(kAlarmHistoryListId));
+    m_list->setFont(HistoryFont());
+    m_list->setGeometry(4, 6, 232, 256);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->SetColumns({{"Date", 74}, {"Type", 84}, {"Time", 65}});
+    m_bar = new CCommandBar(this);
+    m_bar->AddTools(kToolbarId,
+                    {{kCmdAlarmHistoryView, "View"},
+                     {kCmdAlarmHistoryDelete, "Delete"},
+                     {kCmdAlarmHistoryDeleteAll, "Delete All"},
+                     {kCmdAlarmHistoryHelp, "Help"}},
+                    QSize(50, 16));
+    m_bar->AddStretch();
+    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    layout->addWidget(m_bar);
+    Refill();
+}
+
+CAlarmHistoryDlg::~CAlarmHistoryDlg() = default;
+
+void CAlarmHistoryDlg::Refill() {
+    m_list->RemoveAllRows();
+    const int dateFormat = AppSettings.DateFormat;
+    const int separator = AppSettings.DateSeparator;
+    const int timeFormat = AppSettings.TimeFormat;
+    const long long origin = DaysFromCivil(2000, 1, 1);
+    CVelmoraMFCDoc scan;  // a cursor of the screen's own
+    scan.ForEachDay([&](CVelmoraMFCDoc& day) {
+        const LocalTime lt = day.m_date.Local();
+        const long long days =
+            DaysFromCivil(lt.year, static_cast<unsigned>(lt.month), static_cast<unsigned>(lt.day)) -
+            origin;
+        const QString date =
+            QString::fromStdString(ReportDateText(day.m_date, dateFormat, separator));
+        for (int slot = 0; slot < kAlarmSlots; ++slot) {
+            const int type = day.m_alarmType[static_cast<size_t>(slot)];
+            if (type == 0) {
+                continue;
+            }
+            CReportTable::Row row;
+            // Days in order, a day's alarms in slot order; date and slot stay apart.
+            row.key = days * kAlarmSlots + slot;
+            row.date = day.m_date;
+            row.slot = slot;
+            m_list->AddRow({date, QString::fromLatin1(AlarmTypeName(type)),
+                            QString::fromStdString(FormatAlarmTime(
+                                day.m_alarmTime[static_cast<size_t>(slot)], timeFormat))},
+                           row);
+        }
+        return true;
+    });
+}
+
+void CAlarmHistoryDlg::OnCommand(int command) {
+    switch (command) {
+        case kCmdAlarmHistoryView:
+            View();
+            break;
+        case kCmdAlarmHistoryDelete:
+            Delete();
+            break;
+        case kCmdAlarmHistoryDeleteAll:
+            DeleteAll();
+            break;
+        case kCmdAlarmHistoryHelp:
+            ShowHelp();
+            break;
+        default:
+            break;
+    }
+}
+
+void CAlarmHistoryDlg::View() {
+    CReportTable::Row row;
+    if (!m_list->SelectedRow(row)) {
+        return;
+    }
+    CVelmoraMFCDoc doc;
+    if (doc.OpenDay(row.date)) {
+        // Confirmed or cancelled, the day is stored as the setup leaves it; with no alarm
+        // left it no longer counts as a day with alarms.
+        CAlarmSetupDlg::Run(doc, m_frame, this);
+        doc.m_alarm = AnyAlarmSet(doc);
+        ReportHistorySave(doc.SaveDay());
+    }
+    Refill();
+}
+
+void CAlarmHistoryDlg::ClearAlarm(CTime day, int slot) {
+    if (slot < 0 || slot >= kAlarmSlots) {
+        return;
+    }
+    CVelmoraMFCDoc doc;
+    if (!doc.OpenDay(day)) {
+        return;
+    }
+    doc.m_alarmType[static_cast<size_t>(slot)] = 0;
+    // The day's other alarms still ring.
+    doc.m_alarm = AnyAlarmSet(doc);
+    ReportHistorySave(doc.SaveDay());
+}
+
+void CAlarmHistoryDlg::Delete() {
+    CReportTable::Row row;
+    if (!m_list->SelectedRow(row)) {
+        return;
+    }
+    if (ShowMessageBox("Do you really want to delete this alarm?", "Confirm", MbIcon::Warning,
+                       MbButtons::YesNo) != IDYES) {
+        return;
+    }
+    ClearAlarm(row.date, row.slot);
+    Refill();
+}
+
+void CAlarmHistoryDlg::DeleteAll() {
+    if (m_list->RowCount() == 0) {
+        return;
+    }
+    if (ShowMessageBox("Do you really want to delete all alarms?", "Confirm", MbIcon::Warning,
+                       MbButtons::YesNo) != IDYES) {
+        return;
+    }
+    for (int i = 0; i < m_list->RowCount(); ++i) {
+        const CReportTable::Row row = m_list->RowAt(i);
+        ClearAlarm(row.date, row.slot);
+    }
+    Refill();
+}
+
+void CAlarmHistoryDlg::ShowHelp() {
+    if (!m_frame) {
+        OpenHelp(m_frame, kHelpScreenCode, kHelpPage);
+        return;
+    }
+    const QString before = m_frame->Title();
+    m_frame->SetTitle("Help");
+    OpenHelp(m_frame, kHelpScreenCode, kHelpPage);
+    m_frame->SetTitle(before);
+}
+
+}  // namespace velmora

@@ -1,0 +1,249 @@
+#include "reports/historybase.h"
+
+#include <QPalette>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "gfx/pictures.h"
+#include "platform/calendar.h"
+#include "platform/messagebox.h"
+#include "store/names.h"
+#include "store/settings.h"
+#include "ui/dayviewpages.h"
+#include "ui/kit/commandbar.h"
+#include "ui/kit/mainframe.h"
+#include "ui/kit/reporttable.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kToolbarId = 189;
+constexpr int kDateColumnWidth = 110;
+constexpr int kValueColumnWidth = 111;
+
+// The Fahrenheit list's half steps, which are listed with all four digits.
+bool IsFahrenheitHalfStep(double v) {
+    for (const double step : {99.95, 97.35, 98.15, 99.05}) {
+        if (std::fabs(v - step) < 1e-6) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Digits before the point of |value| (at least one).
+int IntegerDigits(double value) {
+    const double a = std::fabs(value);
+    int digits = 1;
+    for (double limit = 10.0; a >= limit && digits < 308; limit *= 10.0) {
+        ++digits;
+    }
+    return digits;
+}
+
+}  // namespace
+
+QString SignificantText(double value, int digits) {
+    if (!std::isfinite(value)) {
+        return QString();
+    }
+    const int before = IntegerDigits(value);
+    int decimals = std::max(0, digits - before);
+    QString text = QString::asprintf("%.*f", decimals, value);
+    // Rounding may carry into a new digit in front (99.996 becomes 100.00): the point moves
+    // one place on, so the text keeps its number of digits.
+    if (decimals > 0 && IntegerDigits(text.toDouble()) > before) {
+        --decimals;
+        text = QString::asprintf("%.*f", decimals, value);
+    }
+    return text;
+}
+
+QString TemperatureHistoryText(double celsius, int unitsFormat) {
+    if (unitsFormat == 1) {
+        return SignificantText(celsius, 4);
+    }
+    const double f = celsius * 1.8 + 32.0;
+    const int digits = f > 100.0 || IsFahrenheitHalfStep(f) ? 4 : 3;
+    return SignificantText(f, digits);
+}
+
+QString WeightHistoryText(double kilograms, int unitsFormat) {
+    const double v = unitsFormat == 0 ? kilograms * kPoundsPerKilogram : kilograms;
+    return SignificantText(v, 4);
+}
+
+QFont HistoryFont() {
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    return font;
+}
+
+QWidget* MakeHistoryFace(QWidget* parent) {
+    auto* face = new QWidget(parent);
+    face->setFixedSize(kScreenWidth, kScreenHeight);
+    face->setAutoFillBackground(true);
+    QPalette palette = face->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    face->setPalette(palette);
+    return face;
+}
+
+void ReportHistorySave(SaveDayResult result) {
+    if (result == SaveDayResult::DeleteFailed) {
+        ShowMessageBox("CANNOT DELETE");
+    } else if (result == SaveDayResult::AddFailed) {
+        ShowMessageBox("CANNOT ADD");
+    }
+}
+
+CMeasureHistoryDlg::CMeasureHistoryDlg(HistoryKind kind, CVelmoraMFCDoc& doc, IMainFrame* frame,
+                                       QWidget* parent)
+    : QDialog(parent),
+      m_kind(std::move(kind)),
+      m_doc(doc),
+      m_frame(frame),
+      m_units(AppSettings.UnitsFormat) {
+    setObjectName(QString::number(m_kind.templateId));
+    setWindowTitle(m_kind.title);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QWidget* face = MakeHistoryFace(this);
+    layout->addWidget(face);
+    m_list = new CReportTable(face);
+    m_list->setObjectName(QString::number(kHistoryListId));
+    m_list->setFont(HistoryFont());
+    m_list->setGeometry(4, 6, 232, 256);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->SetColumns(
+        {{"Date", kDateColumnWidth},
+         {m_units == 1 ? m_kind.metricHeader : m_kind.englishHeader, kValueColumnWidth}});
+    m_bar = new CCommandBar(this);
+    m_bar->AddTools(kToolbarId,
+                    {{kCmdHistoryChart, "Chart"},
+                     {kCmdHistoryView, "View"},
+                     {kCmdHistoryDelete, "Delete"},
+                     {kCmdHistoryDeleteAll, "Delete All"}},
+                    QSize(50, 16));
+    m_bar->AddStretch();
+    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    layout->addWidget(m_bar);
+    Refill();
+}
+
+CMeasureHistoryDlg::~CMeasureHistoryDlg() = default;
+
+void CMeasureHistoryDlg::Refill() {
+    CReportTable::Row chosen;
+    const bool hadChoice = m_list->SelectedRow(chosen);
+    m_list->RemoveAllRows();
+    const int dateFormat = AppSettings.DateFormat;
+    const int separator = AppSettings.DateSeparator;
+    const long long origin = DaysFromCivil(2000, 1, 1);
+    CVelmoraMFCDoc scan;  // a cursor of the screen's own: the document keeps its day
+    scan.ForEachDay([&](CVelmoraMFCDoc& day) {
+        const double value = day.*(m_kind.member);
+        if (value == 0.0) {
+            return true;
+        }
+        const LocalTime lt = day.m_date.Local();
+        CReportTable::Row row;
+        row.key =
+            DaysFromCivil(lt.year, static_cast<unsigned>(lt.month), static_cast<unsigned>(lt.day)) -
+            origin;
+        row.date = day.m_date;
+        m_list->AddRow({QString::fromStdString(ReportDateText(day.m_date, dateFormat, separator)),
+                        m_kind.valueText(value, m_units)},
+                       row);
+        return true;
+    });
+    if (hadChoice) {
+        for (int i = 0; i < m_list->RowCount(); ++i) {
+            if (m_list->RowAt(i).key == chosen.key) {
+                m_list->SelectRow(i);
+                break;
+            }
+        }
+    }
+}
+
+void CMeasureHistoryDlg::OnCommand(int command) {
+    switch (command) {
+        case kCmdHistoryChart:
+            Chart();
+            break;
+        case kCmdHistoryView:
+            View();
+            break;
+        case kCmdHistoryDelete:
+            Delete();
+            break;
+        case kCmdHistoryDeleteAll:
+            DeleteAll();
+            break;
+        default:
+            break;
+    }
+}
+
+void CMeasureHistoryDlg::Chart() {
+    CReportTable::Row row;
+    if (!m_list->SelectedRow(row)) {
+        return;
+    }
+    const LocalTime lt = row.date.Local();
+    m_kind.runChart(m_frame, lt.year, lt.month, this, m_kind.title);
+}
+
+void CMeasureHistoryDlg::View() {
+    CReportTable::Row row;
+    if (!m_list->SelectedRow(row)) {
+        return;
+    }
+    // The Day View gives the main window this screen's title back when it closes.
+    if (m_doc.OpenDay(row.date)) {
+        CDayViewDlg::Run(m_doc, m_frame, m_kind.dayViewMode, this);
+    }
+    // Its arrows may have stored other days too.
+    Refill();
+}
+
+void CMeasureHistoryDlg::ClearValue(CTime day) {
+    if (!m_doc.OpenDay(day)) {
+        return;
+    }
+    m_doc.*(m_kind.member) = 0.0;
+    ReportHistorySave(m_doc.SaveDay());
+}
+
+void CMeasureHistoryDlg::Delete() {
+    CReportTable::Row row;
+    if (!m_list->SelectedRow(row)) {
+        return;
+    }
+    if (ShowMessageBox(m_kind.deleteQuestion.toStdString(), "Confirm", MbIcon::Warning,
+                       MbButtons::YesNo) != IDYES) {
+        return;
+    }
+    ClearValue(row.date);
+    Refill();
+}
+
+void CMeasureHistoryDlg::DeleteAll() {
+    if (m_list->RowCount() == 0) {
+        return;
+    }
+    if (ShowMessageBox("Do you really want to delete all records?", "Confirm", MbIcon::Warning,
+                       MbButtons::YesNo) != IDYES) {
+        return;
+    }
+    // Every listed day, a failure told and the next day tried.
+    for (int i = 0; i < m_list->RowCount(); ++i) {
+        ClearValue(m_list->RowAt(i).date);
+    }
+    Refill();
+}
+
+}  // namespace velmora

@@ -1,0 +1,224 @@
+#include "reports/measurechartdlg.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "store/settings.h"
+#include "store/velmoradoc.h"
+#include "ui/dayviewpages.h"
+#include "ui/kit/mainframe.h"
+#include "ui/kit/modal.h"
+
+namespace velmora {
+
+namespace {
+
+ChartSetup TemperatureSetup() {
+    ChartSetup s;
+    s.templateId = 191;
+    s.title = "Temperature Chart";
+    s.background = SkinnedScreen::TemperatureChart;
+    s.helpCode = 4;
+    s.helpPage = 11;
+    s.monthly = true;
+    s.noDataText = "There is no data for this month";
+    ChartLayout& l = s.layout;
+    l.axisX = 30;
+    l.axisTop = 5;
+    l.gridTop = 15;
+    l.gridStep = 6;
+    l.gridLines = 40;
+    l.scaleRows = 40;
+    l.labelRight = 30;
+    l.labelBelow = 10;
+    l.tickFirstX = 32;
+    l.tickStep = 6;
+    l.ticks = CMeasureChartDlg::kDays;
+    l.unitRect = {20, -2, 35, 10};
+    return s;
+}
+
+ChartSetup WeightSetup() {
+    ChartSetup s;
+    s.templateId = 187;
+    s.title = "Weight Chart";
+    s.background = SkinnedScreen::WeightChart;
+    s.helpCode = 8;
+    s.helpPage = 13;
+    s.monthly = true;
+    s.noDataText = "There is no data for this month";
+    ChartLayout& l = s.layout;
+    l.axisX = 20;
+    l.axisTop = 15;
+    l.gridTop = 25;
+    l.gridStep = 10;
+    l.gridLines = 23;
+    l.scaleRows = 23;
+    l.labelRight = 20;
+    l.labelBelow = 10;
+    l.tickFirstX = 22;
+    l.tickStep = 7;
+    l.ticks = CMeasureChartDlg::kDays;
+    l.unitRect = {5, 1, 20, 20};
+    return s;
+}
+
+// The Fahrenheit scale in hundredths of a degree, row by row from the top: tenths of a
+// degree, with the half steps that the Day View's Fahrenheit list has (97.35, 98.15, 99.05,
+// 99.95) taken where they fall.
+int FahrenheitRow(int row) {
+    int value = 10040;
+    for (int r = 0; r < row; ++r) {
+        const bool half =
+            r == 4 || r == 5 || r == 14 || r == 15 || r == 24 || r == 25 || r == 33 || r == 34;
+        value -= half ? 5 : 10;
+    }
+    return value;
+}
+
+}  // namespace
+
+CMeasureChartDlg::CMeasureChartDlg(Measure measure, IMainFrame* frame, int year, int month,
+                                   QWidget* parent)
+    : CChartDlg(frame, measure == Measure::Temperature ? TemperatureSetup() : WeightSetup(),
+                parent),
+      m_measure(measure),
+      m_metric(AppSettings.UnitsFormat == 1) {
+    Open(year, month);
+}
+
+int CMeasureChartDlg::TemperatureY(double celsius) {
+    // Anything the scale cannot show lies far outside it, and still converts to a number.
+    celsius = std::isfinite(celsius) ? std::clamp(celsius, 0.0, 100.0) : 0.0;
+    // Twenty steps per degree, a half step rounded up.
+    const double x = (celsius - 36.0) * 20.0;
+    const double up = std::trunc(x + 1.0);
+    const int n = static_cast<int>(x + 0.5 >= up ? up : std::trunc(x));
+    return kAxisY - 6 * n;
+}
+
+int CMeasureChartDlg::WeightY(double kilograms) {
+    kilograms = std::isfinite(kilograms) ? std::clamp(kilograms, 0.0, 1000.0) : 0.0;
+    // Two pixels per whole kilogram above 40; the part of a kilogram is dropped.
+    const int n = static_cast<int>(std::trunc(kilograms - 40.0));
+    return 245 - 2 * n;
+}
+
+std::optional<int> CMeasureChartDlg::PointY(int day) const {
+    if (day < 1 || day > kDays) {
+        return std::nullopt;
+    }
+    return m_points[static_cast<size_t>(day - 1)];
+}
+
+int CMeasureChartDlg::DayX(int day) const {
+    const ChartLayout& l = Setup().layout;
+    return l.tickFirstX + l.tickStep * (day - 1);
+}
+
+CChartDlg::Reading CMeasureChartDlg::Read() {
+    m_points.fill(std::nullopt);
+    Reading reading;
+    const int year = ShownYear();
+    const int month = ShownMonth();
+    const double CVelmoraMFCDoc::*member = m_measure == Measure::Temperature
+                                               ? &CVelmoraMFCDoc::m_temperature
+                                               : &CVelmoraMFCDoc::m_weight;
+    // Values far outside the scale (a damaged diary) stay inside the frame rather than run
+    // over the labels.
+    const int top = Setup().layout.axisTop;
+    CVelmoraMFCDoc scan;  // a cursor of the screen's own: the calendar's day stays as it is
+    scan.ForEachDay([&](CVelmoraMFCDoc& day) {
+        reading.anyDay = true;
+        const double value = day.*member;
+        if (value == 0.0 || !std::isfinite(value)) {
+            return true;
+        }
+        const LocalTime lt = day.m_date.Local();
+        if (lt.year != year || lt.month != month || lt.day < 1 || lt.day > kDays) {
+            return true;
+        }
+        const int y = m_measure == Measure::Temperature ? TemperatureY(value) : WeightY(value);
+        m_points[static_cast<size_t>(lt.day - 1)] = std::clamp(y, top, kAxisY);
+        reading.anyValue = true;
+        return true;
+    });
+    return reading;
+}
+
+QString CMeasureChartDlg::UnitText() const {
+    if (m_measure == Measure::Temperature) {
+        return "T";
+    }
+    return m_metric ? "Kg." : "Lb.";
+}
+
+QString CMeasureChartDlg::ScaleLabel(int row) const {
+    if (m_measure == Measure::Temperature) {
+        if (m_metric) {
+            return QString::asprintf("%1.2f", (3800 - 5 * row) / 100.0);
+        }
+        return QString::asprintf("%1.2f", FahrenheitRow(row) / 100.0);
+    }
+    const int kilograms = 150 - 5 * row;
+    if (m_metric) {
+        return QString::asprintf("%d", kilograms);
+    }
+    return QString::asprintf("%1.0f", kilograms * kPoundsPerKilogram);
+}
+
+QString CMeasureChartDlg::TickLabel(int index) const {
+    const int day = index + 1;
+    return day % 3 == 0 ? QString::asprintf("%d", day) : QString();
+}
+
+void CMeasureChartDlg::DrawValues(QImage& surface, QPainter& painter) {
+    painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    std::optional<QPoint> previous;
+    for (int day = 1; day <= kDays; ++day) {
+        if (const std::optional<int> y = PointY(day)) {
+            const QPoint here(DayX(day), *y);
+            if (previous) {
+                painter.drawLine(*previous, here);
+            }
+            previous = here;
+        }
+    }
+    for (int day = 1; day <= kDays; ++day) {
+        if (const std::optional<int> y = PointY(day)) {
+            DrawThinLine(surface, DayX(day), kAxisY, DayX(day), *y, qRgb(255, 0, 0));
+        }
+    }
+}
+
+CTemperatureChartDlg::CTemperatureChartDlg(IMainFrame* frame, int year, int month, QWidget* parent)
+    : CMeasureChartDlg(Measure::Temperature, frame, year, month, parent) {}
+
+int CTemperatureChartDlg::Run(IMainFrame* frame, int year, int month, QWidget* parent,
+                              const QString& returnTitle) {
+    if (frame) {
+        frame->SetTitle("Temperature Chart");
+    }
+    CTemperatureChartDlg chart(frame, year, month,
+                               parent ? parent : (frame ? frame->Window() : nullptr));
+    chart.SetReturnTitle(returnTitle);
+    return RunModal(chart, frame, "Temperature Chart");
+}
+
+CWeightChartDlg::CWeightChartDlg(IMainFrame* frame, int year, int month, QWidget* parent)
+    : CMeasureChartDlg(Measure::Weight, frame, year, month, parent) {}
+
+int CWeightChartDlg::Run(IMainFrame* frame, int year, int month, QWidget* parent,
+                         const QString& returnTitle) {
+    if (frame) {
+        frame->SetTitle("Weight Chart");
+    }
+    CWeightChartDlg chart(frame, year, month,
+                          parent ? parent : (frame ? frame->Window() : nullptr));
+    chart.SetReturnTitle(returnTitle);
+    return RunModal(chart, frame, "Weight Chart");
+}
+
+}  // namespace velmora

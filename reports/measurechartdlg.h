@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "reports/chartbase.h"
+
+namespace velmora {
+
+class CVelmoraMFCDoc;
+
+// What a month chart counts: the basal temperature or the weight of each day.
+enum class Measure { Temperature, Weight };
+
+// A month of one measure: a red bar from the bottom axis up to each day's value and a black
+// line joining the days that have one, on a scale in the units of the UnitsFormat setting.
+// The values are stored in degrees Celsius and kilograms whatever the setting; only the
+// scale's labels change with it.
+class CMeasureChartDlg : public CChartDlg {
+public:
+    static constexpr int kDays = 31;
+
+    // The y coordinate of day `day` (1-31) of the month shown; none without a value.
+    std::optional<int> PointY(int day) const;
+    // Where day `day` stands along the bottom axis.
+    int DayX(int day) const;
+    Measure Kind() const { return m_measure; }
+
+    // Where a value lands on the chart (before it is kept inside the frame): a temperature
+    // in degrees Celsius, a weight in kilograms.
+    static int TemperatureY(double celsius);
+    static int WeightY(double kilograms);
+
+protected:
+    // `year` and `month` (1-12) to show first; 0 in either shows the current month.
+    CMeasureChartDlg(Measure measure, IMainFrame* frame, int year, int month, QWidget* parent);
+
+    Reading Read() override;
+    QString UnitText() const override;
+    QString ScaleLabel(int row) const override;
+    QString TickLabel(int index) const override;
+    void DrawValues(QImage& surface, QPainter& painter) override;
+
+private:
+    Measure m_measure;
+    bool m_metric;
+    std::array<std::optional<int>, kDays> m_points{};
+};
+
+// The Temperature Chart: a month of basal temperatures, 36.00 to 38.00 degrees Celsius (or
+// their Fahrenheit figures) up the scale.
+class CTemperatureChartDlg : public CMeasureChartDlg {
+public:
+    CTemperatureChartDlg(IMainFrame* frame, int year = 0, int month = 0, QWidget* parent = nullptr);
+
+    // Runs the chart over the main window on year-month (0, 0: the current month), titled
+    // "Temperature Chart"; the main window's title is `returnTitle` after (when not empty).
+    static int Run(IMainFrame* frame, int year, int month, QWidget* parent,
+                   const QString& returnTitle = {});
+};
+
+// The Weight Chart: a month of weights, 40 to 150 kilograms (or their pounds) up the scale.
+class CWeightChartDlg : public CMeasureChartDlg {
+public:
+    CWeightChartDlg(IMainFrame* frame, int year = 0, int month = 0, QWidget* parent = nullptr);
+
+    static int Run(IMainFrame* frame, int year, int month, QWidget* parent,
+                   const QString& returnTitle = {});
+};
+
+}  // namespace velmora

@@ -1,0 +1,46 @@
+#include "reports/measurehistorydlg.h"
+
+#include "reports/measurechartdlg.h"
+
+namespace velmora {
+
+namespace {
+
+HistoryKind TemperatureKind() {
+    HistoryKind k;
+    k.templateId = 199;
+    k.title = "Temperature History";
+    k.metricHeader = "Temperature °C";
+    k.englishHeader = "Temperature °F";
+    k.member = &CVelmoraMFCDoc::m_temperature;
+    k.dayViewMode = kDayViewFromTemperatureHistory;
+    k.deleteQuestion = "Do you really want to delete the record?";
+    k.valueText = &TemperatureHistoryText;
+    k.runChart = &CTemperatureChartDlg::Run;
+    return k;
+}
+
+HistoryKind WeightKind() {
+    HistoryKind k;
+    k.templateId = 198;
+    k.title = "Weight History";
+    k.metricHeader = "Weight, kg";
+    k.englishHeader = "Weight, lb";
+    k.member = &CVelmoraMFCDoc::m_weight;
+    k.dayViewMode = kDayViewFromWeightHistory;
+    k.deleteQuestion = "Do you really want to delete this record?";
+    k.valueText = &WeightHistoryText;
+    k.runChart = &CWeightChartDlg::Run;
+    return k;
+}
+
+}  // namespace
+
+CTemperatureHistoryDlg::CTemperatureHistoryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame,
+                                               QWidget* parent)
+    : CMeasureHistoryDlg(TemperatureKind(), doc, frame, parent) {}
+
+CWeightHistoryDlg::CWeightHistoryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent)
+    : CMeasureHistoryDlg(WeightKind(), doc, frame, parent) {}
+
+}  // namespace velmora
