@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <string>
 
 #include "app/aboutdlg.h"
 #include "app/mainframe.h"
@@ -164,5 +166,13 @@ int main(int argc, char** argv) {
     ShootToolScreens(shots);
 
     std::printf("%d pictures written to %s\n", g_written, qPrintable(g_out));
+    // The program's peak resident memory over the tour of every screen.
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            const size_t value = line.find_first_not_of(" \t", 6);
+            std::printf("peak resident memory: %s\n", line.substr(value).c_str());
+        }
+    }
     return 0;
 }
