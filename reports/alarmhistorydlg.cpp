@@ -167,14 +167,8 @@ void CAlarmHistoryDlg::DeleteAll() {
 }
 
 void CAlarmHistoryDlg::ShowHelp() {
-    if (!m_frame) {
-        OpenHelp(m_frame, kHelpScreenCode, kHelpPage);
-        return;
-    }
-    const QString before = m_frame->Title();
-    m_frame->SetTitle("Help");
+    // The help browser shows "Help" while it is open and gives the title back by screen.
     OpenHelp(m_frame, kHelpScreenCode, kHelpPage);
-    m_frame->SetTitle(before);
 }
 
 }  // namespace velmora

@@ -187,14 +187,8 @@ void CChartDlg::Step(int direction) {
 }
 
 void CChartDlg::ShowHelp() {
-    if (!m_frame) {
-        OpenHelp(m_frame, m_setup.helpCode, m_setup.helpPage);
-        return;
-    }
-    const QString before = m_frame->Title();
-    m_frame->SetTitle("Help");
+    // The help browser shows "Help" while it is open and gives the title back by screen.
     OpenHelp(m_frame, m_setup.helpCode, m_setup.helpPage);
-    m_frame->SetTitle(before);
 }
 
 void CChartDlg::OnCommand(int command) {

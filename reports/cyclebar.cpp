@@ -430,14 +430,8 @@ void CCycleBar::MoveToNext() {
 }
 
 void CCycleBar::ShowHelp() {
-    if (!m_frame) {
-        OpenHelp(m_frame, kHelpScreenCode, kHelpPage);
-        return;
-    }
-    const QString before = m_frame->Title();
-    m_frame->SetTitle("Help");
+    // The help browser shows "Help" while it is open and gives the title back by screen.
     OpenHelp(m_frame, kHelpScreenCode, kHelpPage);
-    m_frame->SetTitle(before);
 }
 
 void CCycleBar::OnCommand(int command) {

@@ -671,13 +671,8 @@ void CDayViewDlg::reject() {
 
 void CDayViewDlg::OnHelp() {
     PlayInterfaceSound(kWaveDayViewButton);
-    if (m_frame) {
-        m_frame->SetTitle("Help");
-    }
+    // The help browser shows "Help" while it is open and gives the title back by screen.
     OpenHelp(m_frame, 5, 7);
-    if (m_frame) {
-        m_frame->SetTitle("Day View");
-    }
 }
 
 }  // namespace velmora

@@ -235,13 +235,8 @@ void CMyDiaryDlg::OnDeleteAll() {
 }
 
 void CMyDiaryDlg::OnHelp() {
-    if (m_frame) {
-        m_frame->SetTitle("Help");
-    }
+    // The help browser shows "Help" while it is open and gives the title back by screen.
     OpenHelp(m_frame, 7, 8);
-    if (m_frame) {
-        m_frame->SetTitle("My Diary");
-    }
 }
 
 void CMyDiaryDlg::done(int result) {

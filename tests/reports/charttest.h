@@ -22,6 +22,7 @@
 #include "res/programresources.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "tests/support/helprecorder.h"
 #include "tests/support/screentest.h"
 #include "tests/support/testenv.h"
 #include "ui/kit/help.h"
@@ -117,20 +118,22 @@ protected:
         int page = 0;
         QString title;
     };
-    void RecordHelp() {
-        auto calls = m_help;
-        SetHelpOpener([calls](IMainFrame* f, int code, int page) {
-            calls->push_back({code, page, f ? f->Title() : QString()});
-        });
+    // Help opens for real (and is closed at once); each opening is recorded.
+    void RecordHelp() { m_recorder = std::make_unique<HelpRecorder>(); }
+    std::vector<HelpCall> HelpCalls() const {
+        std::vector<HelpCall> out;
+        for (const auto& c : m_recorder->Calls()) {
+            out.push_back({c.code, c.page, c.title});
+        }
+        return out;
     }
-    const std::vector<HelpCall>& HelpCalls() const { return *m_help; }
 
     ScopedTimeZone tz{"Europe/Berlin"};
     ScopedClockPin pin;
     TestFrame frame;
 
 private:
-    std::shared_ptr<std::vector<HelpCall>> m_help = std::make_shared<std::vector<HelpCall>>();
+    std::unique_ptr<HelpRecorder> m_recorder;
 };
 
 // Colours as the window surface gives them back.

@@ -10,6 +10,7 @@
 #include "reports/cyclebar.h"
 #include "tests/app/apptest.h"
 #include "tests/reports/cyclereporttest.h"
+#include "tests/support/helprecorder.h"
 #include "ui/kit/commandbar.h"
 
 namespace velmora {
@@ -289,13 +290,11 @@ TEST_F(CycleBarTest, TheSkinPaintsTheBackgroundAndHelpOpensPageFour) {
     const test::SurfaceView window(bar.Screen().WindowSurface());
     EXPECT_TRUE(test::ShowsRows(window, *animals, 0, 0, 0, 9));
 
-    std::vector<std::tuple<int, int, QString>> opened;
-    SetHelpOpener(
-        [&](IMainFrame* f, int code, int page) { opened.emplace_back(code, page, f->Title()); });
+    test::HelpRecorder help;
     frame.SetTitle("Cycle Bar");
     bar.CommandBar()->Trigger(kCmdCycleBarHelp);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], std::make_tuple(1, 4, QString("Help")));
+    ASSERT_EQ(help.Calls().size(), 1u);
+    EXPECT_EQ(help.Calls()[0], (test::HelpRecorder::Call{1, 4, "Help"}));
     EXPECT_EQ(frame.Title(), "Cycle Bar");
 }
 

@@ -9,6 +9,7 @@
 #include "reports/cyclehistorydlg.h"
 #include "tests/app/apptest.h"
 #include "tests/reports/cyclereporttest.h"
+#include "tests/support/helprecorder.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/reporttable.h"
 
@@ -218,13 +219,11 @@ TEST_F(CycleHistoryTest, ViewOpensTheCycleBarOnTheChosenCycleWhateverTheDateSett
 TEST_F(CycleHistoryTest, HelpOpensPageSixOfItsHelp) {
     Today(2026, 12, 6);
     CCycleHistoryDlg dialog(&frame);
-    std::vector<std::tuple<int, int, QString>> opened;
-    SetHelpOpener(
-        [&](IMainFrame* f, int code, int page) { opened.emplace_back(code, page, f->Title()); });
+    test::HelpRecorder help;
     frame.SetTitle("Cycles History");
     ASSERT_TRUE(test::Press(&dialog, kCmdCycleHistoryHelp));
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], std::make_tuple(3, 6, QString("Help")));
+    ASSERT_EQ(help.Calls().size(), 1u);
+    EXPECT_EQ(help.Calls()[0], (test::HelpRecorder::Call{3, 6, "Help"}));
     EXPECT_EQ(frame.Title(), "Cycles History");
 }
 

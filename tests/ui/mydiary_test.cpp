@@ -4,6 +4,7 @@
 #include <QDateEdit>
 
 #include "tests/support/faultvfs.h"
+#include "tests/support/helprecorder.h"
 #include "tests/ui/entrytest.h"
 #include "ui/addnotedlg.h"
 #include "ui/kit/help.h"
@@ -280,11 +281,7 @@ namespace velmora {
 namespace {
 
 TEST_F(MyDiaryTest, HelpOpensOnEachScreensOwnPage) {
-    std::vector<std::tuple<int, int, QString>> opened;
-    SetHelpOpener([&](IMainFrame* f, int code, int page) {
-        opened.emplace_back(code, page, f->Title());
-        f->SetTitle("Help page");
-    });
+    test::HelpRecorder help;
     MyDiary([&](CMyDiaryDlg& s) {
         Command(s, kCmdMyDiaryHelp);
         EXPECT_EQ(frame.title, "My Diary");
@@ -293,8 +290,7 @@ TEST_F(MyDiaryTest, HelpOpensOnEachScreensOwnPage) {
         Press(&s, 1095);
         EXPECT_EQ(frame.title, "Day View");
     });
-    SetHelpOpener({});
-    EXPECT_EQ(opened, (std::vector<std::tuple<int, int, QString>>{{7, 8, "Help"}, {5, 7, "Help"}}));
+    EXPECT_EQ(help.Calls(), (std::vector<test::HelpRecorder::Call>{{7, 8, "Help"}, {5, 7, "Help"}}));
 }
 
 }  // namespace
