@@ -1,5 +1,7 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <string>
 
 #include "platform/ctime.h"
@@ -11,5 +13,16 @@ std::string UseTemporaryHome();
 
 // Fills the store with the demo diary: one record per day from `first` for `days` days.
 void WriteDemoYears(CTime first, int days);
+
+// The store the store and cycle benchmarks share: twenty years of daily records from
+// 1 January 2006, in Europe/Berlin, made once per process in a private folder. Any message
+// box while benchmarking is a fault and aborts.
+inline constexpr int kTwentyYears = 7305;
+CTime TwentyYearsFirstDay();
+void EnsureTwentyYearStore();
+
+// The floor beside them: one SQLite statement stepping over every property row of the
+// store and reading every column, no objects built.
+void StoreFloor(benchmark::State& state);
 
 }  // namespace velmora::bench

@@ -14,69 +14,21 @@
 namespace velmora {
 namespace {
 
-constexpr int kDays = 7305;
+constexpr int kDays = bench::kTwentyYears;
 
 const CTime& FirstDay() {
-    static const CTime first = CVelmoraMFCDoc::DayAtNoon(2006, 1, 1);
+    static const CTime first = bench::TwentyYearsFirstDay();
     return first;
 }
 
 void EnsureStore() {
-    static bool made = false;
-    if (!made) {
-        SetProcessTimeZone("Europe/Berlin");
-        SetMessageBoxHandler([](const MessageBoxRequest& r) {
-            std::fprintf(stderr, "unexpected message: %s\n", r.text.c_str());
-            std::abort();
-            return 0;
-        });
-        bench::UseTemporaryHome();
-        bench::WriteDemoYears(FirstDay(), kDays);
-        made = true;
-    }
+    bench::EnsureTwentyYearStore();
 }
 
 // The floor: the rows a full walk reads, straight from SQLite, no objects built.
 void BM_Floor_OneStatementOverAllRows(benchmark::State& state) {
     EnsureStore();
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(DataPaths::StoreFile().c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT db, record, pos, prop, type, value FROM props "
-                       "ORDER BY db, record, pos",
-                       -1, &s, nullptr);
-    int64_t rows = 0;
-    for (auto _ : state) {
-        int64_t sum = 0;
-        while (sqlite3_step(s) == SQLITE_ROW) {
-            for (int c = 0; c < 5; ++c) {
-                sum += sqlite3_column_int64(s, c);
-            }
-            switch (sqlite3_column_type(s, 5)) {
-                case SQLITE_INTEGER:
-                    sum += sqlite3_column_int64(s, 5);
-                    break;
-                case SQLITE_FLOAT:
-                    sum += static_cast<int64_t>(sqlite3_column_double(s, 5));
-                    break;
-                case SQLITE_TEXT:
-                    benchmark::DoNotOptimize(sqlite3_column_text16(s, 5));
-                    sum += sqlite3_column_bytes16(s, 5);
-                    break;
-                case SQLITE_BLOB:
-                    benchmark::DoNotOptimize(sqlite3_column_blob(s, 5));
-                    sum += sqlite3_column_bytes(s, 5);
-                    break;
-            }
-            ++rows;
-        }
-        sqlite3_reset(s);
-        benchmark::DoNotOptimize(sum);
-    }
-    state.counters["rows"] = static_cast<double>(rows) / static_cast<double>(state.iterations());
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    bench::StoreFloor(state);
 }
 BENCHMARK(BM_Floor_OneStatementOverAllRows)->Unit(benchmark::kMillisecond);
 
