@@ -141,7 +141,13 @@ TEST_F(WeekTest, EveryAlarmFiresOnceEveryEditIsKeptAndNothingGrows) {
     }
     EXPECT_EQ(edits.size(), 8u);  // 6 to 13 December, twice a day
     EXPECT_EQ(OpenFiles(), filesAfterFirstDay);
+    // AddressSanitizer holds freed memory back in its quarantine, so the resident size says
+    // nothing about leaks there; its own leak check at exit covers that build.
+#if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LT(ResidentKiB() - rssAfterFirstDay, 8 * 1024) << "memory grew over the week";
+#else
+    (void)rssAfterFirstDay;
+#endif
 }
 
 }  // namespace

@@ -1,0 +1,518 @@
+// The program against damaged surroundings: settings that no screen could have written, and
+// a diary file that is missing, empty, someone else's, garbage, or on a disk that takes no
+// more writes. Whatever it finds, the program starts, opens and draws every screen, tells
+// the user what is wrong once and plainly, and never changes a byte of a file it cannot use.
+
+#include <sqlite3.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <filesystem>
+#include <optional>
+#include <tuple>
+
+#include "app/qsettingsprofile.h"
+#include "platform/datapaths.h"
+#include "platform/objectstore.h"
+#include "reports/measurechartdlg.h"
+#include "reports/measurehistorydlg.h"
+#include "tests/app/journey.h"
+#include "tests/support/faultvfs.h"
+#include "ui/kit/reporttable.h"
+
+namespace velmora {
+namespace {
+
+using test::Control;
+using test::Press;
+
+// Every screen of the menus: command, menu item.
+const std::vector<std::pair<int, QString>> kMenuScreens = {
+    {kCmdMyDiary, "Мой дневник"},
+    {kCmdCycleBar, "Панель циклов"},
+    {kCmdCycleChart, "График циклов"},
+    {kCmdCycleHistory, "История циклов"},
+    {kCmdTemperatureChart, "График температуры"},
+    {kCmdTemperatureHistory, "История температуры"},
+    {kCmdWeightChart, "График веса"},
+    {kCmdWeightHistory, "История веса"},
+    {kCmdAlarmHistory, "История сигналов"},
+    {kCmdYearView, "Календарь"},
+    {kCmdSettings, "Настройки программы"},
+    {kCmdScale, "Шкала Вес | Рост"},
+    {kCmdMirror, "Зеркало"},
+    {kCmdPassword, "Пароль"},
+    {kCmdHelp, "Помощь"},
+    {kCmdAbout, "О программе"},
+};
+
+class HardeningTest : public test::JourneyTest {
+protected:
+    ~HardeningTest() override { ObjectStore::CloseThreadConnection(); }
+
+    static void Store(int y, int m, int d, const std::function<void(CVelmoraMFCDoc&)>& fill) {
+        CVelmoraMFCDoc day;
+        day.OpenDay(y, m, d);
+        fill(day);
+        ASSERT_EQ(day.SaveDay(), SaveDayResult::Saved);
+    }
+    // A diary with something for every screen: two periods, temperatures and weights this
+    // month, an alarm ahead and diary notes; closed, so the file holds all of it.
+    static void WriteDiary() {
+        for (int d = 0; d < 5; ++d) {
+            Store(2026, 10, 19 + d, [](CVelmoraMFCDoc& day) { day.m_fluid = 2; });
+            Store(2026, 11, 16 + d, [d](CVelmoraMFCDoc& day) {
+                day.m_fluid = static_cast<int16_t>(d == 0 ? 3 : 2);
+                day.m_cramps = d == 0;
+            });
+        }
+        for (int d = 1; d <= 5; ++d) {
+            Store(2026, 12, d, [d](CVelmoraMFCDoc& day) {
+                day.m_temperature = 36.5 + 0.05 * d;
+                day.m_weight = 60 + d;
+                day.m_note = u"заметка";
+                day.m_diaryType[0] = static_cast<int16_t>(1 + d % 6);
+                day.m_diaryText[0] = u"запись";
+            });
+        }
+        Store(2026, 12, 9, [](CVelmoraMFCDoc& day) {
+            day.m_alarm = true;
+            day.m_alarmType[2] = 4;
+            day.m_alarmTime[2] = CTime(2026, 12, 9, 7, 30, 0);
+        });
+        ObjectStore::CloseThreadConnection();
+    }
+
+    // Opens every screen of the menus and the Day View from a tap, lets each draw itself,
+    // and closes it. `inSettings` runs in Program Settings.
+    void OpenEveryScreen(const std::function<void(QDialog&)>& inSettings = {}) {
+        const QImage calendar = Frame().grab().toImage();
+        EXPECT_EQ(calendar.width(), Frame().width());
+        for (const auto& [command, item] : kMenuScreens) {
+            SCOPED_TRACE(item.toStdString());
+            int drawn = 0;
+            OpenFromMenu(command, item, {}, [&](QDialog& d) {
+                QCoreApplication::processEvents();
+                const QImage shown = d.grab().toImage();
+                drawn = shown.width() * shown.height();
+                if (command == kCmdSettings && inSettings) {
+                    inSettings(d);
+                }
+            });
+            EXPECT_GT(drawn, 0);
+        }
+        // The calendar's own help button, and a day opened by a tap.
+        QueueModalHook([](QDialog& d) {
+            d.grab();
+            d.reject();
+        });
+        Tool(kCmdCalendarHelp);
+        EXPECT_EQ(PendingModalHooks(), 0);
+        TapDay(2, [](CDayViewDlg& s) {
+            s.grab();
+            for (int page = 1; page < 3; ++page) {
+                s.SelectPage(page);
+                s.grab();
+            }
+            s.CommandBar()->ToolButton(kCmdDayViewClose)->click();
+        });
+        Drawn();
+    }
+};
+
+// --- Settings out of range ----------------------------------------------------------------
+
+struct BadSetting {
+    const char* entry;
+    const char* value;
+};
+
+void PrintTo(const BadSetting& bad, std::ostream* out) {
+    *out << bad.entry << "=\"" << bad.value << "\"";
+}
+
+class BadSettingTest : public HardeningTest, public ::testing::WithParamInterface<BadSetting> {};
+
+TEST_P(BadSettingTest, StartsWithTheDefaultAndEveryScreenDraws) {
+    const BadSetting bad = GetParam();
+    WriteDiary();
+    profile->WriteProfileString("Velmora", bad.entry, bad.value);
+    Start();
+    EXPECT_EQ(AppSettings, VelmoraSettings());
+    // Program Settings shows the defaults to the user too.
+    bool checked = false;
+    OpenEveryScreen([&](QDialog& d) {
+        checked = true;
+        EXPECT_EQ(Control<QLineEdit>(&d, kSettingsMenstrualDaysId)->text(), "5");
+        EXPECT_EQ(Control<QLineEdit>(&d, kSettingsCycleLengthId)->text(), "28");
+        EXPECT_EQ(Control<QComboBox>(&d, kSettingsSkinId)->currentText(), "Floral");
+        EXPECT_EQ(Control<QComboBox>(&d, kSettingsSeparatorId)->currentText(), ".");
+        EXPECT_EQ(Control<QComboBox>(&d, kSettingsUnitsId)->currentIndex(), 1);
+        EXPECT_EQ(Control<QComboBox>(&d, kSettingsWeekStartsId)->currentIndex(), 1);
+        EXPECT_EQ(Control<QComboBox>(&d, kSettingsDateFormatId)->currentIndex(), 0);
+        EXPECT_EQ(Control<QComboBox>(&d, kSettingsTimeFormatId)->currentIndex(), 0);
+    });
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
+    // The exit routine writes the value back as the program uses it.
+    app.reset();
+    const VelmoraSettings defaults;
+    const std::map<std::string, std::string> expected = {
+        {"MenstrualDays", std::to_string(defaults.MenstrualDays)},
+        {"CycleLength", std::to_string(defaults.CycleLength)},
+        {"DateFormat", std::to_string(defaults.DateFormat)},
+        {"TimeFormat", std::to_string(defaults.TimeFormat)},
+        {"DateSeparator", std::to_string(defaults.DateSeparator)},
+        {"WeekStarts", std::to_string(defaults.WeekStarts)},
+        {"UnitsFormat", std::to_string(defaults.UnitsFormat)},
+        {"MyDiaryType", std::to_string(defaults.MyDiaryType)},
+        {"Skin", std::to_string(defaults.Skin)},
+    };
+    EXPECT_EQ(profile->Raw("Velmora", bad.entry), expected.at(bad.entry));
+    // The alarm ahead was still found and scheduled.
+    ASSERT_EQ(scheduler->calls.size(), 1u);
+    EXPECT_EQ(scheduler->calls[0].when, CTime(2026, 12, 9, 7, 30, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, BadSettingTest,
+    ::testing::Values(BadSetting{"MenstrualDays", "-3"}, BadSetting{"MenstrualDays", "2147483647"},
+                      BadSetting{"MenstrualDays", "13"}, BadSetting{"CycleLength", "0"},
+                      BadSetting{"CycleLength", "-2147483648"},
+                      BadSetting{"CycleLength", "99999999999999999999"},
+                      BadSetting{"CycleLength", "thirty"}, BadSetting{"CycleLength", "28.5"},
+                      BadSetting{"Skin", "99"}, BadSetting{"Skin", "-1"}, BadSetting{"Skin", "7"},
+                      BadSetting{"Skin", "0x3"}, BadSetting{"DateSeparator", "7"},
+                      BadSetting{"DateSeparator", "-2"}, BadSetting{"DateFormat", "2"},
+                      BadSetting{"TimeFormat", "5"}, BadSetting{"TimeFormat", ""},
+                      BadSetting{"UnitsFormat", "9"}, BadSetting{"UnitsFormat", "1e0"},
+                      BadSetting{"WeekStarts", "42"}, BadSetting{"WeekStarts", "-"},
+                      BadSetting{"MyDiaryType", "6"}, BadSetting{"MyDiaryType", "-1"}),
+    [](const ::testing::TestParamInfo<BadSetting>& info) {
+        std::string name = std::string(info.param.entry) + "_" + std::to_string(info.index);
+        return name;
+    });
+
+// Every value at once, in the real settings file as a text editor could leave it.
+TEST_F(HardeningTest, AHandEditedSettingsFileStartsWithDefaultsAndIsWrittenBackWhole) {
+    WriteDiary();
+    const std::string file = home->ConfigHome() + "/Tessaryn/VelmoraMFC.conf";
+    test::WriteFileBytes(file,
+                         "[Velmora]\nMenstrualDays=-3\nCycleLength=0\nDateFormat=99999999999\n"
+                         "TimeFormat=5\nDateSeparator=7\nWeekStarts=42\nUnitsFormat=9\n"
+                         "MyDiaryType=zwei\nSkin=99\nDaylightSavingTime=junk\nSounds=\n"
+                         "Password=\n");
+    profile.reset();  // the program's own store over that file
+    Start();
+    EXPECT_EQ(AppSettings, VelmoraSettings());
+    OpenEveryScreen();
+    EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
+    app.reset();
+    QSettingsProfileStore reread;
+    VelmoraSettings back;
+    bool sounds = false;
+    LoadSettings(reread, back, sounds);
+    EXPECT_EQ(back, VelmoraSettings());
+    EXPECT_EQ(reread.GetProfileInt("Velmora", "Skin", -1), 3);
+    EXPECT_EQ(reread.GetProfileInt("Velmora", "CycleLength", -1), 28);
+}
+
+TEST_F(HardeningTest, ASettingsFileOfRandomBytesStartsWithDefaults) {
+    const std::string file = home->ConfigHome() + "/Tessaryn/VelmoraMFC.conf";
+    std::string junk(4096, '\0');
+    for (size_t i = 0; i < junk.size(); ++i) {
+        junk[i] = static_cast<char>((i * 2654435761u) >> 13);
+    }
+    test::WriteFileBytes(file, junk);
+    profile.reset();
+    Start();
+    EXPECT_EQ(AppSettings, VelmoraSettings());
+    OpenEveryScreen();
+    app.reset();
+}
+
+// --- Values the screens never write --------------------------------------------------------
+
+// A diary kept by another tool, or by a program whose clock was wrong: days before the first
+// year and long after the last, measurements no scale holds, texts of many-byte characters.
+TEST_F(HardeningTest, StrangeButStorableValuesShowOnEveryScreen) {
+    Store(1960, 3, 3, [](CVelmoraMFCDoc& day) {
+        day.m_temperature = 36.6;
+        day.m_weight = 60;
+        day.m_fluid = 2;
+    });
+    Store(2100, 1, 1, [](CVelmoraMFCDoc& day) {
+        day.m_fluid = 2;
+        day.m_temperature = 37.0;
+        day.m_alarm = true;
+        day.m_alarmType[3] = 9;
+        day.m_alarmTime[3] = CTime(2100, 1, 1, 6, 0, 0);
+    });
+    Store(2024, 2, 29, [](CVelmoraMFCDoc& day) {
+        day.m_fluid = 3;
+        day.m_temperature = 1e300;
+        day.m_weight = -5;
+    });
+    Store(2026, 12, 1, [](CVelmoraMFCDoc& day) {
+        day.m_fluid = 2;
+        day.m_temperature = -1e300;
+        day.m_weight = 1e9;
+        day.m_alarm = true;
+        day.m_alarmType = {1, 2, 3, 4};
+        for (auto& t : day.m_alarmTime) {
+            t = CTime(1970, 1, 1, 0, 0, 0);  // times that lie on another day
+        }
+        day.m_note = CString(199, u'ё');
+        for (int k = 0; k < 4; ++k) {
+            day.m_diaryType[k] = static_cast<int16_t>(k + 1);
+            day.m_diaryText[k] = u"\U0001F600\U0001F600" + CString(150, u'щ');
+        }
+    });
+    ObjectStore::CloseThreadConnection();
+    Start();
+    OpenEveryScreen();
+    // The history lists the day of 1960; its chart opens on the nearest month it can show.
+    std::optional<std::pair<int, int>> chartShown;
+    OpenFromMenu(kCmdTemperatureHistory, "История температуры", "Temperature History",
+                 [&](QDialog& d) {
+                     auto& history = dynamic_cast<CTemperatureHistoryDlg&>(d);
+                     ASSERT_GE(history.Table()->RowCount(), 1);
+                     EXPECT_EQ(history.Table()->TextsAt(0).value(0), "03.03.1960");
+                     history.Table()->SelectRow(0);
+                     QueueModalHook([&](QDialog& chart) {
+                         auto& shown = dynamic_cast<CMeasureChartDlg&>(chart);
+                         chartShown = {shown.ShownYear(), shown.ShownMonth()};
+                         chart.grab();
+                         chart.reject();
+                     });
+                     Control<QToolButton>(&d, kCmdHistoryChart)->click();
+                 });
+    ASSERT_TRUE(chartShown.has_value());
+    EXPECT_EQ(*chartShown, (std::pair<int, int>{1995, 1}));
+    // That month has no temperatures, and the chart says so.
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"There is no data for this month"});
+    boxes.Clear();
+    // The leap day's Day View shows what it can and keeps the rest as it was.
+    StepTo(2, 2024);
+    TapDay(29, [](CDayViewDlg& s) {
+        EXPECT_EQ(s.DateText(), "29.02.2024");
+        s.grab();
+        s.CommandBar()->ToolButton(kCmdDayViewClose)->click();
+    });
+    for (const auto& b : boxes.Boxes()) {
+        ADD_FAILURE() << b.caption << ": " << b.text;
+    }
+    app.reset();
+    ASSERT_EQ(scheduler->calls.size(), 1u);
+    EXPECT_EQ(scheduler->calls[0].when, CTime(2100, 1, 1, 6, 0, 0));
+    EXPECT_EQ(Stored(2024, 2, 29)->m_weight, -5.0);
+}
+
+// --- The diary file -----------------------------------------------------------------------
+
+class DiaryFileTest : public HardeningTest {
+protected:
+    // A session of a person who looks at everything and then tries to enter days: a tap on
+    // today with a flow and a weight, then Save; Next on the day before; a note added in My
+    // Diary; a temperature deleted. When a save fails the screen stays open with its input,
+    // and the person gives up and closes it. Returns how many screens refused to save.
+    int TryToEnterDays() {
+        int refused = 0;
+        StepTo(12, 2026);
+        TapDay(6, [&](CDayViewDlg& s) {
+            Control<QComboBox>(&s, 1033)->setCurrentIndex(2);
+            Control<QLineEdit>(&s, 1034)->setText("64");
+            s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
+            if (s.isVisible()) {
+                ++refused;
+                EXPECT_EQ(Control<QLineEdit>(&s, 1034)->text(), "64");
+                s.CommandBar()->ToolButton(kCmdDayViewClose)->click();
+            }
+        });
+        TapDay(5, [&](CDayViewDlg& s) {
+            Control<QCheckBox>(&s, 1009)->click();
+            Press(&s, 1070);
+            if (s.DateText() == "05.12.2026") {
+                ++refused;
+            }
+            s.CommandBar()->ToolButton(kCmdDayViewClose)->click();
+        });
+        OpenFromMenu(kCmdMyDiary, "Мой дневник", "My Diary", [&](QDialog& d) {
+            QueueModalHook([&](QDialog& note) {
+                Control<QDateEdit>(&note, 1066)->setDate(QDate(2026, 12, 6));
+                Control<QPlainTextEdit>(&note, 1022)->setPlainText("новая");
+                Press(&note, IDOK);
+                if (note.isVisible()) {
+                    ++refused;
+                    note.reject();
+                }
+            });
+            Press(&d, 1063);
+        });
+        OpenFromMenu(kCmdTemperatureHistory, "История температуры", "Temperature History",
+                     [&](QDialog& d) {
+                         auto& history = dynamic_cast<CTemperatureHistoryDlg&>(d);
+                         if (history.Table()->RowCount() == 0) {
+                             return;
+                         }
+                         history.Table()->SelectRow(0);
+                         boxes.Script({IDYES});
+                         Control<QToolButton>(&d, kCmdHistoryDelete)->click();
+                     });
+        return refused;
+    }
+
+    // The bytes of the diary file and of anything beside it in the data folder.
+    static std::map<std::string, std::string> DataFolder() {
+        std::map<std::string, std::string> files;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(DataPaths::DataDir(), ec)) {
+            files[e.path().filename().string()] =
+                e.is_regular_file() ? test::ReadFileBytes(e.path().string()) : "<folder>";
+        }
+        return files;
+    }
+
+    // How many boxes name the diary file.
+    size_t BoxesNamingTheFile() const {
+        size_t n = 0;
+        for (const MessageBoxRequest& box : boxes.Boxes()) {
+            n += box.text.find(DataPaths::StoreFile()) != std::string::npos;
+        }
+        return n;
+    }
+
+    // A file that is not a diary: one message that names it and says why, the screens all
+    // open, every save is refused, and the data folder is exactly as it was.
+    void ExpectLeftAlone(const std::string& why) {
+        const auto before = DataFolder();
+        ASSERT_FALSE(before.empty());
+        Start();
+        ASSERT_EQ(BoxesNamingTheFile(), 1u) << (boxes.Count() ? boxes.Texts()[0] : "");
+        const MessageBoxRequest first = boxes.Boxes()[0];
+        EXPECT_EQ(first.caption, "Error");
+        EXPECT_EQ(first.icon, MbIcon::Stop);
+        EXPECT_NE(first.text.find(why), std::string::npos) << first.text;
+        OpenEveryScreen();
+        EXPECT_EQ(TryToEnterDays(), 3);
+        app.reset();
+        ObjectStore::CloseThreadConnection();
+        EXPECT_EQ(BoxesNamingTheFile(), 1u);
+        EXPECT_GE(boxes.CountText("Add Record Error"), 1u);
+        EXPECT_TRUE(DataFolder() == before) << "the data folder changed";
+        EXPECT_EQ(scheduler->calls.size(), 1u);  // no alarm found: the old one withdrawn
+    }
+};
+
+TEST_F(DiaryFileTest, NoDiaryYetReadersMakeNoneAndTheFirstSaveDoes) {
+    Start();
+    OpenEveryScreen();
+    EXPECT_FALSE(test::FileExists(DataPaths::StoreFile()));
+    EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
+    EXPECT_EQ(TryToEnterDays(), 0);
+    EXPECT_TRUE(test::FileExists(DataPaths::StoreFile()));
+    auto today = Stored(2026, 12, 6);
+    ASSERT_NE(today, nullptr);
+    EXPECT_EQ(today->m_weight, 64.0);
+    EXPECT_EQ(today->m_diaryText[0], u"новая");
+}
+
+TEST_F(DiaryFileTest, AnEmptyFileIsNamedOnceAndStaysEmpty) {
+    test::WriteFileBytes(DataPaths::StoreFile(), "");
+    ExpectLeftAlone("it is empty");
+    EXPECT_EQ(test::ReadFileBytes(DataPaths::StoreFile()), "");
+}
+
+TEST_F(DiaryFileTest, GarbageIsNamedOnceAndLeftAsItIs) {
+    std::string junk(20000, '\0');
+    for (size_t i = 0; i < junk.size(); ++i) {
+        junk[i] = static_cast<char>((i * 7919 + (i >> 7)) % 253);
+    }
+    test::WriteFileBytes(DataPaths::StoreFile(), junk);
+    ExpectLeftAlone("not a Velmora diary");
+}
+
+TEST_F(DiaryFileTest, AnotherProgramsDatabaseIsNamedOnceAndLeftAsItIs) {
+    std::filesystem::create_directories(DataPaths::DataDir());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(DataPaths::StoreFile().c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db, "CREATE TABLE records(id); INSERT INTO records VALUES(1);", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(db);
+    ExpectLeftAlone("not a Velmora diary");
+}
+
+TEST_F(DiaryFileTest, ADiaryCutShortIsNamedOnceAndLeftAsItIs) {
+    WriteDiary();
+    const std::string whole = test::ReadFileBytes(DataPaths::StoreFile());
+    ASSERT_GT(whole.size(), 8192u);
+    test::WriteFileBytes(DataPaths::StoreFile(), whole.substr(0, whole.size() - 4096));
+    ExpectLeftAlone("cut short");
+}
+
+TEST_F(DiaryFileTest, AFolderWhereTheDiaryBelongsIsNamedOnce) {
+    std::filesystem::create_directories(DataPaths::StoreFile());
+    ExpectLeftAlone("not a regular file");
+}
+
+// A disk that takes no more writes, or a file that cannot be written: the diary reads and
+// shows as it is, each refused save says so, and the file keeps every byte.
+class UnwritableDiaryTest : public DiaryFileTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(UnwritableDiaryTest, TheDiaryShowsEverySaveIsRefusedAndNoByteChanges) {
+    WriteDiary();
+    const std::string before = test::ReadFileBytes(DataPaths::StoreFile());
+    {
+        test::FaultVfs vfs;
+        vfs.FailWrites(GetParam());
+        Start();
+        // What was there shows: the November period on the calendar, the alarm ahead.
+        StepTo(11, 2026);
+        EXPECT_EQ(GetFlowClass(View().Marks()[15]), kFlowHeavy);
+        OpenEveryScreen();
+        EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
+        EXPECT_EQ(TryToEnterDays(), 3);
+        app.reset();
+        ASSERT_EQ(scheduler->calls.size(), 1u);
+        EXPECT_EQ(scheduler->calls[0].when, CTime(2026, 12, 9, 7, 30, 0));
+        ObjectStore::CloseThreadConnection();
+    }
+    EXPECT_TRUE(test::ReadFileBytes(DataPaths::StoreFile()) == before) << "the diary changed";
+    EXPECT_EQ(BoxesNamingTheFile(), 0u);
+    EXPECT_GE(boxes.CountText("Add Record Error"), 1u);
+    if (GetParam() == SQLITE_FULL) {
+        EXPECT_GE(boxes.CountText("Disk is full!"), 1u);
+    }
+    // Once the disk has room again, the same days can be entered.
+    boxes.Clear();
+    scheduler->calls.clear();
+    Start();
+    EXPECT_EQ(TryToEnterDays(), 0);
+    EXPECT_EQ(Stored(2026, 12, 6)->m_weight, 64.0);
+    EXPECT_EQ(Stored(2026, 11, 16)->m_fluid, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, UnwritableDiaryTest,
+                         ::testing::Values(SQLITE_FULL, SQLITE_IOERR_WRITE),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return info.param == SQLITE_FULL ? std::string("DiskFull")
+                                                              : std::string("WriteError");
+                         });
+
+TEST_F(DiaryFileTest, AFullDiskBeforeTheFirstSaveLeavesNoFileBehind) {
+    {
+        test::FaultVfs vfs;
+        vfs.FailWrites(SQLITE_FULL);
+        Start();
+        OpenEveryScreen();
+        EXPECT_EQ(TryToEnterDays(), 3);
+        app.reset();
+        ObjectStore::CloseThreadConnection();
+    }
+    EXPECT_GE(boxes.CountText("Add Record Error"), 1u);
+    EXPECT_FALSE(test::FileExists(DataPaths::StoreFile()));
+    EXPECT_TRUE(DataFolder().empty());
+}
+
+}  // namespace
+}  // namespace velmora

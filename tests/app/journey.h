@@ -1,0 +1,162 @@
+#pragma once
+
+// A person's use of the program, step by step, through its own windows: the menus and tool
+// buttons of the main window, taps on the calendar, and the controls of each screen found by
+// their ids. Shared by the headless journey and its run in a real X server.
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <string>
+#include <vector>
+
+#include "app/passworddlg.h"
+#include "store/velmoradoc.h"
+#include "tests/app/apptest.h"
+#include "tests/support/screentest.h"
+#include "ui/dayviewdlg.h"
+#include "ui/kit/commandbar.h"
+#include "ui/kit/mainframe.h"
+#include "ui/settingsdlg.h"
+
+namespace velmora::test {
+
+class JourneyTest : public AppTest {
+protected:
+    // Chooses the main window's menu item of `command` (its text checked on the way).
+    void Menu(int command, const QString& text) {
+        QAction* item = Frame().findChild<QAction*>(QString::number(command));
+        ASSERT_NE(item, nullptr) << command;
+        EXPECT_EQ(item->text(), text);
+        item->trigger();
+    }
+    // Clicks one of the main window's tool buttons (previous and next month, help).
+    void Tool(int command) {
+        QToolButton* button = Frame().CommandBar()->ToolButton(command);
+        ASSERT_NE(button, nullptr) << command;
+        button->click();
+    }
+    // Steps the calendar to month/year with its arrows, as a person would.
+    void StepTo(int month, int year) {
+        for (int guard = 0; guard < 40; ++guard) {
+            const int diff = (year - SelectedYear()) * 12 + month - SelectedMonth();
+            if (diff == 0) {
+                return;
+            }
+            Tool(diff < 0 ? kCmdPreviousMonth : kCmdNextMonth);
+        }
+        ADD_FAILURE() << "the calendar did not reach " << month << "/" << year;
+    }
+
+    // Where the cell of `day` of the shown month stands, worked out from the weekday of the
+    // 1st (Monday first): its top-left corner in the calendar's 33 x 50 grid.
+    static QPoint CellCorner(int year, int month, int day) {
+        const int weekday = CTime(year, month, 1, 12, 0, 0).GetDayOfWeek();  // 1 = Sunday
+        const int first = (weekday + 5) % 7;
+        int row = (first + day - 1) / 7;
+        if (row == 5) {
+            row = 0;  // a sixth week shares the first row
+        }
+        return {33 * ((first + day - 1) % 7), 50 * row};
+    }
+
+    // A press of the pen in the middle of `day`'s cell of the shown month; `act` runs in the
+    // Day View that it opens. The Day View must be closed by `act`.
+    void TapDay(int day, const std::function<void(CDayViewDlg&)>& act) {
+        const QPoint corner = CellCorner(SelectedYear(), SelectedMonth(), day);
+        const QPoint at = corner + QPoint(3 + 16, 18 + 24);
+        ASSERT_EQ(View().DayAt(at.x(), at.y()), day);
+        bool opened = false;
+        QueueModalHook([&, act](QDialog& dialog) {
+            auto* screen = dynamic_cast<CDayViewDlg*>(&dialog);
+            ASSERT_NE(screen, nullptr);
+            opened = true;
+            EXPECT_EQ(Frame().Title(), "Day View");
+            act(*screen);
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << "the Day View was left open";
+                dialog.reject();
+            }
+        });
+        QMouseEvent press(QEvent::MouseButtonPress, at, View().mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&View(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, View().mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&View(), &release);
+        EXPECT_TRUE(opened) << "no Day View for day " << day;
+        EXPECT_EQ(PendingModalHooks(), 0);
+        EXPECT_EQ(Frame().Title(), "Calendar View");
+    }
+
+    // Opens a screen from its menu item; `act` runs in it, and whatever it leaves open is
+    // closed as a person would close it (its window's close, here Cancel).
+    void OpenFromMenu(int command, const QString& item, const QString& title,
+                      const std::function<void(QDialog&)>& act) {
+        bool opened = false;
+        QueueModalHook([&, act, title](QDialog& dialog) {
+            opened = true;
+            QCoreApplication::processEvents();
+            if (!title.isEmpty()) {
+                EXPECT_EQ(dialog.windowTitle(), title);
+            }
+            act(dialog);
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        });
+        Menu(command, item);
+        EXPECT_TRUE(opened) << item.toStdString();
+        EXPECT_EQ(PendingModalHooks(), 0);
+        EXPECT_EQ(Frame().Title(), "Calendar View");
+    }
+
+    // Program Settings: the two cycle numbers typed in, then OK.
+    void SetCycle(int menstrualDays, int cycleLength) {
+        OpenFromMenu(kCmdSettings, "Настройки программы", "Program Settings", [&](QDialog& d) {
+            Control<QLineEdit>(&d, kSettingsMenstrualDaysId)->setText(QString::number(menstrualDays));
+            Control<QLineEdit>(&d, kSettingsCycleLengthId)->setText(QString::number(cycleLength));
+            ASSERT_TRUE(Press(&d, IDOK));
+            EXPECT_FALSE(d.isVisible());
+        });
+    }
+
+    // From the calendar on month/year: a tap on `first`, then the flow chosen on each of
+    // `days` days, stepping with the Day View's Next and saving on the last one. `onDay`
+    // adds more to the day shown (its index from 0) before stepping on.
+    void RecordPeriod(int year, int month, int first, int days, int flowItem,
+                      const std::function<void(CDayViewDlg&, int)>& onDay = {}) {
+        StepTo(month, year);
+        TapDay(first, [&](CDayViewDlg& s) {
+            for (int i = 0; i < days; ++i) {
+                auto* flow = Control<QComboBox>(&s, 1033);
+                ASSERT_NE(flow, nullptr);
+                flow->setCurrentIndex(flowItem);
+                if (onDay) {
+                    onDay(s, i);
+                }
+                if (i + 1 < days) {
+                    ASSERT_TRUE(Press(&s, 1070));  // Next: stores the day and shows the next
+                }
+            }
+            ASSERT_NE(s.CommandBar()->ToolButton(kCmdDayViewSave), nullptr);
+            s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
+        });
+    }
+
+    // The stored day, read by a document of its own (null when it has no record).
+    static std::unique_ptr<CVelmoraMFCDoc> Stored(int y, int m, int d) {
+        auto day = std::make_unique<CVelmoraMFCDoc>();
+        if (!day->OpenDay(y, m, d)) {
+            return nullptr;
+        }
+        return day;
+    }
+};
+
+}  // namespace velmora::test

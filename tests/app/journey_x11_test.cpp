@@ -1,0 +1,81 @@
+// The journey's start in a real X server: the cycle set up and a period entered through
+// windows that really show, then a screenshot of the main window, kept beside the tests,
+// whose calendar must be what the program drew.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QWindow>
+
+#include "cycle/monthmodel.h"
+#include "gfx/pictures.h"
+#include "tests/app/journey.h"
+
+namespace velmora {
+namespace {
+
+using test::Control;
+
+class JourneyX11Test : public test::JourneyTest {};
+
+// How many of the calendar's pixels in `shot` (the main window) differ from what the
+// program drew, compared at RGB565 precision.
+int Differing(const QImage& shot, QPoint origin, const QImage& drawn) {
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb want = drawn.pixel(x, y);
+            const QRgb got = shot.pixel(origin.x() + x, origin.y() + y);
+            differing += qRed(want) >> 3 != qRed(got) >> 3 ||
+                         qGreen(want) >> 2 != qGreen(got) >> 2 ||
+                         qBlue(want) >> 3 != qBlue(got) >> 3;
+        }
+    }
+    return differing;
+}
+
+TEST_F(JourneyX11Test, TheEnteredPeriodShowsOnTheScreen) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run me under xvfb-run";
+    Start();
+    Frame().move(30, 30);
+    ASSERT_TRUE(test::PumpUntil([&] { return Frame().isVisible(); }));
+
+    SetCycle(4, 30);
+    RecordPeriod(2026, 11, 16, 5, 2, [](CDayViewDlg& s, int i) {
+        EXPECT_TRUE(s.isVisible());
+        EXPECT_EQ(s.DateText(), QString::asprintf("%02d.11.2026", 16 + i));
+    });
+    ASSERT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
+    for (int d = 16; d <= 20; ++d) {
+        EXPECT_EQ(GetFlowClass(View().Marks()[d - 1]), kFlowNormal) << d;
+    }
+
+    // Let the server show the window again after the screens closed over it.
+    Frame().raise();
+    Frame().activateWindow();
+    test::PumpUntil([] { return false; }, 700);
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(Frame().winId()).toImage();
+    ASSERT_TRUE(shot.save(VELMORA_SHOT));
+    const QImage saved(VELMORA_SHOT);
+    ASSERT_EQ(saved.size(), shot.size());
+    ASSERT_GE(saved.width(), 240);
+    ASSERT_GE(saved.height(), 268);
+
+    // The screenshot's calendar is the month the program drew, pixel for pixel, and that
+    // month shows the period.
+    const QPoint origin = View().mapTo(&Frame(), QPoint(0, 0));
+    const QImage& drawn = View().Screen().WindowSurface();
+    EXPECT_EQ(Differing(saved, origin, drawn), 0);
+    const auto bleeding = test::Decoded(kPicCellMenstruation, 32, 48);
+    for (int d = 15; d <= 21; ++d) {
+        const QPoint c = CellCorner(2026, 11, d);
+        EXPECT_EQ(test::ShowsRows(*View().Screen().GetBuffer(), *bleeding, c.x() + 3, c.y() + 18,
+                                  44, 47),
+                  d >= 16 && d <= 20)
+            << d;
+    }
+    EXPECT_EQ(Frame().Title(), "Calendar View");
+}
+
+}  // namespace
+}  // namespace velmora
