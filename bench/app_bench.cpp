@@ -57,14 +57,9 @@ void BM_Floor_MemcpyOfTheBuffer(benchmark::State& state) {
 }
 BENCHMARK(BM_Floor_MemcpyOfTheBuffer)->Unit(benchmark::kMicrosecond);
 
-// Process start to the first painted month, on a two-year diary.
-void BM_StartToFirstFrame(benchmark::State& state) {
-    static bool made = false;
-    if (!made) {
-        bench::UseTemporaryHome();
-        bench::WriteDemoYears(Clock::Now() - 730 * kSecondsPerDay, 731);
-        made = true;
-    }
+// Starts `program` once per iteration and times it to its end; the program is told to end
+// after its first frame.
+void TimeStarts(benchmark::State& state, const char* program) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         env.emplace_back(*e);
@@ -78,11 +73,11 @@ void BM_StartToFirstFrame(benchmark::State& state) {
         envp.push_back(kv.data());
     }
     envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(VELMORA_EXE), nullptr};
+    char* argv[] = {const_cast<char*>(program), nullptr};
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
         pid_t pid = 0;
-        if (posix_spawn(&pid, VELMORA_EXE, nullptr, nullptr, argv, envp.data()) != 0) {
+        if (posix_spawn(&pid, program, nullptr, nullptr, argv, envp.data()) != 0) {
             state.SkipWithError("cannot start the program");
             return;
         }
@@ -96,7 +91,27 @@ void BM_StartToFirstFrame(benchmark::State& state) {
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
     }
 }
+
+// Process start to the first painted month, on a two-year diary.
+void BM_StartToFirstFrame(benchmark::State& state) {
+    static bool made = false;
+    if (!made) {
+        bench::UseTemporaryHome();
+        bench::WriteDemoYears(Clock::Now() - 730 * kSecondsPerDay, 731);
+        made = true;
+    }
+    TimeStarts(state, VELMORA_EXE);
+}
 BENCHMARK(BM_StartToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The floor: a bare Qt window of the same size, to its first frame.
+void BM_Floor_BareQtWindowToFirstFrame(benchmark::State& state) {
+    TimeStarts(state, VELMORA_FLOOR_EXE);
+}
+BENCHMARK(BM_Floor_BareQtWindowToFirstFrame)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 }  // namespace
 }  // namespace velmora
