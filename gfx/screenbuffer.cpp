@@ -73,4 +73,18 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
     m_screen.Paint(p);
 }
 
+RenderedScreenView::RenderedScreenView(QWidget* parent, ScreenBuffer& screen,
+                                       std::function<void()> render)
+    : QWidget(parent), m_screen(screen), m_render(std::move(render)) {
+    setFixedSize(kScreenWidth, kScreenHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void RenderedScreenView::paintEvent(QPaintEvent*) {
+    m_render();
+    QPainter p(this);
+    m_screen.Paint(p);
+}
+
 }  // namespace velmora

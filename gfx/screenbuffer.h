@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "gfx/dibgraphicbuffer.h"
@@ -69,6 +70,21 @@ protected:
 
 private:
     ScreenBuffer m_screen;
+};
+
+// A view of a screen owned elsewhere that is drawn afresh at every paint: `render` draws
+// the screen into its window surface, then the view shows it. Pen input passes through to
+// the parent, which owns the screen's logic.
+class RenderedScreenView : public QWidget {
+public:
+    RenderedScreenView(QWidget* parent, ScreenBuffer& screen, std::function<void()> render);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ScreenBuffer& m_screen;
+    std::function<void()> m_render;
 };
 
 }  // namespace velmora

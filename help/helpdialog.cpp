@@ -64,26 +64,6 @@ QFont HelpFontOfHeight(int height, bool bold, bool italic) {
     return font;
 }
 
-// The page area: shows the window surface, drawn afresh at every paint.
-class CHelpDialog::View : public QWidget {
-public:
-    explicit View(CHelpDialog* dialog) : QWidget(dialog), m_dialog(dialog) {
-        setFixedSize(kScreenWidth, kScreenHeight);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        m_dialog->Render();
-        QPainter p(this);
-        m_dialog->Screen().Paint(p);
-    }
-
-private:
-    CHelpDialog* m_dialog;
-};
-
 CHelpDialog::CHelpDialog(IMainFrame* titleWindow, int screenCode, QWidget* parent)
     : QDialog(parent), m_titleWindow(titleWindow), m_screenCode(screenCode) {
     setObjectName("245");
@@ -93,7 +73,7 @@ CHelpDialog::CHelpDialog(IMainFrame* titleWindow, int screenCode, QWidget* paren
 
     // The buffer asks for no repaints of its own: the view repaints when the page changes.
     m_screen = std::make_unique<ScreenBuffer>(nullptr);
-    m_view = new View(this);
+    m_view = new RenderedScreenView(this, *m_screen, [this] { Render(); });
     m_view->move(0, 0);
 
     m_left = new QPushButton("Leftsq", this);

@@ -17,6 +17,7 @@ namespace velmora {
 class CImageButton;
 class IMainFrame;
 class ScreenBuffer;
+class RenderedScreenView;
 
 // Control ids of the help browser.
 inline constexpr int kHelpLeftArrowId = 1090;
@@ -69,8 +70,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    class View;
-
     void UpdateArrows();
     void DrawContents(QPainter& p);
     void DrawPage(QPainter& p);
@@ -85,7 +84,7 @@ private:
     QFont m_linkFont;
     std::unique_ptr<ScreenBuffer> m_screen;
     CFastBitmap m_background;
-    View* m_view = nullptr;
+    RenderedScreenView* m_view = nullptr;
     QPushButton* m_left = nullptr;
     QPushButton* m_right = nullptr;
     CImageButton* m_leftImage = nullptr;

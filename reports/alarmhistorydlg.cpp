@@ -30,18 +30,8 @@ CAlarmHistoryDlg::CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_frame(frame) {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle("Alarm History");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    QWidget* face = MakeHistoryFace(this);
-    layout->addWidget(face);
-    m_list = new CReportTable(face);
-    m_list->setObjectName(QString::number(kAlarmHistoryListId));
-    m_list->setFont(HistoryFont());
-    m_list->setGeometry(4, 6, 232, 256);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list = LayOutHistoryScreen(this, kAlarmHistoryListId, m_bar);
     m_list->SetColumns({{"Date", 74}, {"Type", 84}, {"Time", 65}});
-    m_bar = new CCommandBar(this);
     m_bar->AddTools(kToolbarId,
                     {{kCmdAlarmHistoryView, "View"},
                      {kCmdAlarmHistoryDelete, "Delete"},
@@ -50,7 +40,6 @@ CAlarmHistoryDlg::CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent)
                     QSize(50, 16));
     m_bar->AddStretch();
     m_bar->onCommand = [this](int command) { OnCommand(command); };
-    layout->addWidget(m_bar);
     Refill();
 }
 

@@ -118,14 +118,7 @@ void CChartDlg::Open(int year, int month) {
         month = now.month;
     }
     // The nearest month the lists hold.
-    if (year < FirstYear()) {
-        year = FirstYear();
-        month = 1;
-    } else if (year > LastYear()) {
-        year = LastYear();
-        month = 12;
-    }
-    month = std::clamp(month, 1, 12);
+    ClampToListedMonth(month, year);
     {
         const QSignalBlocker blockYears(m_years);
         m_years->setCurrentIndex(year - FirstYear());

@@ -74,20 +74,35 @@ QString WeightHistoryText(double kilograms, int unitsFormat) {
     return SignificantText(v, 4);
 }
 
+namespace {
+
 QFont HistoryFont() {
     QFont font("Liberation Sans");
     font.setPixelSize(11);
     return font;
 }
 
-QWidget* MakeHistoryFace(QWidget* parent) {
-    auto* face = new QWidget(parent);
+}  // namespace
+
+CReportTable* LayOutHistoryScreen(QDialog* dialog, int listId, CCommandBar*& bar) {
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* face = new QWidget(dialog);
     face->setFixedSize(kScreenWidth, kScreenHeight);
     face->setAutoFillBackground(true);
     QPalette palette = face->palette();
     palette.setColor(QPalette::Window, Qt::white);
     face->setPalette(palette);
-    return face;
+    layout->addWidget(face);
+    auto* list = new CReportTable(face);
+    list->setObjectName(QString::number(listId));
+    list->setFont(HistoryFont());
+    list->setGeometry(4, 6, 232, 256);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    bar = new CCommandBar(dialog);
+    layout->addWidget(bar);
+    return list;
 }
 
 void ReportHistorySave(SaveDayResult result) {
@@ -107,20 +122,10 @@ CMeasureHistoryDlg::CMeasureHistoryDlg(HistoryKind kind, CVelmoraMFCDoc& doc, IM
       m_units(AppSettings.UnitsFormat) {
     setObjectName(QString::number(m_kind.templateId));
     setWindowTitle(m_kind.title);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    QWidget* face = MakeHistoryFace(this);
-    layout->addWidget(face);
-    m_list = new CReportTable(face);
-    m_list->setObjectName(QString::number(kHistoryListId));
-    m_list->setFont(HistoryFont());
-    m_list->setGeometry(4, 6, 232, 256);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list = LayOutHistoryScreen(this, kHistoryListId, m_bar);
     m_list->SetColumns(
         {{"Date", kDateColumnWidth},
          {m_units == 1 ? m_kind.metricHeader : m_kind.englishHeader, kValueColumnWidth}});
-    m_bar = new CCommandBar(this);
     m_bar->AddTools(kToolbarId,
                     {{kCmdHistoryChart, "Chart"},
                      {kCmdHistoryView, "View"},
@@ -129,7 +134,6 @@ CMeasureHistoryDlg::CMeasureHistoryDlg(HistoryKind kind, CVelmoraMFCDoc& doc, IM
                     QSize(50, 16));
     m_bar->AddStretch();
     m_bar->onCommand = [this](int command) { OnCommand(command); };
-    layout->addWidget(m_bar);
     Refill();
 }
 

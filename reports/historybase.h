@@ -89,10 +89,9 @@ private:
     CCommandBar* m_bar = nullptr;
 };
 
-// The white face of the history screens, the list on it.
-QWidget* MakeHistoryFace(QWidget* parent);
-// The font of the history lists.
-QFont HistoryFont();
+// Lays out a history screen: a white face with the list `listId` on it, returned, and
+// below it the command bar, returned in `bar`. The caller adds the columns and the tools.
+CReportTable* LayOutHistoryScreen(QDialog* dialog, int listId, CCommandBar*& bar);
 
 // Tells the user which step of rewriting a day failed; nothing when it was saved.
 void ReportHistorySave(SaveDayResult result);

@@ -30,6 +30,18 @@ inline int LastYear() {
 inline int YearCount() {
     return LastYear() - FirstYear() + 1;
 }
+// Moves month/year to the nearest month the lists hold: before the first year to its
+// January, after the last year to its December, a month outside 1-12 to the nearer end.
+inline void ClampToListedMonth(int& month, int& year) {
+    if (year < FirstYear()) {
+        year = FirstYear();
+        month = 1;
+    } else if (year > LastYear()) {
+        year = LastYear();
+        month = 12;
+    }
+    month = month < 1 ? 1 : (month > 12 ? 12 : month);
+}
 
 // A date as the report lists print it: day and month of two digits, the year of four, in
 // the order of the DateFormat setting (0 day first, 1 month first), joined by the

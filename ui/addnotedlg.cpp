@@ -12,6 +12,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/dayviewpages.h"
+#include "ui/kit/okcancel.h"
 #include "ui/kit/text.h"
 
 namespace velmora {
@@ -65,19 +66,7 @@ CAddNoteDlg::CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent)
     m_text->setTabChangesFocus(true);
     LimitPlainText(m_text, kTextLimit);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("1");
-    ok->setGeometry(44, 190, 46, 18);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("2");
-    cancel->setGeometry(124, 190, 72, 17);
-    for (QPushButton* b : {ok, cancel}) {
-        b->setAutoDefault(false);
-    }
-    m_imageButtons[0] = new CImageButton(this);
-    m_imageButtons[0]->Attach(ok);
-    m_imageButtons[1] = new CImageButton(this);
-    m_imageButtons[1]->Attach(cancel);
+    const auto [ok, cancel] = AddOkCancel(this, 190, m_imageButtons);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 

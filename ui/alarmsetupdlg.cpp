@@ -11,6 +11,7 @@
 #include "store/velmoradoc.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/okcancel.h"
 
 namespace velmora {
 
@@ -83,19 +84,7 @@ CAlarmSetupDlg::CAlarmSetupDlg(CVelmoraMFCDoc& doc, QWidget* parent) : QDialog(p
                 [time](int index) { time->setEnabled(index > 0); });
     }
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("1");
-    ok->setGeometry(44, 170, 46, 18);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("2");
-    cancel->setGeometry(124, 170, 72, 17);
-    for (QPushButton* b : {ok, cancel}) {
-        b->setAutoDefault(false);
-    }
-    m_imageButtons[0] = new CImageButton(this);
-    m_imageButtons[0]->Attach(ok);
-    m_imageButtons[1] = new CImageButton(this);
-    m_imageButtons[1]->Attach(cancel);
+    const auto [ok, cancel] = AddOkCancel(this, 170, m_imageButtons);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
 

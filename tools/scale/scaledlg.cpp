@@ -33,26 +33,6 @@ QString ValueText(float value) {
 
 }  // namespace
 
-// The drawing area: the buffer with the background, and the labels painted over it.
-class CScaleDlg::View : public QWidget {
-public:
-    explicit View(CScaleDlg* dialog) : QWidget(dialog), m_dialog(dialog) {
-        setFixedSize(kScreenWidth, kScreenHeight);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        m_dialog->Render();
-        QPainter p(this);
-        m_dialog->Screen().Paint(p);
-    }
-
-private:
-    CScaleDlg* m_dialog;
-};
-
 CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_frame(frame), m_metric(AppSettings.UnitsFormat != 0) {
     setObjectName("171");
@@ -66,7 +46,7 @@ CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
         ScopedTarget target(m_screen->GetBuffer());
         DrawSkinBackground(m_background, SkinnedScreen::WeightHeightScale, AppSettings.Skin);
     }
-    m_view = new View(this);
+    m_view = new RenderedScreenView(this, *m_screen, [this] { Render(); });
     m_view->move(0, 0);
 
     // The texts are painted; these hidden controls carry them, as the screen's data.

@@ -15,6 +15,7 @@ namespace velmora {
 class CCommandBar;
 class IMainFrame;
 class ScreenBuffer;
+class RenderedScreenView;
 
 // Control and command ids of the weight and height scale.
 enum ScaleControl : int {
@@ -61,8 +62,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    class View;
-
     // The number typed; false when the text is not one.
     bool ReadValue();
     void ShowValues();
@@ -80,7 +79,7 @@ private:
     QString m_outputUnit;
     std::unique_ptr<ScreenBuffer> m_screen;
     CFastBitmap m_background;
-    View* m_view = nullptr;
+    RenderedScreenView* m_view = nullptr;
     QLineEdit* m_edit = nullptr;
     QPushButton* m_weightButton = nullptr;
     QPushButton* m_heightButton = nullptr;

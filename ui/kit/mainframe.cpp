@@ -27,14 +27,7 @@ int SelectedYear() {
 }
 
 void SelectMonth(int month, int year) {
-    if (year < FirstYear()) {
-        year = FirstYear();
-        month = 1;
-    } else if (year > LastYear()) {
-        year = LastYear();
-        month = 12;
-    }
-    month = std::clamp(month, 1, 12);
+    ClampToListedMonth(month, year);
     // Both lists change before anyone hears of it, so listeners see a whole month.
     const QSignalBlocker blockMonth(MonthCombo);
     const QSignalBlocker blockYear(YearCombo);

@@ -1,0 +1,22 @@
+#include "ui/kit/okcancel.h"
+
+namespace velmora {
+
+OkCancelButtons AddOkCancel(QWidget* dialog, int y, std::array<CImageButton*, 2>& images) {
+    auto* ok = new QPushButton("OK", dialog);
+    ok->setObjectName("1");
+    ok->setGeometry(44, y, 46, 18);
+    auto* cancel = new QPushButton("Cancel", dialog);
+    cancel->setObjectName("2");
+    cancel->setGeometry(124, y, 72, 17);
+    for (QPushButton* b : {ok, cancel}) {
+        b->setAutoDefault(false);
+    }
+    images[0] = new CImageButton(dialog);
+    images[0]->Attach(ok);
+    images[1] = new CImageButton(dialog);
+    images[1]->Attach(cancel);
+    return {ok, cancel};
+}
+
+}  // namespace velmora
