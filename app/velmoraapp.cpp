@@ -13,6 +13,7 @@
 #include "reminders/sharedstate.h"
 #include "reminders/soundmixer.h"
 #include "reminders/startscheduler.h"
+#include "store/names.h"
 #include "store/settings.h"
 #include "ui/calendarview.h"
 #include "ui/kit/modal.h"
@@ -98,7 +99,9 @@ bool CVelmoraMFCApp::InitInstance() {
             return false;
         }
     }
-    // 6. The document, the main window and the calendar with its start picture.
+    // 6. The document, the main window and the calendar with its start picture. The year
+    // lists end where they end for the whole run.
+    FixLastYearForRun();
     m_doc.OnNewDocument();
     m_frame = std::make_unique<CMainFrame>(m_doc);
     m_frame->onCommand = [this](int command) { OnCommand(command); };
@@ -158,6 +161,7 @@ int CVelmoraMFCApp::ExitInstance() {
         m_mixer->Close();
         m_mixer.reset();
     }
+    ReleaseLastYear();
     return 0;
 }
 

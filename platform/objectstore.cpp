@@ -248,7 +248,9 @@ public:
             rc = QueryInt("PRAGMA user_version", version);
         }
         if (rc != SQLITE_OK) {
-            ReportStoreProblem(path, std::string("it is damaged (") + sqlite3_errstr(rc) + ")");
+            const bool damaged = (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
+            ReportStoreProblem(path, std::string(damaged ? "it is damaged (" : "it cannot be read (") +
+                                         sqlite3_errstr(rc) + ")");
             return StoreStatus::BadStore;
         }
         if (tables != 3) {
@@ -446,6 +448,11 @@ std::string ObjectStore::FilePath() {
     return DataPaths::StoreFile();
 }
 
+bool ObjectStore::FileExists() {
+    struct stat st {};
+    return stat(FilePath().c_str(), &st) == 0 || errno != ENOENT;
+}
+
 void ObjectStore::SetVfsForTesting(const std::string& vfsName) {
     std::lock_guard lock(g_mutex);
     g_vfs = vfsName;
@@ -564,7 +571,7 @@ bool StoreDatabase::StartScan(RecordId from) {
                                "SELECT record, prop, type, value FROM props "
                                "WHERE db = ?1 AND record >= ?2 ORDER BY record, pos",
                                -1, SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) != SQLITE_OK) {
-            m_conn->Fail(sqlite3_errcode(m_conn->db));
+            m_scanError = m_conn->Fail(sqlite3_errcode(m_conn->db));
             m_scan = nullptr;
             return false;
         }
@@ -586,7 +593,7 @@ bool StoreDatabase::StepScan() {
     m_rowValid = false;
     sqlite3_reset(m_scan);  // ends the read, so it holds nothing back
     if (rc != SQLITE_DONE) {
-        ScanError(rc);
+        m_scanError = ScanError(rc);
     }
     return false;
 }
@@ -619,6 +626,7 @@ RecordId StoreDatabase::Seek(SeekFrom from, int32_t offset) {
         sqlite3_stmt* s =
             m_conn->Prepare("SELECT max(record) FROM props WHERE db = ?1 AND record < ?2");
         if (!s) {
+            m_seekStatus = m_conn->Fail(sqlite3_errcode(m_conn->db));
             return 0;
         }
         sqlite3_bind_int64(s, 1, m_dbId);
@@ -628,12 +636,14 @@ RecordId StoreDatabase::Seek(SeekFrom from, int32_t offset) {
         if (rc == SQLITE_ROW) {
             out = static_cast<RecordId>(sqlite3_column_int64(s, 0));
         } else {
-            m_conn->Fail(rc);
+            m_seekStatus = m_conn->Fail(rc);
         }
         sqlite3_reset(s);
         return out;
     };
 
+    m_seekStatus = StoreStatus::Ok;
+    m_scanError = StoreStatus::Ok;
     RecordId rec = 0;
     switch (from) {
         case SeekFrom::Beginning:
@@ -665,12 +675,16 @@ RecordId StoreDatabase::Seek(SeekFrom from, int32_t offset) {
             }
             break;
     }
+    if (m_seekStatus == StoreStatus::Ok) {
+        m_seekStatus = m_scanError;
+    }
     m_current = rec;
     return rec;
 }
 
 RecordId StoreDatabase::SeekRecord(RecordId record) {
     m_current = 0;
+    m_seekStatus = StoreStatus::Ok;
     if (record == 0) {
         return 0;
     }
@@ -680,7 +694,7 @@ RecordId StoreDatabase::SeekRecord(RecordId record) {
     }
     sqlite3_stmt* s = m_conn->Prepare("SELECT 1 FROM props WHERE db = ?1 AND record = ?2 LIMIT 1");
     if (!s) {
-        m_conn->Fail(sqlite3_errcode(m_conn->db));
+        m_seekStatus = m_conn->Fail(sqlite3_errcode(m_conn->db));
         return 0;
     }
     sqlite3_bind_int64(s, 1, m_dbId);
@@ -690,7 +704,7 @@ RecordId StoreDatabase::SeekRecord(RecordId record) {
     if (rc == SQLITE_ROW) {
         m_current = record;
     } else if (rc != SQLITE_DONE) {
-        m_conn->Fail(rc);
+        m_seekStatus = m_conn->Fail(rc);
     }
     return m_current;
 }
@@ -736,9 +750,10 @@ StoreStatus StoreDatabase::ReadCurrent(std::vector<StoredProp>& props) {
         props.clear();
         return StoreStatus::InvalidParameter;
     }
+    m_scanError = StoreStatus::Ok;
     if (!(m_rowValid && m_rowRecord == rec) && (!StartScan(rec) || m_rowRecord != rec)) {
         props.clear();
-        return StoreStatus::InvalidParameter;
+        return m_scanError != StoreStatus::Ok ? m_scanError : StoreStatus::InvalidParameter;
     }
     size_t n = 0;
     do {
@@ -747,6 +762,11 @@ StoreStatus StoreDatabase::ReadCurrent(std::vector<StoredProp>& props) {
         }
         ReadRow(m_scan, props[n++]);
     } while (StepScan() && m_rowRecord == rec);
+    // A step that failed cut the record short: none of it counts.
+    if (m_scanError != StoreStatus::Ok) {
+        props.clear();
+        return m_scanError;
+    }
     m_scanAfter = rec;
     props.resize(n);
     return StoreStatus::Ok;
@@ -757,8 +777,9 @@ StoreStatus StoreDatabase::ReadCurrentProp(uint16_t propId, StoredProp& prop) {
     if (rec == 0) {
         return StoreStatus::InvalidParameter;
     }
+    m_scanError = StoreStatus::Ok;
     if (!(m_rowValid && m_rowRecord == rec) && (!StartScan(rec) || m_rowRecord != rec)) {
-        return StoreStatus::InvalidParameter;
+        return m_scanError != StoreStatus::Ok ? m_scanError : StoreStatus::InvalidParameter;
     }
     bool found = false;
     do {
@@ -767,6 +788,9 @@ StoreStatus StoreDatabase::ReadCurrentProp(uint16_t propId, StoredProp& prop) {
             found = true;
         }
     } while (StepScan() && m_rowRecord == rec);
+    if (m_scanError != StoreStatus::Ok) {
+        return m_scanError;
+    }
     m_scanAfter = rec;
     return found ? StoreStatus::Ok : StoreStatus::NotFound;
 }

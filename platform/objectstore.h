@@ -84,6 +84,9 @@ public:
     RecordId Current() const { return m_current; }
     // Makes `record` current when it exists; returns it, or 0 (and no record current).
     RecordId SeekRecord(RecordId record);
+    // Why the last Seek or SeekRecord found no record: Ok when there was none to find,
+    // otherwise the store could not be read.
+    StoreStatus SeekStatus() const { return m_seekStatus; }
     // Ends a walk early: the scan holds no read open any more.
     void StopScan() { ResetScan(); }
 
@@ -127,6 +130,8 @@ private:
     std::u16string m_name;
     uint32_t m_type = 0;
     RecordId m_current = 0;
+    StoreStatus m_seekStatus = StoreStatus::Ok;
+    StoreStatus m_scanError = StoreStatus::Ok;  // a step of m_scan failed (since reset)
 
     ::sqlite3_stmt* m_scan = nullptr;
     bool m_rowValid = false;    // m_scan stands on a row
@@ -139,6 +144,8 @@ private:
 struct ObjectStore {
     // Path of the store file (from DataPaths, read at every call).
     static std::string FilePath();
+    // Whether there is a store file at all (nothing stored yet when not).
+    static bool FileExists();
     // Uses the named SQLite VFS for new connections (tests inject file errors this way);
     // an empty name restores the default.
     static void SetVfsForTesting(const std::string& vfsName);

@@ -3,6 +3,7 @@
 #include <pthread.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <string>
@@ -81,6 +82,10 @@ AlarmWatch::AlarmWatch(CTime programStart) : m_fromMinute(MinuteOf(programStart)
 bool AlarmWatch::Scan(CVelmoraMFCDoc& doc, CTime now,
                       const std::function<void(const DueAlarm&)>& fire) {
     const int64_t nowMinute = MinuteOf(now);
+    // A clock put back (a time server's step, a manual fix, a resumed machine) takes the mark
+    // back with it: the minutes it went back over come due again as the clock reaches them,
+    // alarms set since included. The fired set still keeps each alarm to one box.
+    m_fromMinute = std::min(m_fromMinute, nowMinute);
     const bool exists = doc.ForEachDay([&](CVelmoraMFCDoc& day) {
         for (int slot = 3; slot >= 0; --slot) {
             const int type = day.m_alarmType[slot];
@@ -99,9 +104,10 @@ bool AlarmWatch::Scan(CVelmoraMFCDoc& doc, CTime now,
         }
         return true;
     });
-    // The current minute stays open: an alarm set for it a moment from now still fires.
-    // A clock put back does not reopen minutes already examined.
-    if (nowMinute > m_fromMinute) {
+    // The current minute stays open: an alarm set for it a moment from now still fires. Only
+    // a walk that read the whole store moves the mark: the alarms of minutes a busy or
+    // failing store kept from view are looked for again at the next scan.
+    if (doc.LastWalkComplete()) {
         m_fromMinute = nowMinute;
     }
     return exists;

@@ -28,7 +28,9 @@ struct DueAlarm {
 // while the program runs: when a scan first sees its minute reached, however late that
 // scan comes (the start picture, the password prompt or a busy machine may delay it).
 // Alarms due before the minute the program started in are never shown, nor are alarms
-// whose minute had passed before a scan could have seen them (one set in the past).
+// whose minute had passed before a scan could have seen them (one set in the past). A scan
+// that could not read the whole store leaves its minutes to the next one, and a clock put
+// back takes the watch back with it.
 class AlarmWatch {
 public:
     explicit AlarmWatch(CTime programStart);

@@ -136,11 +136,10 @@ void CChartDlg::Open(int year, int month) {
 
 void CChartDlg::PeriodChanged() {
     const Reading reading = Read();
-    m_empty = reading.anyDay && !reading.anyValue;
+    m_empty = reading.looked && !reading.anyValue;
     m_noDataShown = false;
     Redraw();
-    // A diary without any day says nothing; a period without values says so once, after the
-    // new picture is on the screen.
+    // A period without values says so once, after the new picture is on the screen.
     if (m_empty && !m_noDataShown) {
         m_noDataShown = true;
         QTimer::singleShot(0, this, [this] {

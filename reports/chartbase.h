@@ -110,10 +110,11 @@ protected:
     // shows the nearest one inside them. Subclasses call it at the end of their constructor.
     void Open(int year, int month);
 
-    // What reading the shown period found: whether the diary had any day at all, and
-    // whether the period had a value.
+    // What reading the shown period found: whether there was anything to look at (each
+    // chart says what counts), and whether the period had a value. Only a period that was
+    // looked at and has no value is announced as empty.
     struct Reading {
-        bool anyDay = false;
+        bool looked = false;
         bool anyValue = false;
     };
     // Reads the values of the shown period from the diary.

@@ -69,8 +69,8 @@ CChartDlg::Reading CCycleChartDlg::Read() {
     Reading reading;
     const int year = ShownYear();
     CVelmoraMFCDoc scan;  // a cursor of the screen's own
-    scan.ForEachDay([&](CVelmoraMFCDoc& day) {
-        reading.anyDay = true;
+    // A store that opens is looked at, records or none; one that does not says nothing.
+    reading.looked = scan.ForEachDay([&](CVelmoraMFCDoc& day) {
         if (!IsMenstruation(day.m_fluid)) {
             return true;
         }

@@ -61,7 +61,7 @@ QString SignificantText(double value, int digits) {
 }
 
 QString TemperatureHistoryText(double celsius, int unitsFormat) {
-    if (unitsFormat == 1) {
+    if (IsMetric(unitsFormat)) {
         return SignificantText(celsius, 4);
     }
     const double f = celsius * 1.8 + 32.0;
@@ -70,7 +70,7 @@ QString TemperatureHistoryText(double celsius, int unitsFormat) {
 }
 
 QString WeightHistoryText(double kilograms, int unitsFormat) {
-    const double v = unitsFormat == 0 ? kilograms * kPoundsPerKilogram : kilograms;
+    const double v = IsMetric(unitsFormat) ? kilograms : kilograms * kPoundsPerKilogram;
     return SignificantText(v, 4);
 }
 
@@ -106,7 +106,9 @@ CReportTable* LayOutHistoryScreen(QDialog* dialog, int listId, CCommandBar*& bar
 }
 
 void ReportHistorySave(SaveDayResult result) {
-    if (result == SaveDayResult::DeleteFailed) {
+    if (result == SaveDayResult::OpenFailed) {
+        ShowMessageBox(kOpenFailedText);
+    } else if (result == SaveDayResult::DeleteFailed) {
         ShowMessageBox("CANNOT DELETE");
     } else if (result == SaveDayResult::AddFailed) {
         ShowMessageBox("CANNOT ADD");
@@ -125,7 +127,7 @@ CMeasureHistoryDlg::CMeasureHistoryDlg(HistoryKind kind, CVelmoraMFCDoc& doc, IM
     m_list = LayOutHistoryScreen(this, kHistoryListId, m_bar);
     m_list->SetColumns(
         {{"Date", kDateColumnWidth},
-         {m_units == 1 ? m_kind.metricHeader : m_kind.englishHeader, kValueColumnWidth}});
+         {IsMetric(m_units) ? m_kind.metricHeader : m_kind.englishHeader, kValueColumnWidth}});
     m_bar->AddTools(kToolbarId,
                     {{kCmdHistoryChart, "Chart"},
                      {kCmdHistoryView, "View"},

@@ -85,7 +85,7 @@ CMeasureChartDlg::CMeasureChartDlg(Measure measure, IMainFrame* frame, int year,
     : CChartDlg(frame, measure == Measure::Temperature ? TemperatureSetup() : WeightSetup(),
                 parent),
       m_measure(measure),
-      m_metric(AppSettings.UnitsFormat == 1) {
+      m_metric(IsMetric(AppSettings.UnitsFormat)) {
     Open(year, month);
 }
 
@@ -131,7 +131,7 @@ CChartDlg::Reading CMeasureChartDlg::Read() {
     const int top = Setup().layout.axisTop;
     CVelmoraMFCDoc scan;  // a cursor of the screen's own: the calendar's day stays as it is
     scan.ForEachDay([&](CVelmoraMFCDoc& day) {
-        reading.anyDay = true;
+        reading.looked = true;  // a diary without any day says nothing
         const double value = day.*member;
         if (value == 0.0 || !std::isfinite(value)) {
             return true;

@@ -87,6 +87,7 @@ bool CCeDatabase::Close() {
 
 bool CCeDatabase::SeekTo(StoreDatabase::SeekFrom from, int32_t offset) {
     m_current = m_handle ? m_handle->Seek(from, offset) : 0;
+    m_status = m_handle ? m_handle->SeekStatus() : StoreStatus::InvalidParameter;
     return m_current != 0;
 }
 
@@ -105,6 +106,7 @@ bool CCeDatabase::SeekPrev() {
 
 bool CCeDatabase::SeekRecord(RecordId record) {
     m_current = m_handle ? m_handle->SeekRecord(record) : 0;
+    m_status = m_handle ? m_handle->SeekStatus() : StoreStatus::InvalidParameter;
     return m_current != 0;
 }
 

@@ -34,7 +34,8 @@ public:
     bool SeekNext();
     bool SeekLast();
     bool SeekPrev();
-    // Makes the record with identifier `record` current (false when it is gone).
+    // Makes the record with identifier `record` current (false when it is gone, or when the
+    // store could not be read: LastStatus() tells which). Every seek sets LastStatus().
     bool SeekRecord(RecordId record);
     // Ends a walk that stops before the last record, so it holds no read open.
     void EndScan();

@@ -15,17 +15,20 @@ inline constexpr const char* MonthNames[12] = {"January",   "February", "March",
 
 // The years the program lists and accepts. They begin in 1995 and end in 2010, or, once the
 // clock is past 2010, in the year after the current one, so the diary never stops at a
-// year that has already come.
+// year that has already come. A running program keeps the end it started with: its year
+// lists are filled once, and every check of the last year must agree with them, also after
+// New Year's midnight.
 inline constexpr int kFirstYear = 1995;
 inline constexpr int kClassicLastYear = 2010;
 
 inline int FirstYear() {
     return kFirstYear;
 }
-inline int LastYear() {
-    const int now = Clock::Now().GetYear();
-    return now > kClassicLastYear ? now + 1 : kClassicLastYear;
-}
+// The last year by the clock, or the one fixed for this run.
+int LastYear();
+// Fixes the last year for the run from the clock now; Release goes back to the clock.
+void FixLastYearForRun();
+void ReleaseLastYear();
 // Number of years in the lists.
 inline int YearCount() {
     return LastYear() - FirstYear() + 1;

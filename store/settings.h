@@ -17,7 +17,7 @@ struct VelmoraSettings {
     int TimeFormat = 0;     // 0 24-hour, 1 12-hour with AM/PM
     int DateSeparator = 0;  // 0 ".", 1 "/", 2 "-"
     int WeekStarts = 1;     // 0 Sunday, 1 Monday
-    int UnitsFormat = 1;    // 0 English (F, lb), 1 Metric (C, kg)
+    int UnitsFormat = 1;    // 0 English (F, lb), 1 Metric (C, kg): see IsMetric
     int MyDiaryType = 0;    // 0-5: note kind last chosen in My Diary
     std::string Password;   // UTF-8; empty = no password
     bool DaylightSavingTime = false;
@@ -25,6 +25,12 @@ struct VelmoraSettings {
 
     bool operator==(const VelmoraSettings&) const = default;
 };
+
+// Metric units (Celsius, kilograms, metres) for UnitsFormat 1; English for anything else.
+// Every screen asks this one question, so headers and values never disagree.
+constexpr bool IsMetric(int unitsFormat) {
+    return unitsFormat == 1;
+}
 
 // Where the values live in the profile store.
 inline constexpr const char* kSettingsSection = "Velmora";

@@ -253,29 +253,35 @@ bool CVelmoraMFCDoc::OpenDay(CTime day) {
 }
 
 SaveDayResult CVelmoraMFCDoc::SaveDay() {
-    const SaveDayResult failure =
-        m_recordExists ? SaveDayResult::DeleteFailed : SaveDayResult::AddFailed;
     if (!OpenForWrite()) {
-        return failure;
+        return SaveDayResult::OpenFailed;
     }
     if (!m_db.BeginTransaction()) {
         m_db.Close();
-        return failure;
+        return SaveDayResult::OpenFailed;
     }
-    // The old record goes in the same transaction as the new one comes. One that is gone
-    // already (removed by another screen) needs no deleting.
-    const RecordId old = m_recordId != 0 ? m_recordId : m_db.GetCurrentRecord();
-    if (m_recordExists && old != 0 && m_db.SeekRecord(old) && !m_db.DeleteCurrRecord()) {
+    auto fail = [this](SaveDayResult step) {
         m_db.RollbackTransaction();
         m_db.Close();
-        return SaveDayResult::DeleteFailed;
+        return step;
+    };
+    // The old record goes in the same transaction as the new one comes. One that is gone
+    // already (removed by another screen) needs no deleting; one the store could not look
+    // for is not known to be gone, and writing the day anyway could leave it twice.
+    const RecordId old = m_recordId != 0 ? m_recordId : m_db.GetCurrentRecord();
+    if (m_recordExists && old != 0) {
+        if (m_db.SeekRecord(old)) {
+            if (!m_db.DeleteCurrRecord()) {
+                return fail(SaveDayResult::DeleteFailed);
+            }
+        } else if (m_db.LastStatus() != StoreStatus::Ok) {
+            return fail(SaveDayResult::DeleteFailed);
+        }
     }
     BuildRecord();
     m_db.SeekLast();
     if (!m_db.WriteNewRecord(m_props)) {
-        m_db.RollbackTransaction();
-        m_db.Close();
-        return SaveDayResult::AddFailed;
+        return fail(SaveDayResult::AddFailed);
     }
     const RecordId written = m_db.GetCurrentRecord();
     if (!m_db.CommitTransaction()) {
@@ -295,18 +301,31 @@ SaveDayResult CVelmoraMFCDoc::SaveDay() {
 }
 
 bool CVelmoraMFCDoc::ForEachDay(const std::function<bool(CVelmoraMFCDoc&)>& visit) {
+    m_walkComplete = false;
     if (!CCeDatabase::DatabaseExists(kDayStoreName)) {
+        // Without a store file there was nothing to read; a file that could not be looked
+        // into leaves the walk incomplete.
+        m_walkComplete = !ObjectStore::FileExists();
         return false;
     }
     if (!m_db.IsOpen() && !m_db.Open(kDayStoreName)) {
         return false;
     }
-    for (bool more = m_db.SeekFirst(); more; more = m_db.SeekNext()) {
-        if (LoadRecord() && !visit(*this)) {
+    bool complete = true;
+    bool more = m_db.SeekFirst();
+    for (; more; more = m_db.SeekNext()) {
+        if (!LoadRecord()) {
+            complete = false;  // a record that could not be read was not seen
+            continue;
+        }
+        if (!visit(*this)) {
             m_db.EndScan();
             break;
         }
     }
+    // A walk that ran out of records, rather than stopping, ends on a seek that found none;
+    // that seek says whether the store was read to its end.
+    m_walkComplete = complete && (more || m_db.LastStatus() == StoreStatus::Ok);
     return true;
 }
 

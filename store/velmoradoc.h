@@ -59,8 +59,12 @@ constexpr bool IsMenstruation(int fluid) {
     return fluid >= 1 && fluid <= 3;
 }
 
-// How a save-a-day ended; each screen words the failures its own way.
-enum class SaveDayResult { Saved, DeleteFailed, AddFailed };
+// How a save-a-day ended, by the step that failed: the store could not be opened for
+// writing, the old record could not be found or removed, or the new one not written. Each
+// screen words the failures its own way; nothing of the day changed in the store.
+enum class SaveDayResult { Saved, OpenFailed, DeleteFailed, AddFailed };
+// What every screen says when the store could not be opened for a save.
+inline constexpr const char* kOpenFailedText = "Open Database Error!";
 
 // The stored form of a day's date and of an alarm time: the FILETIME of the true instant of
 // the local date and time (minutes and seconds dropped for the date, seconds for alarms).
@@ -104,8 +108,13 @@ public:
     // the member, then save. After a successful save the day counts as stored.
     SaveDayResult SaveDay();
     // Walks over all stored days, oldest record first, loading each into the fields and
-    // calling `visit` until it returns false. False when the store does not exist.
+    // calling `visit` until it returns false. False when the store does not exist or cannot
+    // be opened.
     bool ForEachDay(const std::function<bool(CVelmoraMFCDoc&)>& visit);
+    // Whether the last ForEachDay read every record (or stopped where `visit` asked, or there
+    // is no store file yet): false after a walk that a busy or failing store cut short or
+    // that had to skip a record.
+    bool LastWalkComplete() const { return m_walkComplete; }
 
     // Fields of the day.
     CCeDatabase m_db;
@@ -140,6 +149,7 @@ private:
     void BuildRecord();
 
     RecordId m_recordId = 0;
+    bool m_walkComplete = false;
 };
 
 }  // namespace velmora

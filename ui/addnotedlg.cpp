@@ -110,8 +110,9 @@ void CAddNoteDlg::OnOK() {
     const SaveDayResult saved = m_doc.SaveDay();
     if (saved != SaveDayResult::Saved) {
         // Not stored: the dialog stays with the text, to try again or cancel.
-        ShowMessageBox(saved == SaveDayResult::DeleteFailed ? "Delete Record Error!"
-                                                            : "Add Record Error!");
+        ShowMessageBox(saved == SaveDayResult::OpenFailed     ? kOpenFailedText
+                       : saved == SaveDayResult::DeleteFailed ? "Delete Record Error!"
+                                                              : "Add Record Error!");
         return;
     }
     accept();

@@ -615,7 +615,9 @@ void CDayViewDlg::Step(int direction) {
     const SaveDayResult saved = m_doc.SaveDay();
     if (saved != SaveDayResult::Saved) {
         // The day was not stored; it stays on show with everything entered.
-        if (saved == SaveDayResult::DeleteFailed) {
+        if (saved == SaveDayResult::OpenFailed) {
+            ShowMessageBox(kOpenFailedText);
+        } else if (saved == SaveDayResult::DeleteFailed) {
             ShowMessageBox(direction < 0 ? "Delete Record Error!" : "Delete Record Error");
         } else {
             ShowMessageBox(direction < 0 ? "Add Record Error!" : "Add Record Error");
@@ -638,8 +640,9 @@ void CDayViewDlg::OnSaveAndClose() {
     const SaveDayResult saved = m_doc.SaveDay();
     if (saved != SaveDayResult::Saved) {
         // Not stored: the screen stays open so the day is not lost.
-        ShowMessageBox(saved == SaveDayResult::DeleteFailed ? "Delete Record Error!"
-                                                            : "Add record Error!");
+        ShowMessageBox(saved == SaveDayResult::OpenFailed     ? kOpenFailedText
+                       : saved == SaveDayResult::DeleteFailed ? "Delete Record Error!"
+                                                              : "Add record Error!");
         return;
     }
     RestoreOpenerTitle();

@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 #include <QTextCursor>
 #include <cmath>
-#include <cstdlib>
 
 #include "platform/clock.h"
 #include "platform/messagebox.h"
@@ -65,13 +65,22 @@ void Select(QComboBox* combo, int index) {
 
 }  // namespace
 
+namespace {
+
+// Hundredths of a degree of Celsius item `index` (1-41).
+int CelsiusHundredths(int index) {
+    return 3600 + 5 * (index - 1);
+}
+
+}  // namespace
+
 const std::array<double, kTemperatureItems>& TemperatureTable() {
     static const std::array<double, kTemperatureItems> table = [] {
         std::array<double, kTemperatureItems> t{};
         for (int i = 1; i < kTemperatureItems; ++i) {
-            // From the item's text, so each value is the double nearest what the list says.
-            t[static_cast<size_t>(i)] =
-                std::strtod(CelsiusItemText(i).toLatin1().constData(), nullptr);
+            // A correctly rounded division: each value is the double nearest what the list
+            // says, whatever the locale.
+            t[static_cast<size_t>(i)] = CelsiusHundredths(i) / 100.0;
         }
         return t;
     }();
@@ -82,7 +91,7 @@ QString CelsiusItemText(int index) {
     if (index <= 0 || index >= kTemperatureItems) {
         return index == 0 ? QStringLiteral("Нет") : QString();
     }
-    const int hundredths = 3600 + 5 * (index - 1);
+    const int hundredths = CelsiusHundredths(index);
     return QString::asprintf("%d.%02d", hundredths / 100, hundredths % 100);
 }
 
@@ -179,7 +188,7 @@ QComboBox* CFluidsTempWeightPage::TemperatureList() const {
 }
 
 void CFluidsTempWeightPage::ShowUnits() {
-    m_metric = AppSettings.UnitsFormat == 1;
+    m_metric = IsMetric(AppSettings.UnitsFormat);
     m_celsius->setVisible(m_metric);
     m_fahrenheit->setVisible(!m_metric);
     m_tempUnit->setText(m_metric ? "°C" : "°F");
@@ -206,10 +215,13 @@ bool CFluidsTempWeightPage::Save() {
     double w = 0.0;
     if (changed) {
         text.replace(',', '.');
-        bool ok = false;
-        w = text.toDouble(&ok);
+        bool ok = true;
+        // An empty field means no weight; a lone separator is no number at all.
+        w = text.isEmpty() ? 0.0 : QLocale::c().toDouble(text, &ok);
         if (!ok || !std::isfinite(w)) {
-            w = 0.0;  // nothing that reads as a number: no weight
+            ShowMessageBox("Please enter a number.", {}, MbIcon::Warning);
+            m_weight->setFocus();
+            return false;
         }
         const bool accepted =
             w == 0.0 || (m_metric ? (w >= 40.0 && w <= 150.0) : (w >= 80.0 && w <= 330.0));

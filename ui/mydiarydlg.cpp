@@ -31,8 +31,9 @@ int ClampKind(int kind) {
 }
 
 void ReportSaveFailure(SaveDayResult result) {
-    ShowMessageBox(result == SaveDayResult::DeleteFailed ? "Delete Record Error!"
-                                                         : "Add Record Error!");
+    ShowMessageBox(result == SaveDayResult::OpenFailed     ? kOpenFailedText
+                   : result == SaveDayResult::DeleteFailed ? "Delete Record Error!"
+                                                           : "Add Record Error!");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 
 #include "app/aboutdlg.h"
@@ -8,6 +9,9 @@
 #include "platform/datapaths.h"
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
+#include "tests/support/screentest.h"
+#include "ui/addnotedlg.h"
+#include "ui/dayviewdlg.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/mainframe.h"
 
@@ -110,6 +114,35 @@ TEST_F(CalendarTest, MonthStepsStopAtTheFirstAndLastYears) {
     Frame().CommandBar()->Trigger(kCmdGoToToday);
     EXPECT_EQ(SelectedMonth(), 12);
     EXPECT_EQ(SelectedYear(), 2026);
+}
+
+// A program left running over New Year's midnight keeps the years it started with: the
+// lists, the month steps, the Day View's arrows and Add note's dates all end together.
+TEST_F(CalendarTest, ARunThatCrossesNewYearKeepsItsLastYear) {
+    Clock::Pin(CTime(2026, 12, 31, 23, 59, 30));
+    Start();
+    Clock::Pin(CTime(2027, 1, 1, 0, 0, 30));
+    ASSERT_EQ(YearCombo->count(), 2027 - 1995 + 1);
+    Show(12, 2027);
+    Frame().CommandBar()->Trigger(kCmdNextMonth);
+    EXPECT_EQ(YearCombo->currentIndex(), 2027 - 1995);
+    EXPECT_EQ(MonthCombo->currentIndex(), 11);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{
+                                 "At present it is not allowed to enter data for the forthcoming "
+                                 "years!"});
+
+    QueueModalHook([](QDialog& d) {
+        test::Press(&d, 1070);  // the next-day arrow
+        d.reject();
+    });
+    CVelmoraMFCDoc doc;
+    doc.OpenDay(2027, 12, 31);
+    CDayViewDlg::Run(doc, &Frame(), kDayViewFromCalendar);
+    EXPECT_EQ(boxes.Texts().back(),
+              "At present you are not allowed to enter data for the forthcoming years!");
+
+    CAddNoteDlg note(doc, 0);
+    EXPECT_EQ(test::Control<QDateEdit>(&note, 1066)->maximumDate(), QDate(2027, 12, 31));
 }
 
 TEST_F(CalendarTest, BeforeTwoThousandElevenTheYearsAreThoseOfTheHandheld) {

@@ -398,7 +398,7 @@ protected:
         app.reset();
         ObjectStore::CloseThreadConnection();
         EXPECT_EQ(BoxesNamingTheFile(), 1u);
-        EXPECT_GE(boxes.CountText("Add Record Error"), 1u);
+        EXPECT_GE(boxes.CountText("Open Database Error!"), 1u);  // the step that failed
         EXPECT_TRUE(DataFolder() == before) << "the data folder changed";
         EXPECT_EQ(scheduler->calls.size(), 1u);  // no alarm found: the old one withdrawn
     }
@@ -509,7 +509,7 @@ TEST_F(DiaryFileTest, AFullDiskBeforeTheFirstSaveLeavesNoFileBehind) {
         app.reset();
         ObjectStore::CloseThreadConnection();
     }
-    EXPECT_GE(boxes.CountText("Add Record Error"), 1u);
+    EXPECT_GE(boxes.CountText("Open Database Error!"), 1u);  // the store could not be made
     EXPECT_FALSE(test::FileExists(DataPaths::StoreFile()));
     EXPECT_TRUE(DataFolder().empty());
 }

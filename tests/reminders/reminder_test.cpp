@@ -1,6 +1,7 @@
 // The reminder thread with the clock pinned: what is shown, when, and how often.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <condition_variable>
 #include <mutex>
@@ -14,6 +15,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "tests/reminders/audiotest.h"
+#include "tests/support/faultvfs.h"
 
 namespace velmora {
 namespace {
@@ -119,6 +121,72 @@ TEST_F(ReminderTest, TwoSlotsOfADayInTheSameMinuteFireInOneScanSlot3First) {
     thread.Stop();
 }
 
+// The clock is put back while the program runs: the minutes it goes back over come due
+// again, an alarm set after the correction included, and nothing fires twice.
+TEST_F(ReminderTest, AClockPutBackTakesTheWatchBackWithIt) {
+    Clock::Pin(CTime(2026, 5, 14, 10, 0, 0));
+    SetAlarm(2026, 5, 14, 0, 9, 10, 5);
+    AlarmWatch watch(Clock::Now());
+    CVelmoraMFCDoc doc;
+    struct Step {
+        int hour, minute;
+        int setSlot;  // an alarm set for 10:02 in this slot before the scan, or -1
+        std::vector<int> fired;  // the slots that fire
+    };
+    const Step steps[] = {
+        {10, 10, -1, {0}},  // the 10:05 alarm
+        {9, 58, -1, {}},    // the clock is put back
+        {10, 1, 1, {}},     // an alarm set for 10:02 after the correction
+        {10, 3, -1, {1}},   // ... fires when the clock reaches it
+        {10, 6, -1, {}},    // the 10:05 alarm fired already
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.hour * 100 + s.minute);
+        if (s.setSlot >= 0) {
+            SetAlarm(2026, 5, 14, s.setSlot, 3, 10, 2);
+        }
+        std::vector<int> fired;
+        watch.Scan(doc, CTime(2026, 5, 14, s.hour, s.minute, 0),
+                   [&](const DueAlarm& a) { fired.push_back(a.slot); });
+        EXPECT_EQ(fired, s.fired);
+    }
+}
+
+// A scan cut short by the store (a read failing at any point of it) leaves its minutes to
+// the next scan: every due alarm still fires, once.
+TEST_F(ReminderTest, AScanThatCouldNotReadTheStoreLeavesItsMinutesOpen) {
+    Clock::Pin(CTime(2026, 5, 14, 10, 0, 0));
+    for (int day = 1; day <= 28; ++day) {
+        SetAlarm(2026, 4, day, 0, 1, 10, 0);  // past days that make the walk long
+    }
+    SetAlarm(2026, 5, 14, 2, 9, 10, 5);
+    test::FaultVfs vfs;
+    // Two scans in one minute; the first with the read after `k` failing (none when -1).
+    auto scans = [&](int k) {
+        AlarmWatch watch(Clock::Now());
+        CVelmoraMFCDoc doc;
+        ObjectStore::CloseThreadConnection();  // the scan reads every page afresh
+        vfs.Heal();
+        if (k >= 0) {
+            vfs.FailOneReadAfter(k, SQLITE_IOERR_READ);
+        }
+        int fired = 0;
+        auto count = [&](const DueAlarm&) { ++fired; };
+        watch.Scan(doc, CTime(2026, 5, 14, 10, 7, 0), count);
+        const int reads = vfs.ReadCount();
+        vfs.Heal();
+        watch.Scan(doc, CTime(2026, 5, 14, 10, 7, 30), count);
+        EXPECT_EQ(fired, 1) << "read " << k << " failing";
+        ObjectStore::ResetReportsForTesting();
+        return reads;
+    };
+    const int reads = scans(-1);
+    EXPECT_GT(reads, 5);
+    for (int k = 0; k < reads; ++k) {
+        scans(k);
+    }
+}
+
 TEST_F(ReminderTest, TheNextMinuteAndALaterDayAtTheSameTimeFireToo) {
     Clock::Pin(CTime(2026, 5, 14, 9, 10, 0));
     SetAlarm(2026, 5, 14, 0, 9, 9, 15);
@@ -212,12 +280,14 @@ TEST_F(ReminderTest, AnAlarmDueDuringStartUpFiresOnceAtTheFirstScan) {
     ASSERT_EQ(boxes.Count(), 4u);
     EXPECT_EQ(boxes.Texts()[2], "Reminder at  00:01 \nParty");
     EXPECT_EQ(boxes.Texts()[3], "Reminder at  00:01 \nShopping");
-    // Putting the clock back does not bring them back.
+    // Putting the clock back brings back none that fired; the 00:00 alarm, set when its
+    // minute had passed, comes due as the clock reaches that minute again.
     Clock::Pin(CTime(2026, 12, 31, 23, 59, 10));
     ASSERT_TRUE(thread.ScanNow());
     Clock::Pin(CTime(2027, 1, 1, 0, 1, 50));
     ASSERT_TRUE(thread.ScanNow());
-    EXPECT_EQ(boxes.Count(), 4u);
+    ASSERT_EQ(boxes.Count(), 5u);
+    EXPECT_EQ(boxes.Texts()[4], "Reminder at  00:00 \nPill");
     ExpectReminderBoxes();
 }
 

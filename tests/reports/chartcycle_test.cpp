@@ -147,6 +147,24 @@ TEST_F(CycleChartTest, RedIsExactlyTheUsersCycleLength) {
     ExpectBarDrawn(chart, 67, 75, 692 - 19 * 30, kBlue);
 }
 
+// Without a store the chart says nothing; a store without any record is an empty year.
+TEST_F(CycleChartTest, AStoreWithoutRecordsIsAnEmptyYear) {
+    for (bool store : {false, true}) {
+        if (store) {
+            CCeDatabase db;
+            ASSERT_TRUE(db.Create(kDayStoreName));
+        }
+        CCycleChartDlg chart(&frame, 2026, &frame);
+        RunScreen<CCycleChartDlg>(chart, "Cycles Chart", [&](CCycleChartDlg& c) {
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(c.Bars().empty());
+        });
+        EXPECT_EQ(boxes.Texts(), store ? std::vector<std::string>{"There is no information for "
+                                                                  "this year!"}
+                                       : std::vector<std::string>{});
+    }
+}
+
 TEST_F(CycleChartTest, YearsStepWithinTheListsAndAnEmptyYearIsToldAfterEachChoice) {
     RecordHelp();
     Period(2025, 3, 1);

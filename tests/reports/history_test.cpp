@@ -128,15 +128,18 @@ TEST_F(HistoryTest, WeightsAlwaysShowFourDigitsInKilogramsOrPounds) {
                                   {"04.02.2026", "100.0"},
                                   {"05.02.2026", "45.00"}}));
     });
-    AppSettings.UnitsFormat = 0;
-    History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
-        EXPECT_EQ(Header(s, 1), "Weight, lb");
-        EXPECT_EQ(Shown(s), (Rows{{"01.02.2026", "133.6"},
-                                  {"02.02.2026", "220.8"},
-                                  {"03.02.2026", "220.7"},
-                                  {"04.02.2026", "220.7"},
-                                  {"05.02.2026", "99.34"}}));
-    });
+    // English units, also for a value outside the list: the header and the values agree.
+    for (int units : {0, 2}) {
+        AppSettings.UnitsFormat = units;
+        History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
+            EXPECT_EQ(Header(s, 1), "Weight, lb");
+            EXPECT_EQ(Shown(s), (Rows{{"01.02.2026", "133.6"},
+                                      {"02.02.2026", "220.8"},
+                                      {"03.02.2026", "220.7"},
+                                      {"04.02.2026", "220.7"},
+                                      {"05.02.2026", "99.34"}}));
+        });
+    }
     // The texts below a hundred that round up to it keep four digits.
     EXPECT_EQ(SignificantText(99.996, 4), "100.0");
     EXPECT_EQ(SignificantText(9.9996, 4), "10.00");

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "platform/clock.h"
 #include "platform/datapaths.h"
@@ -293,6 +294,49 @@ TEST_F(DocTest, AFailedSaveKeepsTheOldRecordAndSaysWhichStepFailed) {
     ASSERT_TRUE(back.OpenDay(2026, 6, 1));
     EXPECT_EQ(back.m_weight, 51);
     EXPECT_EQ(RecordsPerDay().begin()->second, 1);
+}
+
+// A read that fails at any point of a save (the k-th read from a cold start, for every k up
+// to the save's last read) leaves the day with exactly one record, the old one unless the
+// save says it was saved, and the result names the step that failed. The reads before and
+// after the failing one succeed, so a step that went on regardless would be seen.
+TEST_F(DocTest, AReadFailingAnywhereInASaveLeavesOneRecordAndNamesTheStep) {
+    test::FaultVfs vfs;
+    double stored = 40;
+    // Saves the day with a new weight from a cold start, the read after `reads` failing.
+    auto save = [&](int reads) {
+        CVelmoraMFCDoc doc;
+        doc.OpenDay(2026, 6, 1);
+        doc.m_db.Close();
+        ObjectStore::CloseThreadConnection();  // every page is read afresh
+        doc.m_weight = stored + 1;
+        vfs.Heal();
+        if (reads >= 0) {
+            vfs.FailOneReadAfter(reads, SQLITE_IOERR_READ);
+        }
+        const SaveDayResult result = doc.SaveDay();
+        const int made = vfs.ReadCount();
+        vfs.Heal();
+        ObjectStore::CloseThreadConnection();
+        if (result == SaveDayResult::Saved) {
+            stored = doc.m_weight;
+        }
+        return std::pair(result, made);
+    };
+    const int reads = save(-1).second;
+    ASSERT_GT(reads, 5);
+    std::set<SaveDayResult> steps;
+    for (int k = 0; k < reads; ++k) {
+        SCOPED_TRACE(k);
+        steps.insert(save(k).first);
+        ASSERT_EQ(RecordsPerDay(), (std::map<std::tuple<int, int, int>, int>{{{2026, 6, 1}, 1}}));
+        CVelmoraMFCDoc back;
+        ASSERT_TRUE(back.OpenDay(2026, 6, 1));
+        EXPECT_EQ(back.m_weight, stored);
+    }
+    // Faults were met in opening and in looking for the old record.
+    EXPECT_EQ(steps.count(SaveDayResult::OpenFailed), 1u);
+    EXPECT_EQ(steps.count(SaveDayResult::DeleteFailed), 1u);
 }
 
 TEST_F(DocTest, WalksVisitDaysInTheOrderTheyWereWrittenAndCanStop) {

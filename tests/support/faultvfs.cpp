@@ -14,6 +14,9 @@ namespace {
 
 std::atomic<int> g_failWith{0};
 std::atomic<int> g_writes{0};
+std::atomic<int> g_readFailure{0};
+std::atomic<int> g_readsLeft{0};
+std::atomic<int> g_reads{0};
 sqlite3_vfs g_vfs;
 sqlite3_vfs* g_base = nullptr;
 
@@ -30,6 +33,10 @@ int XClose(sqlite3_file* f) {
     return ff->real->pMethods ? ff->real->pMethods->xClose(ff->real) : SQLITE_OK;
 }
 int XRead(sqlite3_file* f, void* buf, int n, sqlite3_int64 off) {
+    ++g_reads;
+    if (const int err = g_readFailure.load(); err != 0 && g_readsLeft.fetch_sub(1) == 0) {
+        return err;
+    }
     auto* ff = reinterpret_cast<FaultFile*>(f);
     return ff->real->pMethods->xRead(ff->real, buf, n, off);
 }
@@ -160,13 +167,24 @@ void FaultVfs::FailWrites(int sqliteError) {
     g_failWith.store(sqliteError);
 }
 
+void FaultVfs::FailOneReadAfter(int reads, int sqliteError) {
+    g_readsLeft.store(reads);
+    g_readFailure.store(sqliteError);
+}
+
 void FaultVfs::Heal() {
     g_failWith.store(0);
+    g_readFailure.store(0);
+    g_reads.store(0);
     g_writes.store(0);
 }
 
 int FaultVfs::WriteCount() const {
     return g_writes.load();
+}
+
+int FaultVfs::ReadCount() const {
+    return g_reads.load();
 }
 
 }  // namespace velmora::test

@@ -15,9 +15,14 @@ public:
 
     // From now on every write (and sync) fails with `sqliteError` (SQLITE_FULL, ...).
     void FailWrites(int sqliteError);
+    // After `reads` more reads succeed, the next one fails with `sqliteError`
+    // (SQLITE_IOERR_READ, ...): one passing fault, and every read after it succeeds.
+    void FailOneReadAfter(int reads, int sqliteError);
     void Heal();
     // Writes that reached the file since the last Heal or construction.
     int WriteCount() const;
+    // Reads asked of the file since the last Heal or construction.
+    int ReadCount() const;
 };
 
 }  // namespace velmora::test

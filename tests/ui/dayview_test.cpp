@@ -354,6 +354,19 @@ TEST_F(DayViewTest, ARefusedWeightKeepsTheUserOnThePageAndTheDayWithTheirInput) 
     });
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Weight should be between 80 and 330 lb"});
     EXPECT_NEAR(Stored(2026, 11, 12)->m_weight, 330 * 0.453, 1e-9);
+
+    // A lone separator is no number: refused, and the stored weight stays.
+    boxes.Clear();
+    DayView(2026, 11, 12, kDayViewFromCalendar, [&](CDayViewDlg& s) {
+        for (const char* typed : {".", ","}) {
+            Edit(s, 1034)->setText(typed);
+            Command(s, kCmdDayViewSave);
+            EXPECT_TRUE(s.isVisible()) << typed;
+        }
+        Command(s, kCmdDayViewClose);
+    });
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Please enter a number."));
+    EXPECT_NEAR(Stored(2026, 11, 12)->m_weight, 330 * 0.453, 1e-9);
 }
 
 TEST_F(DayViewTest, ClearingSportAndAcheSetsTheirTextsBack) {
@@ -610,6 +623,13 @@ TEST_F(DayViewTest, AFailedStoreKeepsTheDayOnShowWithItsInput) {
         EXPECT_TRUE(s.isVisible());
         EXPECT_EQ(Edit(s, 1034)->text(), "61");
         vfs.Heal();
+        // A store that cannot even be opened is named as the step that failed.
+        doc.m_db.Close();
+        ObjectStore::CloseThreadConnection();
+        vfs.FailOneReadAfter(0, SQLITE_IOERR_READ);
+        Command(s, kCmdDayViewSave);
+        EXPECT_TRUE(s.isVisible());
+        vfs.Heal();
         Press(&s, 1070);
         EXPECT_EQ(s.DateText(), "06.05.2026");
     });
@@ -617,6 +637,8 @@ TEST_F(DayViewTest, AFailedStoreKeepsTheDayOnShowWithItsInput) {
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(boxes.CountText("Add Record Error"), 1u);
     EXPECT_EQ(boxes.CountText("Add record Error!"), 1u);
+    EXPECT_EQ(boxes.CountText("Open Database Error!"), 1u);
+    EXPECT_EQ(boxes.CountText("Delete Record Error!"), 0u);
     EXPECT_EQ(Stored(2026, 5, 5)->m_weight, 61.0);
     EXPECT_EQ(RecordsPerDay(), (std::map<Day, int>{{{2026, 5, 5}, 1}}));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace velmora {
@@ -112,14 +113,22 @@ ScaleAnswer IdealHeight(float weight, bool metric) {
     if (!metric) {
         w *= kKilogramsPerPound;
     }
+    // A typed weight is a decimal: 71.4 means the table's 71.4, not the float just above it.
+    // Its tenths are compared with the table's exactly, once the single-precision noise (far
+    // below a thousandth of a tenth) is taken off; the table itself holds whole tenths.
+    double tenths = w * 10;
+    if (std::fabs(tenths - std::round(tenths)) < 1e-3) {
+        tenths = std::round(tenths);
+    }
     double centimetres = 0;
-    if (w < 18.0 || w > 71.4) {
+    if (tenths < 180 || tenths > 714) {
         centimetres = ((w + 100) - 11) + 22;
     } else {
         // The first height whose ideal weight is above this weight; a weight equal to the
         // last entry takes that entry's height.
         size_t i = 0;
-        while (i < kIdealWeights.size() && !(kIdealWeights[i] > w)) {
+        while (i < kIdealWeights.size() &&
+               !(static_cast<double>(std::lround(kIdealWeights[i] * 10)) > tenths)) {
             ++i;
         }
         if (i == kIdealWeights.size()) {

@@ -34,7 +34,7 @@ QString ValueText(float value) {
 }  // namespace
 
 CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
-    : QDialog(parent), m_frame(frame), m_metric(AppSettings.UnitsFormat != 0) {
+    : QDialog(parent), m_frame(frame), m_metric(IsMetric(AppSettings.UnitsFormat)) {
     setObjectName("171");
     QFont font("Liberation Sans");
     font.setPixelSize(11);
@@ -125,6 +125,12 @@ bool CScaleDlg::ReadValue() {
     return true;
 }
 
+void CScaleDlg::RefuseValue() {
+    ShowMessageBox("Please enter a number.", {}, MbIcon::Warning);
+    m_edit->setFocus();
+    m_edit->selectAll();
+}
+
 void CScaleDlg::ShowValues() {
     m_edit->setText(ValueText(m_value));
     const std::pair<int, const QString*> texts[] = {
@@ -142,9 +148,7 @@ void CScaleDlg::ShowValues() {
 
 void CScaleDlg::Calculate() {
     if (!ReadValue()) {
-        ShowMessageBox("Please enter a number.", {}, MbIcon::Warning);
-        m_edit->setFocus();
-        m_edit->selectAll();
+        RefuseValue();
         return;
     }
     const ScaleAnswer answer =
@@ -162,8 +166,11 @@ void CScaleDlg::SwitchMode(bool weightMode) {
     if (weightMode == m_weightMode) {
         return;
     }
-    // A text that is no number leaves the number as it was.
-    ReadValue();
+    // A text that is no number is refused as Calculate refuses it; the mode stays.
+    if (!ReadValue()) {
+        RefuseValue();
+        return;
+    }
     m_weightMode = weightMode;
     m_weightButton->setVisible(weightMode);
     m_heightButton->setVisible(!weightMode);

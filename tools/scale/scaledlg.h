@@ -64,6 +64,8 @@ protected:
 private:
     // The number typed; false when the text is not one.
     bool ReadValue();
+    // Tells the user the edit holds no number and hands it the focus.
+    void RefuseValue();
     void ShowValues();
     void SetModeTexts();
 
