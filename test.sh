@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs every test. Installs what is missing on a Debian 12 machine, builds, and runs the
-# suite through CTest; exits non-zero on any failure. With CI=true it also runs the suite
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and the core's tests under
-# ThreadSanitizer, each in a build folder of its own.
+# suite through CTest, then again under ru_RU.UTF-8 (comma decimals); exits non-zero on any
+# failure. With CI=true it also runs the suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the core's tests under ThreadSanitizer, each in a build
+# folder of its own.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
 ensure_packages "${velmora_build_packages[@]}" "${velmora_test_packages[@]}"
+# Comma-decimal locales: numbers must read and print the same in every one of them.
+ensure_locales ru_RU.UTF-8 de_DE.UTF-8
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -27,6 +30,14 @@ configure_and_test() {
 
 echo "== build and test =="
 configure_and_test build -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BENCH=ON
+
+# The same suite again where the decimal separator is a comma, as for most of the program's
+# users; the screens that read and show numbers once more under German rules.
+echo "== the suite under ru_RU.UTF-8 =="
+LC_ALL=ru_RU.UTF-8 ctest --test-dir build --output-on-failure -j "$jobs" -LE bench
+echo "== the number screens under de_DE.UTF-8 =="
+LC_ALL=de_DE.UTF-8 ctest --test-dir build --output-on-failure -j "$jobs" \
+    -R 'DayView|Scale|History|Chart|Settings'
 
 if [ "${CI:-}" = "true" ]; then
     echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="

@@ -1,12 +1,17 @@
 #include "app/processglue.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSocketNotifier>
+#include <QThread>
 #include <csignal>
+#include <cstdio>
 
 #include "platform/datapaths.h"
 
@@ -14,7 +19,16 @@ namespace velmora {
 
 namespace {
 constexpr int kConnectTimeoutMs = 1000;
+constexpr int kHandOverWaitMs = 20000;
 int g_signalPipe[2] = {-1, -1};
+
+// Asks the running copy to come to the front.
+bool Knock(QLocalSocket& socket) {
+    socket.write("show\n");
+    const bool written = socket.waitForBytesWritten(kConnectTimeoutMs);
+    socket.disconnectFromServer();
+    return written;
+}
 
 void OnSignal(int) {
     const char byte = 1;
@@ -24,7 +38,13 @@ void OnSignal(int) {
 }  // namespace
 
 SingleInstance::SingleInstance() = default;
-SingleInstance::~SingleInstance() = default;
+
+SingleInstance::~SingleInstance() {
+    m_server.reset();
+    if (m_lock >= 0) {
+        ::close(m_lock);  // releases the lock
+    }
+}
 
 QString SingleInstance::ServerName() {
     const QByteArray key = QByteArray::number(static_cast<qulonglong>(getuid())) + ":" +
@@ -35,14 +55,33 @@ QString SingleInstance::ServerName() {
 }
 
 bool SingleInstance::HandOverToRunningCopy() {
-    QLocalSocket socket;
-    socket.connectToServer(ServerName());
-    if (!socket.waitForConnected(kConnectTimeoutMs)) {
-        return false;
+    const std::string dir = DataPaths::DataDir();
+    if (DataPaths::EnsurePrivateDir(dir)) {
+        m_lock = ::open((dir + "/velmora.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     }
-    socket.write("show\n");
-    socket.waitForBytesWritten(kConnectTimeoutMs);
-    socket.disconnectFromServer();
+    if (m_lock < 0) {
+        // No lock to be had (a read-only folder): fall back on the rendezvous alone.
+        QLocalSocket socket;
+        socket.connectToServer(ServerName());
+        return socket.waitForConnected(kConnectTimeoutMs) && Knock(socket);
+    }
+    if (::flock(m_lock, LOCK_EX | LOCK_NB) == 0) {
+        return false;  // the first copy: this one runs
+    }
+    ::close(m_lock);
+    m_lock = -1;
+    // The running copy may have started a moment ago and not listen yet: give it time.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < kHandOverWaitMs) {
+        QLocalSocket socket;
+        socket.connectToServer(ServerName());
+        if (socket.waitForConnected(kConnectTimeoutMs) && Knock(socket)) {
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    std::fprintf(stderr, "Velmora is already running for this diary, but does not answer.\n");
     return true;
 }
 
@@ -51,7 +90,8 @@ bool SingleInstance::Listen(std::function<void()> activated) {
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(ServerName())) {
-        // A name left behind by a copy that died: nobody answered, so take it over.
+        // A name left behind by a copy that died: this copy holds the lock, so no live copy
+        // can own it.
         QLocalServer::removeServer(ServerName());
         if (!m_server->listen(ServerName())) {
             return false;

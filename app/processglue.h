@@ -11,15 +11,19 @@ class QSocketNotifier;
 namespace velmora {
 
 // One running copy per user and diary: a second start hands over to the first (which
-// comes to the front) and ends.
+// comes to the front) and ends. Which copy runs is decided by a lock file in the data
+// folder, held for the life of the running copy: of two copies started at the same moment
+// exactly one gets it, and only that one ever listens or clears a name left behind.
 class SingleInstance {
 public:
     SingleInstance();
     ~SingleInstance();
 
-    // True when another copy is running and took the hand-over.
+    // True when another copy holds the lock; this one then handed over to it (or, should
+    // that copy never answer, gave up) and must end.
     bool HandOverToRunningCopy();
-    // Listens for later starts; `activated` runs for each.
+    // Listens for later starts; `activated` runs for each. Only after
+    // HandOverToRunningCopy() returned false.
     bool Listen(std::function<void()> activated);
 
     // The rendezvous name: one per user and data folder.
@@ -28,6 +32,7 @@ public:
 private:
     std::unique_ptr<QLocalServer> m_server;
     std::function<void()> m_activated;
+    int m_lock = -1;
 };
 
 // Turns SIGTERM, SIGINT and SIGHUP into a call on the interface thread, so that the exit

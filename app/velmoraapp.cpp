@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QThread>
 #include <cstdlib>
 
 #include "app/aboutdlg.h"
@@ -28,6 +29,10 @@ AppOptions AppOptions::FromEnvironment() {
         options.splashMs = std::atoi(ms);
     }
     options.exitAfterFirstFrame = std::getenv("VELMORA_TEST_EXIT_AFTER_FIRST_FRAME") != nullptr;
+    // For the start-race test only: widens the moment between deciding to run and listening.
+    if (const char* ms = std::getenv("VELMORA_TEST_LISTEN_DELAY_MS")) {
+        options.listenDelayMs = std::atoi(ms);
+    }
     return options;
 }
 
@@ -44,17 +49,33 @@ int CVelmoraMFCApp::Run() {
     if (!InitInstance()) {
         return m_handedOver ? 0 : ExitInstance();
     }
-    m_qt.exec();
+    // A signal that came during start-up has asked for the end already.
+    if (!m_quitRequested) {
+        m_qt.exec();
+    }
     return ExitInstance();
 }
 
+void CVelmoraMFCApp::RequestQuit() {
+    m_quitRequested = true;
+    m_qt.quit();
+}
+
 bool CVelmoraMFCApp::InitInstance() {
+    // The signals first: from the moment a second start could find this copy, a SIGTERM
+    // ends it through the exit routine.
+    if (m_options.handleSignals) {
+        m_signals = std::make_unique<SignalQuitter>([this] { RequestQuit(); });
+    }
     if (m_options.singleInstance) {
         m_single = std::make_unique<SingleInstance>();
         if (m_single->HandOverToRunningCopy()) {
             m_handedOver = true;
             m_exited = true;  // the running copy keeps its settings and alarms
             return false;
+        }
+        if (m_options.listenDelayMs > 0) {
+            QThread::msleep(static_cast<unsigned long>(m_options.listenDelayMs));
         }
         m_single->Listen([this] {
             if (m_frame) {
@@ -68,11 +89,9 @@ bool CVelmoraMFCApp::InitInstance() {
             }
         });
     }
-    if (m_options.handleSignals) {
-        m_signals = std::make_unique<SignalQuitter>([this] { m_qt.quit(); });
-    }
     // The end of the desktop session ends the program the orderly way.
-    QObject::connect(&m_qt, &QGuiApplication::commitDataRequest, &m_qt, [this] { m_qt.quit(); });
+    QObject::connect(&m_qt, &QGuiApplication::commitDataRequest, &m_qt,
+                     [this] { RequestQuit(); });
     if (m_options.qtMessageBoxes) {
         InstallQtMessageBoxes();
     }
@@ -105,7 +124,7 @@ bool CVelmoraMFCApp::InitInstance() {
     m_doc.OnNewDocument();
     m_frame = std::make_unique<CMainFrame>(m_doc);
     m_frame->onCommand = [this](int command) { OnCommand(command); };
-    m_frame->onClose = [this] { m_qt.quit(); };
+    m_frame->onClose = [this] { RequestQuit(); };
     m_frame->View()->runDayView = dayViewRunner;
     if (m_options.exitAfterFirstFrame) {
         m_frame->View()->onFirstFrame = [this] { m_qt.quit(); };

@@ -40,11 +40,12 @@ struct AppOptions {
     bool sound = true;                 // make the sound mixer (without it every sound is skipped)
     bool reminders = true;             // watch for alarms while the program runs
     bool exitAfterFirstFrame = false;  // start-up measurements: end once the month shows
+    int listenDelayMs = 0;             // start-race tests: a pause before listening
     std::shared_ptr<IProfileStore> profile;      // the settings store; QSettings when none
     std::shared_ptr<IStartScheduler> scheduler;  // starts the program at the next alarm;
                                                  // the user's systemd when none
 
-    // The program's options, with the test-only start-picture wait from the environment.
+    // The program's options, with the test-only waits from the environment.
     static AppOptions FromEnvironment();
 };
 
@@ -93,6 +94,8 @@ public:
 
 private:
     void RegisterOwnScreens();
+    // Ends the message loop, or keeps it from starting when start-up is still running.
+    void RequestQuit();
 
     QApplication& m_qt;
     AppOptions m_options;
@@ -109,6 +112,7 @@ private:
     int16_t m_prompt = kPromptNone;
     bool m_handedOver = false;
     bool m_exited = false;
+    bool m_quitRequested = false;
 };
 
 // Each area of the program registers its screens (and its places in the calendar) here;

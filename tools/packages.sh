@@ -12,6 +12,7 @@ velmora_test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     clang libclang-rt-14-dev
+    locales
 )
 
 # ensure_packages PACKAGE...: apt-get installs the ones not installed yet.
@@ -39,4 +40,22 @@ ensure_packages() {
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# ensure_locales NAME...: generates the locales (ru_RU.UTF-8, ...) that are not there yet.
+ensure_locales() {
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null 2>&1; then
+        sudo=(sudo)
+    fi
+    local name
+    for name in "$@"; do
+        local lang=${name%%.*}
+        local wanted
+        wanted=$(echo "$lang.utf8" | tr '[:upper:]' '[:lower:]')
+        if ! locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | grep -qx "$wanted"; then
+            echo "Generating the locale $name"
+            "${sudo[@]}" localedef -i "$lang" -f UTF-8 "$name"
+        fi
+    done
 }

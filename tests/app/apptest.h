@@ -21,8 +21,9 @@
 
 namespace velmora::test {
 
-// Runs the event loop until `done` or `ms` pass; true when done.
-inline bool PumpUntil(const std::function<bool()>& done, int ms = 5000) {
+// Runs the event loop until `done` or `ms` pass; true when done. The limit is a ceiling for
+// a slow, loaded machine, never a pause: a condition that holds returns at once.
+inline bool PumpUntil(const std::function<bool()>& done, int ms = 30000) {
     QElapsedTimer t;
     t.start();
     while (!done()) {
@@ -50,8 +51,8 @@ protected:
         AppSettings = VelmoraSettings();
     }
 
-    // Starts the program and waits for the calendar.
-    void Start() {
+    // Starts the program and waits for the calendar; `adjust` may change the options.
+    void Start(const std::function<void(AppOptions&)>& adjust = {}) {
         AppOptions options;
         options.splashMs = 0;
         options.singleInstance = false;
@@ -60,6 +61,9 @@ protected:
         options.sound = false;
         options.scheduler = scheduler;
         options.profile = profile;
+        if (adjust) {
+            adjust(options);
+        }
         app = std::make_unique<CVelmoraMFCApp>(*qApp, options);
         ASSERT_TRUE(app->InitInstance());
         ASSERT_TRUE(PumpUntil([&] { return View().IsStarted(); }));

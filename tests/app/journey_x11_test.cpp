@@ -53,8 +53,13 @@ TEST_F(JourneyX11Test, TheEnteredPeriodShowsOnTheScreen) {
     // Let the server show the window again after the screens closed over it.
     Frame().raise();
     Frame().activateWindow();
-    test::PumpUntil([] { return false; }, 700);
-    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(Frame().winId()).toImage();
+    const QPoint origin = View().mapTo(&Frame(), QPoint(0, 0));
+    const QImage& drawn = View().Screen().WindowSurface();
+    QImage shot;
+    test::PumpUntil([&] {
+        shot = QGuiApplication::primaryScreen()->grabWindow(Frame().winId()).toImage();
+        return shot.width() >= 240 && shot.height() >= 268 && Differing(shot, origin, drawn) == 0;
+    });
     ASSERT_TRUE(shot.save(VELMORA_SHOT));
     const QImage saved(VELMORA_SHOT);
     ASSERT_EQ(saved.size(), shot.size());
@@ -63,8 +68,6 @@ TEST_F(JourneyX11Test, TheEnteredPeriodShowsOnTheScreen) {
 
     // The screenshot's calendar is the month the program drew, pixel for pixel, and that
     // month shows the period.
-    const QPoint origin = View().mapTo(&Frame(), QPoint(0, 0));
-    const QImage& drawn = View().Screen().WindowSurface();
     EXPECT_EQ(Differing(saved, origin, drawn), 0);
     const auto bleeding = test::Decoded(kPicCellMenstruation, 32, 48);
     for (int d = 15; d <= 21; ++d) {

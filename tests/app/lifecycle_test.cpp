@@ -1,6 +1,9 @@
 #include "reminders/reminderthread.h"
+#include "reminders/sharedstate.h"
+#include "reminders/soundmixer.h"
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
+#include "ui/kit/qtmessagebox.h"
 
 namespace velmora {
 namespace {
@@ -29,6 +32,36 @@ TEST_F(LifecycleTest, AnAlarmThatFallsDueWhileTheProgramRunsIsShown) {
     EXPECT_EQ(boxes.Boxes()[0].text, "Reminder at  09:15 \nPill");
     EXPECT_EQ(boxes.Boxes()[0].caption, "Alarm");
     EXPECT_TRUE(boxes.Boxes()[0].topmost);
+}
+
+// The end comes while a reminder box is on show and its sound plays: the reminder thread is
+// joined with the box still posted, the box is closed, and the mixer goes last. This test
+// also runs under ThreadSanitizer.
+TEST_F(LifecycleTest, TheProgramEndsInOrderWhileAReminderIsPostedAndSounding) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    Clock::Pin(CTime(2026, 12, 6, 9, 14, 30));
+    {
+        CVelmoraMFCDoc doc;
+        doc.OpenDay(2026, 12, 6);
+        doc.m_alarm = true;
+        doc.m_alarmType[1] = 9;
+        doc.m_alarmTime[1] = CTime(2026, 12, 6, 9, 15, 0);
+        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+    }
+    Start([](AppOptions& o) {
+        o.sound = true;
+        o.qtMessageBoxes = true;  // the real, posted box
+    });
+    ASSERT_NE(app->Mixer(), nullptr);
+    ASSERT_TRUE(app->Reminders()->ScanNow());
+    Clock::Pin(CTime(2026, 12, 6, 9, 15, 10));
+    ASSERT_TRUE(app->Reminders()->ScanNow());
+    ASSERT_TRUE(test::PumpUntil([] { return OpenPostedMessageBoxes() == 1; }));
+    ASSERT_TRUE(app->Mixer()->IsOpen());
+    app.reset();  // the program ends with the box open and the sound playing
+    EXPECT_EQ(OpenPostedMessageBoxes(), 0);
+    EXPECT_EQ(TheSoundMixer.load(), nullptr);
+    unsetenv("SDL_AUDIODRIVER");
 }
 
 TEST_F(LifecycleTest, TheExitRoutineSavesSettingsAndSchedulesTheNextAlarm) {

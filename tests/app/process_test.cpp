@@ -23,7 +23,7 @@ namespace {
 
 class ProcessTest : public test::StoreTest {
 protected:
-    pid_t Launch() {
+    pid_t Launch(int listenDelayMs = 0) {
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e) {
             const std::string kv = *e;
@@ -36,6 +36,7 @@ protected:
         env.push_back("QT_QPA_PLATFORM=offscreen");
         env.push_back("SDL_AUDIODRIVER=dummy");
         env.push_back("VELMORA_TEST_SPLASH_MS=0");
+        env.push_back("VELMORA_TEST_LISTEN_DELAY_MS=" + std::to_string(listenDelayMs));
         std::vector<char*> envp;
         for (auto& kv : env) {
             envp.push_back(kv.data());
@@ -79,14 +80,50 @@ TEST_F(ProcessTest, TermEndsTheProgramThroughTheExitRoutine) {
         std::remove(SettingsFile().c_str());
         const pid_t pid = Launch();
         ASSERT_TRUE(WaitForListener(20));
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        kill(pid, sig);
+        kill(pid, sig);  // the handlers are in place before the copy listens
         EXPECT_EQ(WaitExit(pid, 20), 0);
         // The exit routine wrote every setting.
         const std::string settings = test::ReadFileBytes(SettingsFile());
         EXPECT_NE(settings.find("CycleLength=28"), std::string::npos) << settings;
         EXPECT_NE(settings.find("Skin=3"), std::string::npos);
         EXPECT_EQ(test::FileMode(SettingsFile()), 0600);
+    }
+}
+
+// Two copies started at the same moment, again and again: exactly one stays each time. In
+// every other round both pause before listening, which holds the moment of the race open.
+TEST_F(ProcessTest, OfTwoCopiesStartedTogetherExactlyOneRuns) {
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        const int delay = round % 2 == 0 ? 0 : 300;
+        const pid_t a = Launch(delay);
+        const pid_t b = Launch(delay);
+        // One of them hands over and ends...
+        pid_t ended = 0;
+        int status = 0;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (ended == 0 && std::chrono::steady_clock::now() < until) {
+            for (pid_t p : {a, b}) {
+                if (ended == 0 && waitpid(p, &status, WNOHANG) == p) {
+                    ended = p;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        if (ended == 0) {
+            for (pid_t p : {a, b}) {
+                kill(p, SIGKILL);
+                waitpid(p, &status, 0);
+            }
+            FAIL() << "both copies kept running";
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        // ... and the other runs on, answering at the rendezvous.
+        const pid_t running = ended == a ? b : a;
+        ASSERT_TRUE(WaitForListener(20));
+        EXPECT_EQ(waitpid(running, &status, WNOHANG), 0);
+        kill(running, SIGTERM);
+        ASSERT_EQ(WaitExit(running, 20), 0);
     }
 }
 
