@@ -10,18 +10,22 @@ namespace {
 
 using test::AppTest;
 
-class LifecycleTest : public AppTest {};
+class LifecycleTest : public AppTest {
+protected:
+    // Stores an alarm of `type` in `slot` of the day, at hour:minute of that day.
+    static void SetAlarm(int year, int month, int day, int slot, int type, int hour, int minute) {
+        CVelmoraMFCDoc doc;
+        doc.OpenDay(year, month, day);
+        doc.m_alarm = true;
+        doc.m_alarmType[slot] = static_cast<uint16_t>(type);
+        doc.m_alarmTime[slot] = CTime(year, month, day, hour, minute, 0);
+        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+    }
+};
 
 TEST_F(LifecycleTest, AnAlarmThatFallsDueWhileTheProgramRunsIsShown) {
     Clock::Pin(CTime(2026, 12, 6, 9, 14, 30));
-    {
-        CVelmoraMFCDoc doc;
-        doc.OpenDay(2026, 12, 6);
-        doc.m_alarm = true;
-        doc.m_alarmType[2] = 7;
-        doc.m_alarmTime[2] = CTime(2026, 12, 6, 9, 15, 0);
-        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    }
+    SetAlarm(2026, 12, 6, 2, 7, 9, 15);
     Start();
     ASSERT_NE(app->Reminders(), nullptr);
     ASSERT_TRUE(app->Reminders()->ScanNow());
@@ -40,14 +44,7 @@ TEST_F(LifecycleTest, AnAlarmThatFallsDueWhileTheProgramRunsIsShown) {
 TEST_F(LifecycleTest, TheProgramEndsInOrderWhileAReminderIsPostedAndSounding) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     Clock::Pin(CTime(2026, 12, 6, 9, 14, 30));
-    {
-        CVelmoraMFCDoc doc;
-        doc.OpenDay(2026, 12, 6);
-        doc.m_alarm = true;
-        doc.m_alarmType[1] = 9;
-        doc.m_alarmTime[1] = CTime(2026, 12, 6, 9, 15, 0);
-        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    }
+    SetAlarm(2026, 12, 6, 1, 9, 9, 15);
     Start([](AppOptions& o) {
         o.sound = true;
         o.qtMessageBoxes = true;  // the real, posted box
@@ -65,14 +62,7 @@ TEST_F(LifecycleTest, TheProgramEndsInOrderWhileAReminderIsPostedAndSounding) {
 }
 
 TEST_F(LifecycleTest, TheExitRoutineSavesSettingsAndSchedulesTheNextAlarm) {
-    {
-        CVelmoraMFCDoc doc;
-        doc.OpenDay(2026, 12, 8);
-        doc.m_alarm = true;
-        doc.m_alarmType[0] = 4;
-        doc.m_alarmTime[0] = CTime(2026, 12, 8, 18, 30, 0);
-        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    }
+    SetAlarm(2026, 12, 8, 0, 4, 18, 30);
     Start();
     AppSettings.CycleLength = 30;
     app.reset();  // the program ends
