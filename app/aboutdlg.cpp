@@ -11,7 +11,7 @@
 namespace velmora {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setObjectName("100");
+    setObjectName(QString::number(kAboutTemplateId));
     setWindowTitle("О программе");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -52,7 +52,7 @@ void CAboutDlg::mousePressEvent(QMouseEvent* event) {
 }
 
 CMirrorDlg::CMirrorDlg(QWidget* parent) : QDialog(parent) {
-    setObjectName("221");
+    setObjectName(QString::number(kMirrorTemplateId));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

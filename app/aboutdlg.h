@@ -6,6 +6,10 @@ namespace velmora {
 
 class ScreenWidget;
 
+// Dialog ids of About and Mirror.
+inline constexpr int kAboutTemplateId = 100;
+inline constexpr int kMirrorTemplateId = 221;
+
 // About: two pages of pictures. On the first, the left button closes and the middle one
 // turns to the second page; on the second, its button closes.
 class CAboutDlg : public QDialog {

@@ -72,7 +72,7 @@ CMainFrame::CMainFrame(CVelmoraMFCDoc& doc) {
         connect(combo, &QComboBox::currentIndexChanged, this,
                 [this] { m_view->OnSelectionChanged(); });
     }
-    m_bar->onCommand = [this](int command) { HandleCommand(command); };
+    connect(m_bar, &CCommandBar::commandTriggered, this, &CMainFrame::HandleCommand);
     layout->addWidget(m_bar);
 
     setCentralWidget(client);
@@ -99,16 +99,12 @@ void CMainFrame::HandleCommand(int command) {
         close();
         return;
     }
-    if (onCommand) {
-        onCommand(command);
-    }
+    emit commandTriggered(command);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (onClose) {
-        onClose();
-    }
+    emit closing();
 }
 
 }  // namespace velmora

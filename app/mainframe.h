@@ -41,6 +41,8 @@ inline constexpr int kYearComboId = 1013;
 // The main window: the calendar over a fixed 240 x 268 client area, the command bar below
 // it (menus, month and year lists, previous/next/help buttons).
 class CMainFrame : public QMainWindow, public IMainFrame {
+    Q_OBJECT
+
 public:
     explicit CMainFrame(CVelmoraMFCDoc& doc);
     ~CMainFrame() override;
@@ -53,10 +55,11 @@ public:
     CVelmoraMFCView* View() const { return m_view; }
     CCommandBar* CommandBar() const { return m_bar; }
 
-    // Commands that are not the calendar's own go here (the program's command routing).
-    std::function<void(int command)> onCommand;
+signals:
+    // A command that is not the calendar's own (for the program's command routing).
+    void commandTriggered(int command);
     // The window is being closed: the program ends.
-    std::function<void()> onClose;
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

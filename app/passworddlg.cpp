@@ -57,7 +57,7 @@ int TypableLength(const std::string& password) {
 
 PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
     QDialog dialog;
-    dialog.setObjectName("226");
+    dialog.setObjectName(QString::number(kPasswordPromptTemplateId));
     dialog.setFont(DialogFont());
     dialog.resize(kWindowWidth, kWindowHeight);
     UseDialogColours(dialog);
@@ -106,7 +106,7 @@ PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
 
 CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
-    setObjectName("225");
+    setObjectName(QString::number(kPasswordTemplateId));
     setWindowTitle("Пароль");
     setFont(DialogFont());
 

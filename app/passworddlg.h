@@ -12,6 +12,9 @@ namespace velmora {
 class CImageButton;
 struct VelmoraSettings;
 
+// Dialog ids of the password screens: the start-up prompt and the change screen.
+inline constexpr int kPasswordPromptTemplateId = 226;
+inline constexpr int kPasswordTemplateId = 225;
 // Control ids of the password screens.
 inline constexpr int kPromptPasswordEditId = 1073;
 inline constexpr int kOldPasswordEditId = 1071;

@@ -9,12 +9,6 @@
 namespace velmora {
 
 void RegisterEntryScreens(CVelmoraMFCApp& app) {
-    // A tap on a calendar day: the calendar has opened the day in the document and titled
-    // the main window; it analyses and reloads the month afterwards.
-    app.dayViewRunner = [](CVelmoraMFCDoc& doc, IMainFrame* frame) {
-        CDayViewDlg::Run(doc, frame, kDayViewFromCalendar);
-    };
-
     CVelmoraMFCApp::Screen diary;
     diary.title = "My Diary";
     diary.reloadAfter = true;

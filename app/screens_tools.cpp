@@ -6,7 +6,7 @@
 #include "app/velmoraapp.h"
 #include "help/helpdialog.h"
 #include "store/settings.h"
-#include "tools/scale/scaledlg.h"
+#include "ui/scaledlg.h"
 #include "ui/calendarview.h"
 #include "ui/kit/modal.h"
 #include "ui/settingsdlg.h"

@@ -17,6 +17,7 @@
 #include "store/names.h"
 #include "store/settings.h"
 #include "ui/calendarview.h"
+#include "ui/dayviewdlg.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/qtmessagebox.h"
 
@@ -123,11 +124,16 @@ bool CVelmoraMFCApp::InitInstance() {
     FixLastYearForRun();
     m_doc.OnNewDocument();
     m_frame = std::make_unique<CMainFrame>(m_doc);
-    m_frame->onCommand = [this](int command) { OnCommand(command); };
-    m_frame->onClose = [this] { RequestQuit(); };
-    m_frame->View()->runDayView = dayViewRunner;
+    QObject::connect(m_frame.get(), &CMainFrame::commandTriggered, &m_qt,
+                     [this](int command) { OnCommand(command); });
+    QObject::connect(m_frame.get(), &CMainFrame::closing, &m_qt, [this] { RequestQuit(); });
+    QObject::connect(m_frame->View(), &CVelmoraMFCView::dayViewRequested, m_frame.get(),
+                     [](CVelmoraMFCDoc& doc, IMainFrame* frame) {
+                         CDayViewDlg::Run(doc, frame, kDayViewFromCalendar);
+                     });
     if (m_options.exitAfterFirstFrame) {
-        m_frame->View()->onFirstFrame = [this] { m_qt.quit(); };
+        QObject::connect(m_frame->View(), &CVelmoraMFCView::firstFramePainted, &m_qt,
+                         [this] { m_qt.quit(); });
     }
     m_frame->View()->OnInitialUpdate(m_options.splashMs);
     // 7. Dialog colours.
@@ -190,8 +196,8 @@ void CVelmoraMFCApp::RegisterScreen(int command, Screen screen) {
 
 void CVelmoraMFCApp::OnCommand(int command) {
     const auto it = m_screens.find(command);
-    if (it == m_screens.end() || !it->second.run || !m_frame) {
-        return;  // a screen not part of the program yet
+    if (it == m_screens.end() || !m_frame) {
+        return;  // not a screen's command
     }
     const Screen& screen = it->second;
     if (!screen.title.isEmpty()) {

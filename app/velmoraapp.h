@@ -87,10 +87,9 @@ public:
     CSoundMixer* Mixer() const { return m_mixer.get(); }
 
     // Step 5: the password prompt, asked again while it answers kPromptWrong. Installed by
-    // the password screens; without it no prompt is shown.
+    // the password screens; without it no prompt is shown. A plain callback, not a signal:
+    // it answers a question.
     std::function<PasswordPrompt()> promptForPassword;
-    // What a tap on a calendar day opens (the Day View), given to the calendar at start.
-    std::function<void(CVelmoraMFCDoc&, IMainFrame*)> dayViewRunner;
 
 private:
     void RegisterOwnScreens();

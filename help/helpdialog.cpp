@@ -13,6 +13,7 @@
 #include "gfx/pictures.h"
 #include "gfx/screenbuffer.h"
 #include "store/settings.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
@@ -31,11 +32,6 @@ constexpr int kLinkTop = 5;
 constexpr int kLinkStep = 17;
 const QColor kLinkBlue(0, 0, 255);
 
-QFont Crisp(QFont font) {
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
 // Where the next piece of a line starts: the handheld's help advanced by a fixed step per
 // character, wider for the bold and italic fonts.
 int CharacterStep(HelpStyle style) {
@@ -44,31 +40,11 @@ int CharacterStep(HelpStyle style) {
 
 }  // namespace
 
-QFont HelpSystemFont() {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(11);
-    return Crisp(font);
-}
-
-QFont HelpFontOfHeight(int height, bool bold, bool italic) {
-    QFont font("Liberation Sans");
-    font.setBold(bold);
-    font.setItalic(italic);
-    font = Crisp(font);
-    for (int size = height; size > 1; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).height() <= height) {
-            break;
-        }
-    }
-    return font;
-}
-
 CHelpDialog::CHelpDialog(IMainFrame* titleWindow, int screenCode, QWidget* parent)
     : QDialog(parent), m_titleWindow(titleWindow), m_screenCode(screenCode) {
     setObjectName("245");
     setWindowTitle("Помощь");
-    const QFont system = HelpSystemFont();
+    const QFont system = SystemFont();
     setFont(system);
 
     // The buffer asks for no repaints of its own: the view repaints when the page changes.
@@ -238,9 +214,11 @@ void CHelpDialog::DrawContents(QPainter& p) {
 void CHelpDialog::DrawPage(QPainter& p) {
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
     const QFont system = font();
-    const QFont title = HelpFontOfHeight(15, true, false);
-    const QFont bold = HelpFontOfHeight(14, true, false);
-    const QFont italic = HelpFontOfHeight(14, false, true);
+    // A font "of height h" is the largest one whose lines are h pixels high, as the
+    // handheld measured its fonts.
+    const QFont title = ScreenFontOfHeight(15, {.bold = true, .crisp = true});
+    const QFont bold = ScreenFontOfHeight(14, {.bold = true, .crisp = true});
+    const QFont italic = ScreenFontOfHeight(14, {.italic = true, .crisp = true});
 
     p.setPen(Qt::black);
     p.setFont(title);

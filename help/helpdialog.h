@@ -23,11 +23,6 @@ class RenderedScreenView;
 inline constexpr int kHelpLeftArrowId = 1090;
 inline constexpr int kHelpRightArrowId = 1091;
 
-// Fonts of the help pages. The handheld's system font is the body text; a font "of height
-// h" is the largest one whose lines are h pixels high, as the handheld measured its fonts.
-QFont HelpSystemFont();
-QFont HelpFontOfHeight(int height, bool bold, bool italic);
-
 // The help browser: the contents (page 1) and one page for each screen (2-16), drawn over
 // the skin's help background. The arrows scroll a long page by 13 lines, then move to the
 // next or previous page; the contents link at the bottom returns to page 1. Closing it sets

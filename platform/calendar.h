@@ -42,6 +42,11 @@ constexpr long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
+// The day number of a date as the screens hold it (year, month 1-12, day 1-31).
+constexpr long long DayNumber(int year, int month, int day) {
+    return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+}
+
 struct CivilDate {
     long long year;
     unsigned month;

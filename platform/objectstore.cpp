@@ -11,7 +11,10 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <functional>
 #include <set>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "platform/datapaths.h"
@@ -291,9 +294,9 @@ public:
         return rc;
     }
 
-    // Cached statement for a fixed SQL text (keyed by the literal's address).
+    // Cached statement for an SQL text (the same text, wherever it comes from, shares one).
     sqlite3_stmt* Prepare(const char* sql) {
-        auto it = m_cache.find(sql);
+        auto it = m_cache.find(std::string_view(sql));
         if (it != m_cache.end()) {
             return it->second;
         }
@@ -385,7 +388,11 @@ public:
     std::vector<StoreDatabase*> handles;
 
 private:
-    std::unordered_map<const char*, sqlite3_stmt*> m_cache;
+    struct SqlHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view sql) const { return std::hash<std::string_view>{}(sql); }
+    };
+    std::unordered_map<std::string, sqlite3_stmt*, SqlHash, std::equal_to<>> m_cache;
 };
 
 namespace {

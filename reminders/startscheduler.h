@@ -21,22 +21,6 @@ public:
     virtual void Withdraw() = 0;
 };
 
-// Remembers what it was asked, for tests.
-class RecordingStartScheduler : public IStartScheduler {
-public:
-    struct Call {
-        bool withdraw = false;
-        CTime when;
-        std::string executable;
-    };
-    void Schedule(CTime when, const std::string& executable) override {
-        calls.push_back({false, when, executable});
-    }
-    void Withdraw() override { calls.push_back({true, CTime(), {}}); }
-
-    std::vector<Call> calls;
-};
-
 // Every unit the program registers is named with this prefix, so the last registration can
 // be found and replaced without knowing its name.
 inline constexpr const char* kAlarmUnitPrefix = "velmora-alarm-";

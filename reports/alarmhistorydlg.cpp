@@ -39,7 +39,7 @@ CAlarmHistoryDlg::CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent)
                      {kCmdAlarmHistoryHelp, "Help"}},
                     QSize(50, 16));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    connect(m_bar, &CCommandBar::commandTriggered, this, &CAlarmHistoryDlg::OnCommand);
     Refill();
 }
 
@@ -55,7 +55,7 @@ void CAlarmHistoryDlg::Refill() {
     scan.ForEachDay([&](CVelmoraMFCDoc& day) {
         const LocalTime lt = day.m_date.Local();
         const long long days =
-            DaysFromCivil(lt.year, static_cast<unsigned>(lt.month), static_cast<unsigned>(lt.day)) -
+            DayNumber(lt.year, lt.month, lt.day) -
             origin;
         const QString date =
             QString::fromStdString(ReportDateText(day.m_date, dateFormat, separator));

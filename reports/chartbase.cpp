@@ -17,6 +17,7 @@
 #include "store/names.h"
 #include "store/settings.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 
@@ -33,13 +34,6 @@ constexpr int kArrowSize = 4;
 const QColor kAxisColour(0, 0, 255);
 
 // The handheld's system font: the unit word in the corner.
-QFont SystemFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
-}
-
 // Draws `text` left- and top-aligned from the rectangle's corner, narrowed when it is wider
 // than the rectangle so that it never runs into the axis beside it.
 void DrawLabel(QPainter& p, const QRect& rect, const QString& text) {
@@ -57,7 +51,7 @@ void DrawLabel(QPainter& p, const QRect& rect, const QString& text) {
 }  // namespace
 
 CChartDlg::CChartDlg(IMainFrame* frame, ChartSetup setup, QWidget* parent)
-    : QDialog(parent), m_frame(frame), m_setup(std::move(setup)) {
+    : CPictureScreenDlg(frame, parent), m_setup(std::move(setup)) {
     setObjectName(QString::number(m_setup.templateId));
     setWindowTitle(m_setup.title);
     auto* layout = new QVBoxLayout(this);
@@ -84,7 +78,7 @@ CChartDlg::CChartDlg(IMainFrame* frame, ChartSetup setup, QWidget* parent)
         {{kCmdChartPrevious, "Previous"}, {kCmdChartNext, "Next"}, {kCmdChartHelp, "Help"}},
         QSize(10, 16));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    connect(m_bar, &CCommandBar::commandTriggered, this, &CChartDlg::OnCommand);
     layout->addWidget(m_bar);
 
     // The skin's background goes into the buffer once; the picture itself is not kept.
@@ -207,7 +201,7 @@ void CChartDlg::Redraw() {
         QPainter painter(&surface);
         painter.setRenderHint(QPainter::Antialiasing, false);
         DrawFrame(surface, painter);
-        painter.setFont(SystemFont());
+        painter.setFont(ScreenFont(11, {.bold = true}));
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);
         DrawValues(surface, painter);
@@ -239,12 +233,12 @@ void CChartDlg::DrawFrame(QImage& surface, QPainter& p) {
     }
 
     p.setPen(Qt::black);
-    p.setFont(SystemFont());
+    p.setFont(ScreenFont(11, {.bold = true}));
     const Rect& u = l.unitRect;
     p.drawText(QRect(u.left, u.top, u.right - u.left, u.bottom - u.top),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, UnitText());
 
-    p.setFont(LabelFont());
+    p.setFont(ScreenFont(10));
     const QRgb ink = qRgb(0, 0, 0);
     m_scaleLabels.clear();
     for (int r = 0; r < l.scaleRows; ++r) {
@@ -269,12 +263,6 @@ void CChartDlg::DrawFrame(QImage& surface, QPainter& p) {
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, label);
         }
     }
-}
-
-QFont CChartDlg::LabelFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(10);
-    return font;
 }
 
 void CChartDlg::DrawThinLine(QImage& surface, int x0, int y0, int x1, int y1, QRgb colour) {
@@ -303,20 +291,6 @@ void CChartDlg::DrawThinLine(QImage& surface, int x0, int y0, int x1, int y1, QR
             err += dx;
             y += sy;
         }
-    }
-}
-
-void CChartDlg::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        Redraw();
-    }
-    QDialog::mouseReleaseEvent(event);
-}
-
-void CChartDlg::done(int result) {
-    QDialog::done(result);
-    if (m_frame && !m_returnTitle.isEmpty()) {
-        m_frame->SetTitle(m_returnTitle);
     }
 }
 

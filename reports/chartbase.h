@@ -8,6 +8,7 @@
 #include "gfx/fastbitmap.h"
 #include "gfx/graphicbuffer.h"
 #include "gfx/pictures.h"
+#include "ui/kit/picturescreen.h"
 
 class QComboBox;
 class QImage;
@@ -71,7 +72,7 @@ struct ChartSetup {
 // The chart is composed into the window surface whenever the period changes or the screen is
 // tapped; the no-data message is posted to come after the new picture shows, never from
 // inside the drawing.
-class CChartDlg : public QDialog {
+class CChartDlg : public CPictureScreenDlg {
 public:
     static constexpr int kAxisY = 255;
     static constexpr int kArrowX = 235;
@@ -80,9 +81,6 @@ public:
 
     // Previous, Next and Help.
     void OnCommand(int command);
-    // The main window's title once this screen closes (empty: left to the opener).
-    void SetReturnTitle(const QString& title) { m_returnTitle = title; }
-
     // The period shown: its year, and its month (1-12) for the monthly charts.
     int ShownYear() const;
     int ShownMonth() const;
@@ -97,7 +95,7 @@ public:
     const QStringList& ScaleLabels() const { return m_scaleLabels; }
 
     // Composes the chart of the values read into the window surface and shows it.
-    void Redraw();
+    void Redraw() override;
 
     // A one-pixel line in `colour` from (x0, y0) towards (x1, y1), its last point left out,
     // clipped to the surface.
@@ -128,12 +126,6 @@ protected:
     // Draws the values onto the finished frame.
     virtual void DrawValues(QImage& surface, QPainter& painter) = 0;
 
-    // The font of the scale and bottom labels.
-    static QFont LabelFont();
-
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void done(int result) override;
-
 private:
     // The lists point at another period: read it and show it.
     void PeriodChanged();
@@ -141,9 +133,7 @@ private:
     void ShowHelp();
     void DrawFrame(QImage& surface, QPainter& painter);
 
-    IMainFrame* m_frame;
     ChartSetup m_setup;
-    QString m_returnTitle;
     ScreenWidget* m_screen = nullptr;
     CCommandBar* m_bar = nullptr;
     QComboBox* m_months = nullptr;

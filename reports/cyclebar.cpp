@@ -16,6 +16,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
@@ -36,25 +37,14 @@ constexpr int kLabelRight = 248;
 // The column as it is shown: 30 cells from y 14.
 constexpr Rect kColumn{CCycleBar::kCellLeft, 14, CCycleBar::kCellLeft + 14, 254};
 
-QFont LabelFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(10);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
-long long Civil(int year, int month, int day) {
-    return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
-}
-
 long long CivilOf(CTime t) {
     const LocalTime lt = t.Local();
-    return Civil(lt.year, lt.month, lt.day);
+    return velmora::DayNumber(lt.year, lt.month, lt.day);
 }
 
 }  // namespace
 
-CCycleBar::CCycleBar(IMainFrame* frame, QWidget* parent) : QDialog(parent), m_frame(frame) {
+CCycleBar::CCycleBar(IMainFrame* frame, QWidget* parent) : CPictureScreenDlg(frame, parent) {
     setObjectName(QString::number(kTemplateId));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -70,7 +60,7 @@ CCycleBar::CCycleBar(IMainFrame* frame, QWidget* parent) : QDialog(parent), m_fr
                      {kCmdCycleBarHelp, "Help"}},
                     QSize(10, 16));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    connect(m_bar, &CCommandBar::commandTriggered, this, &CCycleBar::OnCommand);
     layout->addWidget(m_bar);
 
     // The skin's background is decoded once; each drawing starts from it.
@@ -104,7 +94,7 @@ int CCycleBar::RowLength(int row) const {
 }
 
 long long CCycleBar::DayNumber(Cell c) const {
-    return Civil(RowYear(c.row), RowMonth(c.row), c.col + 1);
+    return velmora::DayNumber(RowYear(c.row), RowMonth(c.row), c.col + 1);
 }
 
 bool CCycleBar::CellOf(long long day, Cell& cell) const {
@@ -184,8 +174,8 @@ void CCycleBar::FillGrid(int year) {
         row.fill(0);
     }
     Cell cell;
-    const long long first = Civil(year - 1, 12, 1);
-    const long long last = Civil(year + 1, 3, 31);
+    const long long first = velmora::DayNumber(year - 1, 12, 1);
+    const long long last = velmora::DayNumber(year + 1, 3, 31);
     for (auto it = m_menstruation.lower_bound(first); it != m_menstruation.end() && *it <= last;
          ++it) {
         if (CellOf(*it, cell)) {
@@ -331,7 +321,7 @@ void CCycleBar::Redraw() {
         layer.fill(Qt::transparent);
         {
             QPainter p(&layer);
-            p.setFont(LabelFont());
+            p.setFont(ScreenFont(10, {.crisp = true}));
             p.setPen(Qt::black);
             for (const Text& t : texts) {
                 p.drawText(t.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, t.text);
@@ -447,20 +437,6 @@ void CCycleBar::OnCommand(int command) {
             break;
         default:
             break;
-    }
-}
-
-void CCycleBar::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        Redraw();
-    }
-    QDialog::mouseReleaseEvent(event);
-}
-
-void CCycleBar::done(int result) {
-    QDialog::done(result);
-    if (m_frame && !m_returnTitle.isEmpty()) {
-        m_frame->SetTitle(m_returnTitle);
     }
 }
 

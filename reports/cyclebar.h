@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/fastbitmap.h"
+#include "ui/kit/picturescreen.h"
 
 namespace velmora {
 
@@ -31,7 +32,7 @@ enum CycleBarCommand : int {
 // The screen works on a grid of sixteen months around one year Y: December of Y-1, January
 // to December of Y, and January to March of Y+1. A cell is marked when that day is a
 // recorded menstruation day or a day of a predicted period.
-class CCycleBar : public QDialog {
+class CCycleBar : public CPictureScreenDlg {
 public:
     static constexpr int kRows = 16;
     static constexpr int kColumns = 31;
@@ -62,13 +63,10 @@ public:
     // Opens on the cycle that holds this day, or else on the first one that begins within
     // forty days after it; the year of the date becomes the screen's year.
     void SetStart(int year, int month, int day);
-    // The main window's title once this screen closes (empty: left to the opener).
-    void SetReturnTitle(const QString& title) { m_returnTitle = title; }
-
     // Previous, Next and Help.
     void OnCommand(int command);
     // Draws the cycle at the anchor into the buffer and shows it.
-    void Redraw();
+    void Redraw() override;
 
     // --- What the screen shows (for the screens that open it, and for tests) ---
     int Year() const { return m_year; }
@@ -82,10 +80,6 @@ public:
     // Where the cell of cycle day `position` is drawn (its top-left pixel).
     static int CellTop(int position) { return 14 + 8 * (position - 1); }
     static constexpr int kCellLeft = 15;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void done(int result) override;
 
 private:
     // The calendar of a grid row.
@@ -109,8 +103,6 @@ private:
     void MoveToNext();
     void ShowHelp();
 
-    IMainFrame* m_frame;
-    QString m_returnTitle;
     ScreenWidget* m_screen = nullptr;
     CCommandBar* m_bar = nullptr;
     CFastBitmap m_background;

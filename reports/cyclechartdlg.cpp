@@ -104,7 +104,7 @@ CChartDlg::Reading CCycleChartDlg::Read() {
                 continue;
             }
             const long long start =
-                DaysFromCivil(rowYear, static_cast<unsigned>(rowMonth), static_cast<unsigned>(d));
+                DayNumber(rowYear, rowMonth, d);
             if (row == 0 || !previous) {
                 previous = start;
                 continue;

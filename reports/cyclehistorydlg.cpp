@@ -14,6 +14,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
@@ -28,16 +29,6 @@ constexpr int kHelpScreenCode = 3;
 constexpr int kHelpPage = 6;
 // The fertile window opens this many days before the next cycle's first day.
 constexpr int kOvulationLeadDays = 17;
-
-QFont ScreenFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    return font;
-}
-
-long long Civil(int year, int month, int day) {
-    return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
-}
 
 // The day of civil day number `day`, at noon as every screen addresses days.
 CTime NoonOf(long long day) {
@@ -63,7 +54,7 @@ protected:
             return;
         }
         QPainter p(this);
-        p.setFont(ScreenFont());
+        p.setFont(DialogFont());
         p.setPen(Qt::black);
         p.drawText(QRect(90, 250, 150, 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                    m_text);
@@ -85,7 +76,7 @@ CCycleHistoryDlg::CCycleHistoryDlg(IMainFrame* frame, QWidget* parent)
     layout->addWidget(m_client);
     m_list = new CReportTable(m_client);
     m_list->setObjectName(QString::number(kCycleHistoryListId));
-    m_list->setFont(ScreenFont());
+    m_list->setFont(DialogFont());
     // The three columns side by side; the little that the scroll bar covers of the last one
     // leaves its numbers in view, so there is no sideways scrolling.
     m_list->setGeometry(4, 6, 232, 234);
@@ -94,7 +85,7 @@ CCycleHistoryDlg::CCycleHistoryDlg(IMainFrame* frame, QWidget* parent)
     m_bar->AddTools(kToolbarId, {{kCmdCycleHistoryView, "View"}, {kCmdCycleHistoryHelp, "Help"}},
                     QSize(40, 16));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    connect(m_bar, &CCommandBar::commandTriggered, this, &CCycleHistoryDlg::OnCommand);
     layout->addWidget(m_bar);
     Fill();
 }
@@ -111,14 +102,14 @@ void CCycleHistoryDlg::Fill() {
 
     // Day i of the window is civil day first + i; the last is today.
     const LocalTime now = Clock::Now().Local();
-    const long long last = Civil(now.year, now.month, now.day);
+    const long long last = DayNumber(now.year, now.month, now.day);
     const long long first = last - (kWindowDays - 1);
     std::array<uint8_t, kWindowDays> flags{};
     CVelmoraMFCDoc scan;  // a cursor of its own: the application's day stays as it is
     scan.ForEachDay([&](CVelmoraMFCDoc& day) {
         if (IsMenstruation(day.m_fluid)) {
             const LocalTime lt = day.m_date.Local();
-            const long long index = Civil(lt.year, lt.month, lt.day) - first;
+            const long long index = DayNumber(lt.year, lt.month, lt.day) - first;
             if (index >= 0 && index < kWindowDays) {
                 flags[static_cast<size_t>(index)] = 1;
             }
@@ -128,7 +119,7 @@ void CCycleHistoryDlg::Fill() {
 
     const int dateFormat = AppSettings.DateFormat;
     const int separator = AppSettings.DateSeparator;
-    const long long keyOrigin = Civil(2000, 1, 1);
+    const long long keyOrigin = DayNumber(2000, 1, 1);
     auto addRow = [&](long long start, const QString& ovulation, const QString& length) {
         CReportTable::Row row;
         row.key = start - keyOrigin;

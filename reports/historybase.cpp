@@ -11,6 +11,7 @@
 #include "store/settings.h"
 #include "ui/dayviewpages.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
 
@@ -74,16 +75,6 @@ QString WeightHistoryText(double kilograms, int unitsFormat) {
     return SignificantText(v, 4);
 }
 
-namespace {
-
-QFont HistoryFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    return font;
-}
-
-}  // namespace
-
 CReportTable* LayOutHistoryScreen(QDialog* dialog, int listId, CCommandBar*& bar) {
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -97,7 +88,7 @@ CReportTable* LayOutHistoryScreen(QDialog* dialog, int listId, CCommandBar*& bar
     layout->addWidget(face);
     auto* list = new CReportTable(face);
     list->setObjectName(QString::number(listId));
-    list->setFont(HistoryFont());
+    list->setFont(DialogFont());
     list->setGeometry(4, 6, 232, 256);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     bar = new CCommandBar(dialog);
@@ -135,7 +126,7 @@ CMeasureHistoryDlg::CMeasureHistoryDlg(HistoryKind kind, CVelmoraMFCDoc& doc, IM
                      {kCmdHistoryDeleteAll, "Delete All"}},
                     QSize(50, 16));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    connect(m_bar, &CCommandBar::commandTriggered, this, &CMeasureHistoryDlg::OnCommand);
     Refill();
 }
 
@@ -157,7 +148,7 @@ void CMeasureHistoryDlg::Refill() {
         const LocalTime lt = day.m_date.Local();
         CReportTable::Row row;
         row.key =
-            DaysFromCivil(lt.year, static_cast<unsigned>(lt.month), static_cast<unsigned>(lt.day)) -
+            DayNumber(lt.year, lt.month, lt.day) -
             origin;
         row.date = day.m_date;
         m_list->AddRow({QString::fromStdString(ReportDateText(day.m_date, dateFormat, separator)),

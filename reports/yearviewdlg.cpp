@@ -18,6 +18,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 
 namespace velmora {
 
@@ -30,17 +31,6 @@ constexpr Rect kHeaders[2] = {{0, 2, 112, 12}, {123, 2, 235, 12}};
 // Tops of the month names and of the first week, for the three pairs of months.
 constexpr int kNameTop[3] = {13, 98, 183};
 constexpr int kWeekTop[3] = {27, 112, 197};
-
-QFont DayFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
-long long Civil(int year, int month, int day) {
-    return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
-}
 
 // 1 = Sunday ... 7 = Saturday.
 int Weekday(long long day) {
@@ -81,7 +71,7 @@ CYearViewDlg::CYearViewDlg(QWidget* parent) : QDialog(parent) {
                      {kCmdYearViewNextYear, "Next year"}},
                     QSize(43, 18));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) { OnCommand(command); };
+    connect(m_bar, &CCommandBar::commandTriggered, this, &CYearViewDlg::OnCommand);
     layout->addWidget(m_bar);
 
     const int now = Clock::Now().GetYear();
@@ -143,8 +133,8 @@ void CYearViewDlg::FillDays() {
     for (auto& row : m_yearDays) {
         row.fill(0);
     }
-    const long long yearStart = Civil(m_year, 1, 1);
-    const long long yearEnd = Civil(m_year, 12, 31);
+    const long long yearStart = DayNumber(m_year, 1, 1);
+    const long long yearEnd = DayNumber(m_year, 12, 31);
     for (long long day = yearStart; day <= yearEnd; ++day) {
         const int w = Weekday(day);
         if (w == 1 || w == 7) {
@@ -159,7 +149,7 @@ void CYearViewDlg::FillDays() {
     scan.ForEachDay([this](CVelmoraMFCDoc& day) {
         if (IsMenstruation(day.m_fluid)) {
             const LocalTime lt = day.m_date.Local();
-            Set(Civil(lt.year, lt.month, lt.day), kMenstruation);
+            Set(DayNumber(lt.year, lt.month, lt.day), kMenstruation);
         }
         return true;
     });
@@ -172,7 +162,7 @@ void CYearViewDlg::FillDays() {
         const int days = std::clamp(info.m_avgMenses, 0, kColumns);
         for (const CTime start : info.m_start) {
             const LocalTime lt = start.Local();
-            const long long first = Civil(lt.year, lt.month, lt.day);
+            const long long first = DayNumber(lt.year, lt.month, lt.day);
             if (lt.year == m_year || (lt.year == m_year - 1 && lt.month == 12)) {
                 // Recorded days inside the predicted run keep their colour and still count.
                 for (int k = 0; k < days; ++k) {
@@ -189,7 +179,7 @@ void CYearViewDlg::FillDays() {
 
     // Six fertile days begin 17 days before the first day of every period, across month
     // ends (and 29 February) like any other days.
-    const long long last = Civil(m_year + 1, 1, 31);
+    const long long last = DayNumber(m_year + 1, 1, 31);
     for (long long day = yearStart; day <= last; ++day) {
         if (Has(day, kMenstruation) && !Has(day - 1, kMenstruation)) {
             for (int k = 0; k < 6; ++k) {
@@ -206,7 +196,7 @@ void CYearViewDlg::Redraw() {
 
     const bool mondayFirst = AppSettings.WeekStarts != 0;
     const int firstMonth = m_firstHalf ? 1 : 7;
-    int w = Weekday(Civil(m_year, firstMonth, 1));
+    int w = Weekday(DayNumber(m_year, firstMonth, 1));
     if (mondayFirst) {
         w = w == 1 ? 7 : w - 1;
     }
@@ -217,7 +207,7 @@ void CYearViewDlg::Redraw() {
     QImage layer(kScreenWidth, kScreenHeight, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter p(&layer);
-    p.setFont(DayFont());
+    p.setFont(ScreenFont(11, {.crisp = true}));
     for (int k = 0; k < 6; ++k) {
         const int month = firstMonth + k;
         const bool left = month % 2 == 1;

@@ -32,7 +32,7 @@ QString DatePickerFormat() {
 
 CAddNoteDlg::CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_kind(kind) {
-    setObjectName("196");
+    setObjectName(QString::number(kAddNoteTemplateId));
     setWindowTitle("Добавить запись");
     QFont font("Liberation Sans");
     font.setPixelSize(11);
@@ -49,7 +49,7 @@ CAddNoteDlg::CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent)
     auto* dateLabel = new QLabel("Дата:", this);
     dateLabel->setGeometry(8, 34, 60, 18);
     m_date = new QDateEdit(this);
-    m_date->setObjectName("1066");
+    m_date->setObjectName(QString::number(kAddNoteDateId));
     m_date->setGeometry(70, 32, 100, 20);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(DatePickerFormat());
@@ -61,7 +61,7 @@ CAddNoteDlg::CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent)
     auto* textLabel = new QLabel("Запись:", this);
     textLabel->setGeometry(8, 60, 100, 18);
     m_text = new QPlainTextEdit(this);
-    m_text->setObjectName("1022");
+    m_text->setObjectName(QString::number(kAddNoteTextId));
     m_text->setGeometry(8, 80, 224, 96);
     m_text->setTabChangesFocus(true);
     LimitPlainText(m_text, kTextLimit);

@@ -11,6 +11,13 @@ namespace velmora {
 class CImageButton;
 class CVelmoraMFCDoc;
 
+// Control ids of Add note.
+enum AddNoteControl : int {
+    kAddNoteTemplateId = 196,
+    kAddNoteTextId = 1022,
+    kAddNoteDateId = 1066,
+};
+
 // Add note: a new diary entry of the kind `kind` (0-5, the diary type minus one) on a
 // chosen date. OK stores it in the day's first free slot, making the day when it has no
 // record yet; a day whose four slots are taken is refused with a message.

@@ -47,7 +47,7 @@ bool AnyAlarmSet(const CVelmoraMFCDoc& doc) {
 }
 
 CAlarmSetupDlg::CAlarmSetupDlg(CVelmoraMFCDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
-    setObjectName("170");
+    setObjectName(QString::number(kAlarmSetupTemplateId));
     setWindowTitle("Будильники");
     QFont font("Liberation Sans");
     font.setPixelSize(11);

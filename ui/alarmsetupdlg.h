@@ -15,6 +15,8 @@ class IMainFrame;
 // The alarm type lists' items by code (0 "Нет": no alarm in the slot).
 extern const char* const kAlarmTypeItems[10];
 
+// The alarm setup's dialog id.
+inline constexpr int kAlarmSetupTemplateId = 170;
 // Control ids of the four rows, top to bottom.
 inline constexpr int kAlarmTypeListIds[4] = {1003, 1002, 1038, 1040};
 inline constexpr int kAlarmTimePickerIds[4] = {1044, 1045, 1046, 1047};

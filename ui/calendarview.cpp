@@ -36,8 +36,7 @@ CalendarMonth CVelmoraMFCView::ShownMonth() const {
     return shown;
 }
 
-void CVelmoraMFCView::OnInitialUpdate(int splashMs, std::function<void()> started) {
-    m_onStarted = std::move(started);
+void CVelmoraMFCView::OnInitialUpdate(int splashMs) {
     TheCycleInfo.Analyze();
     ClearMonthModel(m_marks);
     LoadMonthModel(m_marks, m_doc, SelectedMonth(), SelectedYear(), TheCycleInfo);
@@ -69,9 +68,6 @@ void CVelmoraMFCView::FinishStart() {
         m_frame->SetTitle("Calendar View");
     }
     update();
-    if (m_onStarted) {
-        m_onStarted();
-    }
 }
 
 void CVelmoraMFCView::DrawMonth() {
@@ -94,9 +90,7 @@ void CVelmoraMFCView::paintEvent(QPaintEvent*) {
     }
     if (m_started && !m_firstFrame) {
         m_firstFrame = true;
-        if (onFirstFrame) {
-            QTimer::singleShot(0, this, onFirstFrame);
-        }
+        QTimer::singleShot(0, this, [this] { emit firstFramePainted(); });
     }
 }
 
@@ -117,9 +111,7 @@ bool CVelmoraMFCView::Tap(int x, int y) {
     if (m_frame) {
         m_frame->SetTitle("Day View");
     }
-    if (runDayView) {
-        runDayView(m_doc, m_frame);
-    }
+    emit dayViewRequested(m_doc, m_frame);
     if (m_frame) {
         m_frame->SetTitle("Calendar View");
     }

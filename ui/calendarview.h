@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "cycle/monthmodel.h"
@@ -25,6 +24,8 @@ enum CalendarCommand : int {
 
 // The program's main screen: the month calendar over the main window's 240 x 268 area.
 class CVelmoraMFCView : public QWidget {
+    Q_OBJECT
+
 public:
     CVelmoraMFCView(CVelmoraMFCDoc& doc, QWidget* parent = nullptr);
     ~CVelmoraMFCView() override;
@@ -35,8 +36,7 @@ public:
 
     // The first update: analyse the diary, load the month, show the start picture for
     // `splashMs` milliseconds (by a timer), then show the command bar and the month.
-    // `started` runs when the calendar is up.
-    void OnInitialUpdate(int splashMs, std::function<void()> started = {});
+    void OnInitialUpdate(int splashMs);
     bool IsStarted() const { return m_started; }
 
     // Previous and next month, "Go To Today"; false for a command that is not the view's.
@@ -57,18 +57,19 @@ public:
     // Draws the selected month into the buffer and shows it.
     void DrawMonth();
 
-    // The Day View's place: runs the Day View for the document's day. Installed by the
-    // program once the Day View exists.
-    std::function<void(CVelmoraMFCDoc&, IMainFrame*)> runDayView;
-    // Runs once, after the first month has been painted (start-up measurements).
-    std::function<void()> onFirstFrame;
-
     const DayMarks& Marks() const { return m_marks; }
     const MonthLayout& Layout() const { return m_layout; }
     // The month in the command bar, with the settings and the clock as they are now.
     CalendarMonth ShownMonth() const;
     ScreenBuffer& Screen() { return *m_screen; }
     CVelmoraMFCDoc& Document() { return m_doc; }
+
+signals:
+    // A tap opened a day in the document: the program runs its Day View now, with the main
+    // window titled for it; the calendar analyses and reloads the month afterwards.
+    void dayViewRequested(CVelmoraMFCDoc& doc, IMainFrame* frame);
+    // The first month has been painted (once; start-up measurements).
+    void firstFramePainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -86,7 +87,6 @@ private:
     bool m_splash = false;
     bool m_started = false;
     bool m_firstFrame = false;
-    std::function<void()> m_onStarted;
 };
 
 }  // namespace velmora

@@ -82,7 +82,7 @@ void SelectKind(QComboBox* list, const CString& kind) {
 class CDayViewTabBar : public QTabBar {
 public:
     explicit CDayViewTabBar(QWidget* parent) : QTabBar(parent) {
-        setObjectName("1102");
+        setObjectName(QString::number(kDayViewTabsId));
         setFocusPolicy(Qt::NoFocus);
         setDrawBase(false);
         setExpanding(true);
@@ -223,7 +223,7 @@ const std::array<Rect, 9>& CDayViewDlg::IconRects() {
 
 CDayViewDlg::CDayViewDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, DayViewMode mode, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_frame(frame), m_mode(mode) {
-    setObjectName("314");
+    setObjectName(QString::number(kDayViewTemplateId));
     setWindowTitle("Просмотр дня");
     QFont font("Liberation Sans");
     font.setPixelSize(11);
@@ -284,9 +284,9 @@ void CDayViewDlg::BuildControls() {
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    QPushButton* left = button("Left", 1069, 52, 8, 24, 18);
-    QPushButton* right = button("Right", 1070, 174, 8, 24, 18);
-    QPushButton* help = button("Help", 1095, 218, 9, 16, 16);
+    QPushButton* left = button("Left", kDayViewPreviousDayId, 52, 8, 24, 18);
+    QPushButton* right = button("Right", kDayViewNextDayId, 174, 8, 24, 18);
+    QPushButton* help = button("Help", kDayViewHelpId, 218, 9, 16, 16);
     QPushButton* imageButtons[3] = {left, right, help};
     for (size_t i = 0; i < 3; ++i) {
         m_imageButtons[i] = new CImageButton(this);
@@ -326,30 +326,30 @@ void CDayViewDlg::BuildControls() {
     };
     // Boxes without text are as wide as their box only, so the controls beside them get
     // the taps; the left column's boxes end where the right column begins.
-    m_alarm = check("", 1007, 3, 162, 16);
-    m_sport = check("", 1008, 3, 184, 16);
-    m_sex = check("Секс", 1009, 3, 206, 118);
-    m_bloating = check("Вздутие живота", 1010, 3, 228, 118);
-    m_doctor = check("У доктора", 1011, 3, 250, 118);
-    m_ache = check("", 1013, 121, 184, 16);
-    m_protection = check("Предохр.", 1014, 121, 206, 117);
-    m_pms = check("Предменстр. синдром", 1015, 121, 228, 117);
-    m_cramps = check("Спазмы", 1016, 121, 250, 117);
+    m_alarm = check("", kDayViewAlarmId, 3, 162, 16);
+    m_sport = check("", kDayViewSportId, 3, 184, 16);
+    m_sex = check("Секс", kDayViewSexId, 3, 206, 118);
+    m_bloating = check("Вздутие живота", kDayViewBloatingId, 3, 228, 118);
+    m_doctor = check("У доктора", kDayViewDoctorId, 3, 250, 118);
+    m_ache = check("", kDayViewAcheId, 121, 184, 16);
+    m_protection = check("Предохр.", kDayViewProtectionId, 121, 206, 117);
+    m_pms = check("Предменстр. синдром", kDayViewPmsId, 121, 228, 117);
+    m_cramps = check("Спазмы", kDayViewCrampsId, 121, 250, 117);
     // The rows overlap a little; the lists and the button stay on top of the boxes.
     for (QCheckBox* box : {m_sex, m_bloating, m_doctor, m_protection, m_pms, m_cramps}) {
         box->lower();
     }
 
-    m_editAlarms = button("Правка", 1050, 40, 160, 56, 19);
+    m_editAlarms = button("Правка", kDayViewEditAlarmsId, 40, 160, 56, 19);
     m_editAlarms->setFocusPolicy(Qt::StrongFocus);
     m_sportKind = new QComboBox(m_area);
-    m_sportKind->setObjectName("1021");
+    m_sportKind->setObjectName(QString::number(kDayViewSportKindId));
     m_sportKind->setGeometry(38, 181, 78, 20);
     for (const char* item : kSportItems) {
         m_sportKind->addItem(QString::fromUtf8(item));
     }
     m_acheKind = new QComboBox(m_area);
-    m_acheKind->setObjectName("1019");
+    m_acheKind->setObjectName(QString::number(kDayViewAcheKindId));
     m_acheKind->setGeometry(156, 181, 80, 20);
     for (const char* item : kAcheItems) {
         m_acheKind->addItem(QString::fromUtf8(item));
@@ -370,7 +370,7 @@ void CDayViewDlg::BuildControls() {
                      {kCmdDayViewClose, "Close without saving"}},
                     QSize(60, 18));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) {
+    connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
         switch (command) {
             case kCmdDayViewSave:
                 OnSaveAndClose();
@@ -384,7 +384,7 @@ void CDayViewDlg::BuildControls() {
             default:
                 break;
         }
-    };
+    });
     layout->addWidget(m_bar);
 }
 

@@ -33,6 +33,46 @@ enum DayViewMode : int16_t {
     kDayViewFromWeightHistory = 3,
 };
 
+// Control ids of the Day View: the dialog's own controls, then those of its three pages.
+enum DayViewControl : int {
+    kDayViewTemplateId = 314,
+    kDayViewAlarmId = 1007,
+    kDayViewSportId = 1008,
+    kDayViewSexId = 1009,
+    kDayViewBloatingId = 1010,
+    kDayViewDoctorId = 1011,
+    kDayViewAcheId = 1013,
+    kDayViewProtectionId = 1014,
+    kDayViewPmsId = 1015,
+    kDayViewCrampsId = 1016,
+    kDayViewAcheKindId = 1019,
+    kDayViewSportKindId = 1021,
+    kDayViewEditAlarmsId = 1050,
+    kDayViewPreviousDayId = 1069,
+    kDayViewNextDayId = 1070,
+    kDayViewHelpId = 1095,
+    kDayViewTabsId = 1102,
+    // Fluid, temperature and weight.
+    kDayViewFluidsPageId = 319,
+    kDayViewFluidId = 1033,
+    kDayViewCelsiusId = 1023,
+    kDayViewFahrenheitId = 1024,
+    kDayViewWeightId = 1034,
+    // The note.
+    kDayViewNotePageId = 320,
+    kDayViewNoteId = 1022,
+    // The four diary entries, top to bottom: each a type list and a text.
+    kDayViewDiaryPageId = 321,
+    kDayViewDiaryType1Id = 1025,
+    kDayViewDiaryType2Id = 1028,
+    kDayViewDiaryType3Id = 1026,
+    kDayViewDiaryType4Id = 1027,
+    kDayViewDiaryText1Id = 1029,
+    kDayViewDiaryText2Id = 1030,
+    kDayViewDiaryText3Id = 1031,
+    kDayViewDiaryText4Id = 1032,
+};
+
 // Command ids of the Day View's own command bar.
 enum DayViewCommand : int {
     kCmdDayViewSave = 32829,

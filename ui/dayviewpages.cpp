@@ -13,6 +13,7 @@
 #include "platform/messagebox.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "ui/dayviewdlg.h"
 #include "ui/kit/text.h"
 
 namespace velmora {
@@ -156,17 +157,17 @@ CDayViewPage::CDayViewPage(CVelmoraMFCDoc& doc, int templateId, QWidget* parent)
 // --- Fluid, temperature, weight ---
 
 CFluidsTempWeightPage::CFluidsTempWeightPage(CVelmoraMFCDoc& doc, QWidget* parent)
-    : CDayViewPage(doc, 319, parent) {
+    : CDayViewPage(doc, kDayViewFluidsPageId, parent) {
     Label("Выделения:", this, 4, 8, 90);
-    m_fluid = List(1033, this, 94, 6, 134);
+    m_fluid = List(kDayViewFluidId, this, 94, 6, 134);
     for (const char* item : kFluidItems) {
         m_fluid->addItem(QString::fromUtf8(item));
     }
 
     Label("Температура:", this, 4, 36, 90);
     // Both lists stand at the same spot; the units setting shows one of them.
-    m_celsius = List(1023, this, 94, 34, 70);
-    m_fahrenheit = List(1024, this, 94, 34, 70);
+    m_celsius = List(kDayViewCelsiusId, this, 94, 34, 70);
+    m_fahrenheit = List(kDayViewFahrenheitId, this, 94, 34, 70);
     for (int i = 0; i < kTemperatureItems; ++i) {
         m_celsius->addItem(CelsiusItemText(i));
         m_fahrenheit->addItem(FahrenheitItemText(i));
@@ -177,7 +178,7 @@ CFluidsTempWeightPage::CFluidsTempWeightPage(CVelmoraMFCDoc& doc, QWidget* paren
 
     Label("Вес:", this, 4, 64, 90);
     m_weight = new QLineEdit(this);
-    m_weight->setObjectName("1034");
+    m_weight->setObjectName(QString::number(kDayViewWeightId));
     m_weight->setGeometry(94, 62, 70, 20);
     m_weight->setValidator(new QRegularExpressionValidator(kWeightPattern, m_weight));
     m_weightUnit = Label(QString(), this, 170, 64, 30);
@@ -259,9 +260,10 @@ void CFluidsTempWeightPage::FocusFirst() {
 
 // --- Note ---
 
-CNotePage::CNotePage(CVelmoraMFCDoc& doc, QWidget* parent) : CDayViewPage(doc, 320, parent) {
+CNotePage::CNotePage(CVelmoraMFCDoc& doc, QWidget* parent)
+    : CDayViewPage(doc, kDayViewNotePageId, parent) {
     m_note = new QPlainTextEdit(this);
-    m_note->setObjectName("1022");
+    m_note->setObjectName(QString::number(kDayViewNoteId));
     m_note->setGeometry(4, 4, 224, 90);
     m_note->setTabChangesFocus(true);
     LimitPlainText(m_note, kNoteTextLimit);
@@ -286,9 +288,12 @@ void CNotePage::FocusFirst() {
 
 // --- My Diary ---
 
-CMyDiaryPage::CMyDiaryPage(CVelmoraMFCDoc& doc, QWidget* parent) : CDayViewPage(doc, 321, parent) {
-    static constexpr int kTypeIds[4] = {1025, 1028, 1026, 1027};
-    static constexpr int kTextIds[4] = {1029, 1030, 1031, 1032};
+CMyDiaryPage::CMyDiaryPage(CVelmoraMFCDoc& doc, QWidget* parent)
+    : CDayViewPage(doc, kDayViewDiaryPageId, parent) {
+    static constexpr int kTypeIds[4] = {kDayViewDiaryType1Id, kDayViewDiaryType2Id,
+                                        kDayViewDiaryType3Id, kDayViewDiaryType4Id};
+    static constexpr int kTextIds[4] = {kDayViewDiaryText1Id, kDayViewDiaryText2Id,
+                                        kDayViewDiaryText3Id, kDayViewDiaryText4Id};
     for (int row = 0; row < 4; ++row) {
         const int y = 4 + 24 * row;
         QComboBox* type = List(kTypeIds[row], this, 4, y, 94);

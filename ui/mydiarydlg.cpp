@@ -40,7 +40,7 @@ void ReportSaveFailure(SaveDayResult result) {
 
 CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_frame(frame) {
-    setObjectName("192");
+    setObjectName(QString::number(kMyDiaryTemplateId));
     setWindowTitle("Мой дневник");
     QFont font("Liberation Sans");
     font.setPixelSize(11);
@@ -55,14 +55,14 @@ CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent
     layout->addStretch(1);
 
     m_kinds = new QComboBox(area);
-    m_kinds->setObjectName("1061");
+    m_kinds->setObjectName(QString::number(kMyDiaryKindId));
     m_kinds->setGeometry(4, 4, 120, 20);
     for (int kind = 1; kind <= kDiaryKindCount; ++kind) {
         m_kinds->addItem(QString::fromUtf8(kDiaryTypeItems[kind]));
     }
 
     m_list = new CReportTable(area);
-    m_list->setObjectName("1057");
+    m_list->setObjectName(QString::number(kMyDiaryListId));
     m_list->setGeometry(0, 28, 240, 208);
     // The third column keeps the day's sort key, out of sight.
     m_list->SetColumns({{"Date", 75}, {"Note", 158}, {"Key", 0}});
@@ -76,8 +76,10 @@ CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* buttons[4] = {button("Add", 1063, 8, 31), button("View", 1064, 45, 39),
-                               button("Delete", 1065, 90, 54), button("DeleteAll", 1062, 150, 72)};
+    QPushButton* buttons[4] = {button("Add", kMyDiaryAddId, 8, 31),
+                               button("View", kMyDiaryViewId, 45, 39),
+                               button("Delete", kMyDiaryDeleteId, 90, 54),
+                               button("DeleteAll", kMyDiaryDeleteAllId, 150, 72)};
     for (size_t i = 0; i < 4; ++i) {
         m_imageButtons[i] = new CImageButton(this);
         m_imageButtons[i]->Attach(buttons[i]);
@@ -90,11 +92,11 @@ CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent
     m_bar = new CCommandBar(this);
     m_bar->AddTools(142, {{kCmdMyDiaryHelp, "Help"}}, QSize(16, 16));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) {
+    connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
         if (command == kCmdMyDiaryHelp) {
             OnHelp();
         }
-    };
+    });
     layout->addWidget(m_bar);
 
     m_kind = ClampKind(AppSettings.MyDiaryType);

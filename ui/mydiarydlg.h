@@ -13,6 +13,17 @@ class CReportTable;
 class CVelmoraMFCDoc;
 class IMainFrame;
 
+// Control ids of My Diary.
+enum MyDiaryControl : int {
+    kMyDiaryTemplateId = 192,
+    kMyDiaryListId = 1057,
+    kMyDiaryKindId = 1061,
+    kMyDiaryDeleteAllId = 1062,
+    kMyDiaryAddId = 1063,
+    kMyDiaryViewId = 1064,
+    kMyDiaryDeleteId = 1065,
+};
+
 // Command id of My Diary's help button.
 inline constexpr int kCmdMyDiaryHelp = 32826;
 

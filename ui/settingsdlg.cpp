@@ -62,7 +62,7 @@ QLineEdit* NumberEdit(int id, int value, QWidget* parent) {
 
 CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_frame(frame) {
-    setObjectName("189");
+    setObjectName(QString::number(kSettingsTemplateId));
     setWindowTitle("Опции");
     QFont font("Liberation Sans");
     font.setPixelSize(11);
@@ -137,11 +137,11 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
     m_bar = new CCommandBar(this);
     m_bar->AddTools(247, {{kCmdSettingsHelp, "Help"}}, QSize(16, 16));
     m_bar->AddStretch();
-    m_bar->onCommand = [this](int command) {
+    connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
         if (command == kCmdSettingsHelp) {
             OpenHelp(m_frame, 9, 10);
         }
-    };
+    });
     outer->addWidget(m_bar);
 }
 

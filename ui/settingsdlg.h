@@ -15,6 +15,7 @@ class IMainFrame;
 
 // Control and command ids of Program Settings.
 enum SettingsControl : int {
+    kSettingsTemplateId = 189,
     kSettingsMenstrualDaysId = 1022,
     kSettingsCycleLengthId = 1039,
     kSettingsUnitsId = 1052,

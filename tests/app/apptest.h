@@ -15,6 +15,7 @@
 #include "reminders/startscheduler.h"
 #include "res/programresources.h"
 #include "store/settings.h"
+#include "tests/support/recordingscheduler.h"
 #include "tests/support/testenv.h"
 #include "ui/calendarview.h"
 #include "ui/kit/modal.h"
@@ -51,8 +52,9 @@ protected:
         AppSettings = VelmoraSettings();
     }
 
-    // Starts the program and waits for the calendar; `adjust` may change the options.
-    void Start(const std::function<void(AppOptions&)>& adjust = {}) {
+    // The options every test starts the program with: no start-picture wait, no other copy
+    // to hand over to, no signals, recorded boxes, no sound, settings in memory.
+    AppOptions TestOptions() const {
         AppOptions options;
         options.splashMs = 0;
         options.singleInstance = false;
@@ -61,6 +63,12 @@ protected:
         options.sound = false;
         options.scheduler = scheduler;
         options.profile = profile;
+        return options;
+    }
+
+    // Starts the program and waits for the calendar; `adjust` may change the options.
+    void Start(const std::function<void(AppOptions&)>& adjust = {}) {
+        AppOptions options = TestOptions();
         if (adjust) {
             adjust(options);
         }

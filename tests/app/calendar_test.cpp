@@ -38,10 +38,13 @@ protected:
     // Every tap that opened a day, with the date the Day View was given.
     std::vector<CTime> opened;
     void WatchDayView() {
-        View().runDayView = [this](CVelmoraMFCDoc& doc, IMainFrame* frame) {
-            EXPECT_EQ(frame->Title(), "Day View");
-            opened.push_back(doc.m_date);
-        };
+        // In place of the real Day View.
+        QObject::disconnect(&View(), &CVelmoraMFCView::dayViewRequested, nullptr, nullptr);
+        QObject::connect(&View(), &CVelmoraMFCView::dayViewRequested, &View(),
+                         [this](CVelmoraMFCDoc& doc, IMainFrame* frame) {
+                             EXPECT_EQ(frame->Title(), "Day View");
+                             opened.push_back(doc.m_date);
+                         });
     }
     // Centre of the cell at column c, row r.
     static int CellX(int c) { return 33 * c + 3 + 16; }
@@ -132,7 +135,7 @@ TEST_F(CalendarTest, ARunThatCrossesNewYearKeepsItsLastYear) {
                                  "years!"});
 
     QueueModalHook([](QDialog& d) {
-        test::Press(&d, 1070);  // the next-day arrow
+        test::Press(&d, kDayViewNextDayId);  // the next-day arrow
         d.reject();
     });
     CVelmoraMFCDoc doc;
@@ -143,7 +146,7 @@ TEST_F(CalendarTest, ARunThatCrossesNewYearKeepsItsLastYear) {
         1u);
 
     CAddNoteDlg note(doc, 0);
-    EXPECT_EQ(test::Control<QDateEdit>(&note, 1066)->maximumDate(), QDate(2027, 12, 31));
+    EXPECT_EQ(test::Control<QDateEdit>(&note, kAddNoteDateId)->maximumDate(), QDate(2027, 12, 31));
 }
 
 TEST_F(CalendarTest, BeforeTwoThousandElevenTheYearsAreThoseOfTheHandheld) {

@@ -18,7 +18,9 @@
 #include "reports/measurehistorydlg.h"
 #include "tests/app/journey.h"
 #include "tests/support/faultvfs.h"
+#include "ui/addnotedlg.h"
 #include "ui/kit/reporttable.h"
+#include "ui/mydiarydlg.h"
 
 namespace velmora {
 namespace {
@@ -320,18 +322,18 @@ protected:
         int refused = 0;
         StepTo(12, 2026);
         TapDay(6, [&](CDayViewDlg& s) {
-            Control<QComboBox>(&s, 1033)->setCurrentIndex(2);
-            Control<QLineEdit>(&s, 1034)->setText("64");
+            Control<QComboBox>(&s, kDayViewFluidId)->setCurrentIndex(2);
+            Control<QLineEdit>(&s, kDayViewWeightId)->setText("64");
             s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
             if (s.isVisible()) {
                 ++refused;
-                EXPECT_EQ(Control<QLineEdit>(&s, 1034)->text(), "64");
+                EXPECT_EQ(Control<QLineEdit>(&s, kDayViewWeightId)->text(), "64");
                 s.CommandBar()->ToolButton(kCmdDayViewClose)->click();
             }
         });
         TapDay(5, [&](CDayViewDlg& s) {
-            Control<QCheckBox>(&s, 1009)->click();
-            Press(&s, 1070);
+            Control<QCheckBox>(&s, kDayViewSexId)->click();
+            Press(&s, kDayViewNextDayId);
             if (s.DateText() == "05.12.2026") {
                 ++refused;
             }
@@ -339,15 +341,15 @@ protected:
         });
         OpenFromMenu(kCmdMyDiary, "Мой дневник", "My Diary", [&](QDialog& d) {
             QueueModalHook([&](QDialog& note) {
-                Control<QDateEdit>(&note, 1066)->setDate(QDate(2026, 12, 6));
-                Control<QPlainTextEdit>(&note, 1022)->setPlainText("новая");
+                Control<QDateEdit>(&note, kAddNoteDateId)->setDate(QDate(2026, 12, 6));
+                Control<QPlainTextEdit>(&note, kAddNoteTextId)->setPlainText("новая");
                 Press(&note, IDOK);
                 if (note.isVisible()) {
                     ++refused;
                     note.reject();
                 }
             });
-            Press(&d, 1063);
+            Press(&d, kMyDiaryAddId);
         });
         OpenFromMenu(kCmdTemperatureHistory, "История температуры", "Temperature History",
                      [&](QDialog& d) {

@@ -134,14 +134,15 @@ protected:
         StepTo(month, year);
         TapDay(first, [&](CDayViewDlg& s) {
             for (int i = 0; i < days; ++i) {
-                auto* flow = Control<QComboBox>(&s, 1033);
+                auto* flow = Control<QComboBox>(&s, kDayViewFluidId);
                 ASSERT_NE(flow, nullptr);
                 flow->setCurrentIndex(flowItem);
                 if (onDay) {
                     onDay(s, i);
                 }
                 if (i + 1 < days) {
-                    ASSERT_TRUE(Press(&s, 1070));  // Next: stores the day and shows the next
+                    // Next: stores the day and shows the next
+                    ASSERT_TRUE(Press(&s, kDayViewNextDayId));
                 }
             }
             ASSERT_NE(s.CommandBar()->ToolButton(kCmdDayViewSave), nullptr);

@@ -23,6 +23,7 @@
 #include "reports/measurehistorydlg.h"
 #include "reports/yearviewdlg.h"
 #include "tests/app/journey.h"
+#include "ui/addnotedlg.h"
 #include "ui/alarmsetupdlg.h"
 #include "ui/kit/reporttable.h"
 #include "ui/mydiarydlg.h"
@@ -98,9 +99,9 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
         const QString expected = QString::asprintf("%02d.11.2026", 16 + i);
         EXPECT_EQ(s.DateText(), expected);
         if (i == 0) {
-            Control<QComboBox>(&s, 1023)->setCurrentIndex(13);  // 36.60
+            Control<QComboBox>(&s, kDayViewCelsiusId)->setCurrentIndex(13);  // 36.60
         } else if (i == 1) {
-            Control<QLineEdit>(&s, 1034)->setText("62.5");
+            Control<QLineEdit>(&s, kDayViewWeightId)->setText("62.5");
         }
     });
     for (int d = 16; d <= 20; ++d) {
@@ -116,19 +117,19 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
     // --- December: a temperature and a weight on the 4th, an alarm on the 8th.
     StepTo(12, 2026);
     TapDay(4, [](CDayViewDlg& s) {
-        Control<QComboBox>(&s, 1023)->setCurrentIndex(19);  // 36.90
-        Control<QLineEdit>(&s, 1034)->setText("61");
+        Control<QComboBox>(&s, kDayViewCelsiusId)->setCurrentIndex(19);  // 36.90
+        Control<QLineEdit>(&s, kDayViewWeightId)->setText("61");
         s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
     });
     TapDay(8, [](CDayViewDlg& s) {
         QueueModalHook([](QDialog& setup) {
-            EXPECT_EQ(setup.objectName(), "170");
+            EXPECT_EQ(setup.objectName(), QString::number(kAlarmSetupTemplateId));
             Control<QComboBox>(&setup, kAlarmTypeListIds[1])->setCurrentIndex(7);
             Control<QDateTimeEdit>(&setup, kAlarmTimePickerIds[1])->setTime(QTime(18, 45));
             Press(&setup, IDOK);
         });
-        Control<QCheckBox>(&s, 1007)->click();
-        EXPECT_TRUE(Control<QCheckBox>(&s, 1007)->isChecked());
+        Control<QCheckBox>(&s, kDayViewAlarmId)->click();
+        EXPECT_TRUE(Control<QCheckBox>(&s, kDayViewAlarmId)->isChecked());
         s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
     });
     auto alarmDay = Stored(2026, 12, 8);
@@ -140,14 +141,14 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
     // --- A fitness note for the 3rd, added in My Diary.
     OpenFromMenu(kCmdMyDiary, "Мой дневник", "My Diary", [](QDialog& d) {
         auto& diary = dynamic_cast<CMyDiaryDlg&>(d);
-        Control<QComboBox>(&d, 1061)->setCurrentIndex(3);
-        EXPECT_EQ(Control<QComboBox>(&d, 1061)->currentText(), "Фитнес");
+        Control<QComboBox>(&d, kMyDiaryKindId)->setCurrentIndex(3);
+        EXPECT_EQ(Control<QComboBox>(&d, kMyDiaryKindId)->currentText(), "Фитнес");
         QueueModalHook([](QDialog& note) {
-            Control<QDateEdit>(&note, 1066)->setDate(QDate(2026, 12, 3));
-            Control<QPlainTextEdit>(&note, 1022)->setPlainText("бассейн 1 км");
+            Control<QDateEdit>(&note, kAddNoteDateId)->setDate(QDate(2026, 12, 3));
+            Control<QPlainTextEdit>(&note, kAddNoteTextId)->setPlainText("бассейн 1 км");
             Press(&note, IDOK);
         });
-        Press(&d, 1063);
+        Press(&d, kMyDiaryAddId);
         EXPECT_EQ(RowsOf(*diary.List()), (Rows{{"03.12.2026", "бассейн 1 км", "20261203"}}));
     });
     auto noteDay = Stored(2026, 12, 3);

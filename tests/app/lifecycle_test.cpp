@@ -76,15 +76,7 @@ TEST_F(LifecycleTest, TheExitRoutineSavesSettingsAndSchedulesTheNextAlarm) {
 
 TEST_F(LifecycleTest, ACancelledPasswordEndsTheProgramButTheExitRoutineStillRuns) {
     profile->WriteProfileString("Velmora", "Password", "secret");
-    AppOptions options;
-    options.splashMs = 0;
-    options.singleInstance = false;
-    options.handleSignals = false;
-    options.qtMessageBoxes = false;
-    options.sound = false;
-    options.profile = profile;
-    options.scheduler = scheduler;
-    app = std::make_unique<CVelmoraMFCApp>(*qApp, options);
+    app = std::make_unique<CVelmoraMFCApp>(*qApp, TestOptions());
     int asked = 0;
     app->promptForPassword = [&] { return ++asked < 3 ? kPromptWrong : kPromptCancelled; };
     EXPECT_FALSE(app->InitInstance());

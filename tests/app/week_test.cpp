@@ -58,7 +58,7 @@ protected:
         }
         ASSERT_GE(tx, 0) << "no cell for day " << d;
         QueueModalHook([kilograms](QDialog& dialog) {
-            auto* weight = dialog.findChild<QLineEdit*>("1034");
+            auto* weight = dialog.findChild<QLineEdit*>(QString::number(kDayViewWeightId));
             ASSERT_NE(weight, nullptr);
             weight->setText(kilograms);
             static_cast<CDayViewDlg&>(dialog).OnSaveAndClose();

@@ -14,7 +14,7 @@ namespace velmora::test {
 using CivilDay = long long;
 
 inline CivilDay Civil(int year, int month, int day) {
-    return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+    return DayNumber(year, month, day);
 }
 inline CivilDay CivilOf(CTime t) {
     const LocalTime lt = t.Local();

@@ -64,10 +64,5 @@ static_assert(HasProgramResource("WAVE", 330, 0, 0));
 static_assert(HasProgramResource("WAVE", 331, 0, 0));
 static_assert(HasProgramResource("WAVE", 332, 0, 0));
 
-TEST(RequiredResourcesTest, CheckedWhenThisFileCompiled) {
-    EXPECT_TRUE(EveryRequiredPicture());
-    EXPECT_TRUE(EveryButtonBitmap());
-}
-
 }  // namespace
 }  // namespace velmora

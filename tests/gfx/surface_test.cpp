@@ -7,7 +7,7 @@
 #include "gfx/graphicbuffer.h"
 #include "gfx/lz77.h"
 #include "gfx/pictures.h"
-#include "platform/messagebox_recorder.h"
+#include "tests/support/messagebox_recorder.h"
 #include "platform/resources.h"
 
 namespace velmora {

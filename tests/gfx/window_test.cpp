@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPainter>
 #include <QPushButton>
@@ -9,7 +10,10 @@
 #include "gfx/imagebutton.h"
 #include "gfx/resourceimages.h"
 #include "gfx/screenbuffer.h"
+#include "platform/messagebox.h"
 #include "platform/resources.h"
+#include "ui/kit/qtmessagebox.h"
+#include "ui/kit/reporttable.h"
 
 namespace velmora {
 namespace {
@@ -151,13 +155,6 @@ TEST(ResourceImagesTest, ToolbarStripsSplitIntoEqualButtons) {
     EXPECT_EQ(ToolbarIcons(4133, 3).size(), 3u);  // missing: empty icons, no crash
 }
 
-}  // namespace
-}  // namespace velmora
-
-#include "ui/kit/reporttable.h"
-
-namespace velmora {
-namespace {
 
 TEST(ReportTableTest, RowsKeepKeyOrderAndCarryTheirData) {
     CReportTable table;
@@ -188,16 +185,6 @@ TEST(ReportTableTest, RowsKeepKeyOrderAndCarryTheirData) {
     EXPECT_EQ(newest.TextsAt(2).front(), "2");
 }
 
-}  // namespace
-}  // namespace velmora
-
-#include "platform/messagebox.h"
-#include "ui/kit/qtmessagebox.h"
-
-#include <QCoreApplication>
-
-namespace velmora {
-namespace {
 
 TEST(QtMessageBoxTest, PostedBoxesShowWithoutWaitingAndCloseAtTheEnd) {
     InstallQtMessageBoxes();

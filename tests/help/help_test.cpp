@@ -13,6 +13,7 @@
 #include "tests/app/apptest.h"
 #include "tests/support/screentest.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 
 namespace velmora {
@@ -272,7 +273,7 @@ TEST_F(HelpTest, ContentsLinksAreTappedByTheirRectangles) {
     CHelpDialog d(&frame, 11);
     d.SetPage(1);
     const QImage& drawn = DrawnOnWhite(d);
-    const QFontMetrics metrics(HelpSystemFont());
+    const QFontMetrics metrics(SystemFont());
     for (int i = 0; i < 15; ++i) {
         SCOPED_TRACE(i);
         const QRect r = d.LinkRect(i);

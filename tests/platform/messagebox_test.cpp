@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/messagebox.h"
-#include "platform/messagebox_recorder.h"
+#include "tests/support/messagebox_recorder.h"
 
 namespace velmora {
 namespace {
@@ -66,11 +66,6 @@ TEST(MessageBoxTest, BoxesFromManyThreadsAreAllRecorded) {
     }
 }
 
-}  // namespace
-}  // namespace velmora
-
-namespace velmora {
-namespace {
 
 TEST(MessageBoxTest, PostedBoxesAreRecordedWithoutWaiting) {
     MessageBoxRecorder rec;

@@ -12,6 +12,7 @@
 #include "reminders/startscheduler.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "tests/support/recordingscheduler.h"
 #include "tests/support/testenv.h"
 
 namespace velmora {

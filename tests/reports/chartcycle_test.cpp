@@ -22,7 +22,7 @@ protected:
     // A bleeding of `days` days from year-month-day, stepped by the calendar.
     static void Period(int year, int month, int day, int days = 4) {
         const long long first =
-            DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+            DayNumber(year, month, day);
         for (int k = 0; k < days; ++k) {
             const CivilDate d = CivilFromDays(first + k);
             Fluid(static_cast<int>(d.year), static_cast<int>(d.month), static_cast<int>(d.day),

@@ -32,7 +32,7 @@ inline void SaveFluidDay(int year, int month, int day, int fluid) {
 // A bleeding of `days` days from year-month-day (dates stepped by the calendar).
 inline void WritePeriod(int year, int month, int day, int days, int fluid = 2) {
     const long long first =
-        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+        DayNumber(year, month, day);
     for (int k = 0; k < days; ++k) {
         const CivilDate d = CivilFromDays(first + k);
         SaveFluidDay(static_cast<int>(d.year), static_cast<int>(d.month), static_cast<int>(d.day),

@@ -217,7 +217,7 @@ TEST_F(YearViewTest, FertileDaysBeginSeventeenDaysBeforeEachPeriodAcrossFebruary
     auto expectFertile = [&](int year, int fromMonth, int fromDay, int days) {
         SelectYear(dialog, year);
         const long long first =
-            DaysFromCivil(year, static_cast<unsigned>(fromMonth), static_cast<unsigned>(fromDay));
+            DayNumber(year, fromMonth, fromDay);
         for (long long d = first - 1; d <= first + days; ++d) {
             const CivilDate c = CivilFromDays(d);
             const bool fertile = d >= first && d < first + days;

@@ -131,11 +131,6 @@ TEST(SettingsTest, TheWorkingCopyFollowsTheDocumentAndGoesBack) {
     AppSettings = VelmoraSettings();
 }
 
-}  // namespace
-}  // namespace velmora
-
-namespace velmora {
-namespace {
 
 TEST(ReportDateTextTest, OrderAndSeparatorFollowTheSettings) {
     test::ScopedTimeZone tz("Asia/Kolkata");

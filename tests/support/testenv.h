@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/messagebox_recorder.h"
+#include "tests/support/messagebox_recorder.h"
 
 namespace velmora::test {
 

@@ -102,28 +102,29 @@ TEST_F(DayViewTest, AFullDayEnteredIsStoredAndShownAgainInMetricUnits) {
     const int result = DayView(2026, 11, 20, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         EXPECT_EQ(s.DateText(), "20.11.2026");
         EXPECT_EQ(s.CurrentPage(), 0);
-        Box(s, 1008)->click();
-        EXPECT_TRUE(List(s, 1021)->isEnabled());
-        List(s, 1021)->setCurrentIndex(2);  // "Йога"
-        for (int id : {1009, 1010, 1011, 1013, 1014, 1015, 1016}) {
+        Box(s, kDayViewSportId)->click();
+        EXPECT_TRUE(List(s, kDayViewSportKindId)->isEnabled());
+        List(s, kDayViewSportKindId)->setCurrentIndex(2);  // "Йога"
+        for (int id : {kDayViewSexId, kDayViewBloatingId, kDayViewDoctorId, kDayViewAcheId,
+                       kDayViewProtectionId, kDayViewPmsId, kDayViewCrampsId}) {
             Box(s, id)->click();
         }
-        List(s, 1019)->setCurrentIndex(2);  // "Головная"
-        List(s, 1033)->setCurrentIndex(2);
-        EXPECT_TRUE(List(s, 1023)->isVisible());
-        EXPECT_FALSE(List(s, 1024)->isVisible());
-        List(s, 1023)->setCurrentIndex(13);
-        EXPECT_EQ(List(s, 1023)->currentText(), "36.60");
-        Edit(s, 1034)->setText("62.5");
+        List(s, kDayViewAcheKindId)->setCurrentIndex(2);  // "Головная"
+        List(s, kDayViewFluidId)->setCurrentIndex(2);
+        EXPECT_TRUE(List(s, kDayViewCelsiusId)->isVisible());
+        EXPECT_FALSE(List(s, kDayViewFahrenheitId)->isVisible());
+        List(s, kDayViewCelsiusId)->setCurrentIndex(13);
+        EXPECT_EQ(List(s, kDayViewCelsiusId)->currentText(), "36.60");
+        Edit(s, kDayViewWeightId)->setText("62.5");
         TapTab(s, 1);
         EXPECT_EQ(s.CurrentPage(), 1);
-        Text(s, 1022)->setPlainText("Головная боль к вечеру");
+        Text(s, kDayViewNoteId)->setPlainText("Головная боль к вечеру");
         TapTab(s, 2);
         EXPECT_EQ(s.CurrentPage(), 2);
-        EXPECT_FALSE(Edit(s, 1030)->isEnabled());
-        List(s, 1028)->setCurrentIndex(4);  // second row: "Фитнес"
-        EXPECT_TRUE(Edit(s, 1030)->isEnabled());
-        Edit(s, 1030)->setText("бег 5 км");
+        EXPECT_FALSE(Edit(s, kDayViewDiaryText2Id)->isEnabled());
+        List(s, kDayViewDiaryType2Id)->setCurrentIndex(4);  // second row: "Фитнес"
+        EXPECT_TRUE(Edit(s, kDayViewDiaryText2Id)->isEnabled());
+        Edit(s, kDayViewDiaryText2Id)->setText("бег 5 км");
         Command(s, kCmdDayViewSave);
     });
     EXPECT_EQ(result, QDialog::Accepted);
@@ -148,17 +149,17 @@ TEST_F(DayViewTest, AFullDayEnteredIsStoredAndShownAgainInMetricUnits) {
 
     // Opened again, it shows what was stored.
     DayView(2026, 11, 20, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        EXPECT_TRUE(Box(s, 1008)->isChecked());
-        EXPECT_EQ(List(s, 1021)->currentText(), "Йога");
-        EXPECT_EQ(List(s, 1019)->currentText(), "Головная");
-        EXPECT_FALSE(Box(s, 1007)->isChecked());
-        EXPECT_FALSE(Control<QPushButton>(&s, 1050)->isEnabled());
-        EXPECT_EQ(List(s, 1033)->currentText(), "Нормальные");
-        EXPECT_EQ(List(s, 1023)->currentIndex(), 13);
-        EXPECT_EQ(Edit(s, 1034)->text(), "62.5");
-        EXPECT_EQ(Text(s, 1022)->toPlainText(), "Головная боль к вечеру");
-        EXPECT_EQ(List(s, 1028)->currentText(), "Фитнес");
-        EXPECT_FALSE(Edit(s, 1029)->isEnabled());
+        EXPECT_TRUE(Box(s, kDayViewSportId)->isChecked());
+        EXPECT_EQ(List(s, kDayViewSportKindId)->currentText(), "Йога");
+        EXPECT_EQ(List(s, kDayViewAcheKindId)->currentText(), "Головная");
+        EXPECT_FALSE(Box(s, kDayViewAlarmId)->isChecked());
+        EXPECT_FALSE(Control<QPushButton>(&s, kDayViewEditAlarmsId)->isEnabled());
+        EXPECT_EQ(List(s, kDayViewFluidId)->currentText(), "Нормальные");
+        EXPECT_EQ(List(s, kDayViewCelsiusId)->currentIndex(), 13);
+        EXPECT_EQ(Edit(s, kDayViewWeightId)->text(), "62.5");
+        EXPECT_EQ(Text(s, kDayViewNoteId)->toPlainText(), "Головная боль к вечеру");
+        EXPECT_EQ(List(s, kDayViewDiaryType2Id)->currentText(), "Фитнес");
+        EXPECT_FALSE(Edit(s, kDayViewDiaryText1Id)->isEnabled());
         Command(s, kCmdDayViewClose);
     });
     EXPECT_FALSE(leftOpen);
@@ -177,13 +178,13 @@ TEST_F(DayViewTest, EnglishUnitsShowPoundsAndFahrenheitAndStoreKilograms) {
     Store(2026, 11, 3, [](CVelmoraMFCDoc& d) { d.m_temperature = 36.62; });
 
     DayView(2026, 11, 1, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        EXPECT_FALSE(List(s, 1023)->isVisible());
-        ASSERT_TRUE(List(s, 1024)->isVisible());
-        EXPECT_EQ(List(s, 1024)->count(), 42);
-        EXPECT_EQ(List(s, 1024)->currentText(), "97.90");
-        EXPECT_EQ(List(s, 1024)->currentIndex(), 13);
-        EXPECT_NEAR(Edit(s, 1034)->text().toDouble(), 220.75, 0.005);
-        Box(s, 1009)->click();
+        EXPECT_FALSE(List(s, kDayViewCelsiusId)->isVisible());
+        ASSERT_TRUE(List(s, kDayViewFahrenheitId)->isVisible());
+        EXPECT_EQ(List(s, kDayViewFahrenheitId)->count(), 42);
+        EXPECT_EQ(List(s, kDayViewFahrenheitId)->currentText(), "97.90");
+        EXPECT_EQ(List(s, kDayViewFahrenheitId)->currentIndex(), 13);
+        EXPECT_NEAR(Edit(s, kDayViewWeightId)->text().toDouble(), 220.75, 0.005);
+        Box(s, kDayViewSexId)->click();
         Command(s, kCmdDayViewSave);
     });
     auto first = Stored(2026, 11, 1);
@@ -193,8 +194,8 @@ TEST_F(DayViewTest, EnglishUnitsShowPoundsAndFahrenheitAndStoreKilograms) {
     EXPECT_TRUE(first->m_sex);
 
     DayView(2026, 11, 2, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        EXPECT_EQ(Edit(s, 1034)->text(), "331.13");
-        Box(s, 1011)->click();
+        EXPECT_EQ(Edit(s, kDayViewWeightId)->text(), "331.13");
+        Box(s, kDayViewDoctorId)->click();
         Command(s, kCmdDayViewSave);
     });
     EXPECT_FALSE(leftOpen);
@@ -203,16 +204,16 @@ TEST_F(DayViewTest, EnglishUnitsShowPoundsAndFahrenheitAndStoreKilograms) {
     EXPECT_TRUE(Stored(2026, 11, 2)->m_doctor);
 
     DayView(2026, 11, 3, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        EXPECT_EQ(List(s, 1024)->currentIndex(), -1);
+        EXPECT_EQ(List(s, kDayViewFahrenheitId)->currentIndex(), -1);
         Command(s, kCmdDayViewSave);
     });
     EXPECT_EQ(Stored(2026, 11, 3)->m_temperature, 36.62);
 
     // Entered pounds are stored as kilograms; a Fahrenheit item stores its Celsius value.
     DayView(2026, 11, 4, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Edit(s, 1034)->setText("220");
-        List(s, 1024)->setCurrentIndex(41);
-        EXPECT_EQ(List(s, 1024)->currentText(), "100.40");
+        Edit(s, kDayViewWeightId)->setText("220");
+        List(s, kDayViewFahrenheitId)->setCurrentIndex(41);
+        EXPECT_EQ(List(s, kDayViewFahrenheitId)->currentText(), "100.40");
         Command(s, kCmdDayViewSave);
     });
     auto fourth = Stored(2026, 11, 4);
@@ -259,16 +260,19 @@ TEST_F(DayViewTest, AFutureDayOffersOnlyWhatCanBePlannedAndTodayOffersAll) {
         }
         return true;
     };
-    const auto lived = {1010, 1015, 1016, 1013, 1033, 1034, 1023, 1024};
-    const auto always = {1007, 1008, 1009, 1011, 1014};
+    const std::initializer_list<int> lived = {
+        kDayViewBloatingId, kDayViewPmsId,    kDayViewCrampsId,  kDayViewAcheId,
+        kDayViewFluidId,    kDayViewWeightId, kDayViewCelsiusId, kDayViewFahrenheitId};
+    const std::initializer_list<int> always = {kDayViewAlarmId, kDayViewSportId, kDayViewSexId,
+                                               kDayViewDoctorId, kDayViewProtectionId};
     DayView(2026, 12, 6, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         EXPECT_TRUE(enabled(s, lived));
         EXPECT_TRUE(enabled(s, always));
-        Press(&s, 1070);  // tomorrow
+        Press(&s, kDayViewNextDayId);  // tomorrow
         EXPECT_EQ(s.DateText(), "07.12.2026");
         EXPECT_TRUE(disabled(s, lived));
         EXPECT_TRUE(enabled(s, always));
-        Press(&s, 1069);
+        Press(&s, kDayViewPreviousDayId);
         EXPECT_EQ(s.DateText(), "06.12.2026");
         EXPECT_TRUE(enabled(s, lived));
     });
@@ -283,10 +287,10 @@ TEST_F(DayViewTest, AFutureDayOffersOnlyWhatCanBePlannedAndTodayOffersAll) {
 
 TEST_F(DayViewTest, TheArrowsStopAtTheFirstAndLastYearsWithoutStoring) {
     DayView(1995, 1, 1, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Box(s, 1009)->click();
-        Press(&s, 1069);
+        Box(s, kDayViewSexId)->click();
+        Press(&s, kDayViewPreviousDayId);
         EXPECT_EQ(s.DateText(), "01.01.1995");
-        EXPECT_TRUE(Box(s, 1009)->isChecked());
+        EXPECT_TRUE(Box(s, kDayViewSexId)->isChecked());
     });
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{"Data for years prior to 1995 cannot be entered"});
@@ -296,9 +300,9 @@ TEST_F(DayViewTest, TheArrowsStopAtTheFirstAndLastYearsWithoutStoring) {
     // The clock says 2026: the last year is 2027.
     boxes.Clear();
     DayView(2027, 12, 31, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Press(&s, 1070);
+        Press(&s, kDayViewNextDayId);
         EXPECT_EQ(s.DateText(), "31.12.2027");
-        Press(&s, 1069);
+        Press(&s, kDayViewPreviousDayId);
         EXPECT_EQ(s.DateText(), "30.12.2027");
     });
     EXPECT_EQ(boxes.Texts(),
@@ -310,7 +314,7 @@ TEST_F(DayViewTest, TheArrowsStopAtTheFirstAndLastYearsWithoutStoring) {
     boxes.Clear();
     Clock::Pin(CTime(2008, 6, 1, 9, 0, 0));
     DayView(2010, 12, 31, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Press(&s, 1070);
+        Press(&s, kDayViewNextDayId);
         EXPECT_EQ(s.DateText(), "31.12.2010");
     });
     EXPECT_EQ(boxes.Count(), 1u);
@@ -318,21 +322,21 @@ TEST_F(DayViewTest, TheArrowsStopAtTheFirstAndLastYearsWithoutStoring) {
 
 TEST_F(DayViewTest, ARefusedWeightKeepsTheUserOnThePageAndTheDayWithTheirInput) {
     DayView(2026, 11, 10, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Box(s, 1009)->click();
-        List(s, 1033)->setCurrentIndex(1);
-        Edit(s, 1034)->setText("200");
-        Press(&s, 1070);
+        Box(s, kDayViewSexId)->click();
+        List(s, kDayViewFluidId)->setCurrentIndex(1);
+        Edit(s, kDayViewWeightId)->setText("200");
+        Press(&s, kDayViewNextDayId);
         EXPECT_EQ(s.DateText(), "10.11.2026");
         TapTab(s, 1);
         EXPECT_EQ(s.CurrentPage(), 0);
         Command(s, kCmdDayViewSave);
         EXPECT_TRUE(s.isVisible());
-        EXPECT_EQ(Edit(s, 1034)->text(), "200");
-        EXPECT_EQ(List(s, 1033)->currentIndex(), 1);
-        EXPECT_TRUE(Box(s, 1009)->isChecked());
+        EXPECT_EQ(Edit(s, kDayViewWeightId)->text(), "200");
+        EXPECT_EQ(List(s, kDayViewFluidId)->currentIndex(), 1);
+        EXPECT_TRUE(Box(s, kDayViewSexId)->isChecked());
         // Zero means no weight and is always taken.
-        Edit(s, 1034)->setText("0");
-        Press(&s, 1070);
+        Edit(s, kDayViewWeightId)->setText("0");
+        Press(&s, kDayViewNextDayId);
         EXPECT_EQ(s.DateText(), "11.11.2026");
     });
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>(3, "Weight should be between 40 and 150 kg"));
@@ -346,10 +350,10 @@ TEST_F(DayViewTest, ARefusedWeightKeepsTheUserOnThePageAndTheDayWithTheirInput) 
     boxes.Clear();
     AppSettings.UnitsFormat = 0;
     DayView(2026, 11, 12, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Edit(s, 1034)->setText("79.5");
+        Edit(s, kDayViewWeightId)->setText("79.5");
         Command(s, kCmdDayViewSave);
         EXPECT_TRUE(s.isVisible());
-        Edit(s, 1034)->setText("330");
+        Edit(s, kDayViewWeightId)->setText("330");
         Command(s, kCmdDayViewSave);
     });
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Weight should be between 80 and 330 lb"});
@@ -359,7 +363,7 @@ TEST_F(DayViewTest, ARefusedWeightKeepsTheUserOnThePageAndTheDayWithTheirInput) 
     boxes.Clear();
     DayView(2026, 11, 12, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         for (const char* typed : {".", ","}) {
-            Edit(s, 1034)->setText(typed);
+            Edit(s, kDayViewWeightId)->setText(typed);
             Command(s, kCmdDayViewSave);
             EXPECT_TRUE(s.isVisible()) << typed;
         }
@@ -377,13 +381,13 @@ TEST_F(DayViewTest, ClearingSportAndAcheSetsTheirTextsBack) {
         d.m_acheKind = u"Зубн.боль";
     });
     DayView(2026, 10, 5, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        EXPECT_EQ(List(s, 1021)->currentText(), "Теннис");
-        EXPECT_TRUE(List(s, 1019)->isEnabled());
-        Box(s, 1008)->click();
-        Box(s, 1013)->click();
-        EXPECT_FALSE(List(s, 1021)->isEnabled());
-        EXPECT_FALSE(List(s, 1019)->isEnabled());
-        EXPECT_EQ(List(s, 1021)->currentIndex(), -1);
+        EXPECT_EQ(List(s, kDayViewSportKindId)->currentText(), "Теннис");
+        EXPECT_TRUE(List(s, kDayViewAcheKindId)->isEnabled());
+        Box(s, kDayViewSportId)->click();
+        Box(s, kDayViewAcheId)->click();
+        EXPECT_FALSE(List(s, kDayViewSportKindId)->isEnabled());
+        EXPECT_FALSE(List(s, kDayViewAcheKindId)->isEnabled());
+        EXPECT_EQ(List(s, kDayViewSportKindId)->currentIndex(), -1);
         Command(s, kCmdDayViewSave);
     });
     auto day = Stored(2026, 10, 5);
@@ -394,8 +398,8 @@ TEST_F(DayViewTest, ClearingSportAndAcheSetsTheirTextsBack) {
 
     // Ticked again with nothing chosen, the texts stay as they are.
     DayView(2026, 10, 5, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Box(s, 1008)->click();
-        EXPECT_TRUE(List(s, 1021)->isEnabled());
+        Box(s, kDayViewSportId)->click();
+        EXPECT_TRUE(List(s, kDayViewSportKindId)->isEnabled());
         Command(s, kCmdDayViewSave);
     });
     EXPECT_TRUE(Stored(2026, 10, 5)->m_sport);
@@ -413,10 +417,10 @@ TEST_F(DayViewTest, ADiaryTypeSetBackToNoneEmptiesItsTextFromMyDiaryMode) {
         EXPECT_EQ(s.CurrentPage(), 2);
         EXPECT_TRUE(s.Page(2)->isVisible());
         EXPECT_FALSE(s.Page(0)->isVisible());
-        EXPECT_EQ(Edit(s, 1030)->text(), "чистка");
-        List(s, 1028)->setCurrentIndex(0);
-        EXPECT_EQ(Edit(s, 1030)->text(), "");
-        EXPECT_FALSE(Edit(s, 1030)->isEnabled());
+        EXPECT_EQ(Edit(s, kDayViewDiaryText2Id)->text(), "чистка");
+        List(s, kDayViewDiaryType2Id)->setCurrentIndex(0);
+        EXPECT_EQ(Edit(s, kDayViewDiaryText2Id)->text(), "");
+        EXPECT_FALSE(Edit(s, kDayViewDiaryText2Id)->isEnabled());
         Command(s, kCmdDayViewSave);
     });
     EXPECT_EQ(frame.title, "My Diary");
@@ -438,7 +442,7 @@ TEST_F(DayViewTest, AlarmsAreSetThroughTheAlarmSetupAndTheBoxFollowsThem) {
     DayView(2026, 11, 15, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         // Ticked, but no type chosen: the box clears itself.
         QueueModalHook([&](QDialog& setup) {
-            EXPECT_EQ(setup.objectName(), "170");
+            EXPECT_EQ(setup.objectName(), QString::number(kAlarmSetupTemplateId));
             for (int id : kAlarmTimePickerIds) {
                 auto* picker = test::Control<QDateTimeEdit>(&setup, id);
                 EXPECT_FALSE(picker->isEnabled());
@@ -447,23 +451,23 @@ TEST_F(DayViewTest, AlarmsAreSetThroughTheAlarmSetupAndTheBoxFollowsThem) {
             }
             Press(&setup, 1);
         });
-        Box(s, 1007)->click();
-        EXPECT_FALSE(Box(s, 1007)->isChecked());
-        EXPECT_FALSE(Control<QPushButton>(&s, 1050)->isEnabled());
+        Box(s, kDayViewAlarmId)->click();
+        EXPECT_FALSE(Box(s, kDayViewAlarmId)->isChecked());
+        EXPECT_FALSE(Control<QPushButton>(&s, kDayViewEditAlarmsId)->isEnabled());
 
         QueueModalHook([&](QDialog& setup) {
-            List(setup, 1002)->setCurrentIndex(7);  // second row: "Табл."
-            auto* picker = test::Control<QDateTimeEdit>(&setup, 1045);
+            List(setup, kAlarmTypeListIds[1])->setCurrentIndex(7);  // second row: "Табл."
+            auto* picker = test::Control<QDateTimeEdit>(&setup, kAlarmTimePickerIds[1]);
             EXPECT_TRUE(picker->isEnabled());
             picker->setTime(QTime(8, 15));
-            List(setup, 1040)->setCurrentIndex(9);
-            List(setup, 1040)->setCurrentIndex(0);
-            EXPECT_FALSE(test::Control<QDateTimeEdit>(&setup, 1047)->isEnabled());
+            List(setup, kAlarmTypeListIds[3])->setCurrentIndex(9);
+            List(setup, kAlarmTypeListIds[3])->setCurrentIndex(0);
+            EXPECT_FALSE(test::Control<QDateTimeEdit>(&setup, kAlarmTimePickerIds[3])->isEnabled());
             Press(&setup, 1);
         });
-        Box(s, 1007)->click();
-        EXPECT_TRUE(Box(s, 1007)->isChecked());
-        EXPECT_TRUE(Control<QPushButton>(&s, 1050)->isEnabled());
+        Box(s, kDayViewAlarmId)->click();
+        EXPECT_TRUE(Box(s, kDayViewAlarmId)->isChecked());
+        EXPECT_TRUE(Control<QPushButton>(&s, kDayViewEditAlarmsId)->isEnabled());
         Command(s, kCmdDayViewSave);
     });
     EXPECT_EQ(PendingModalHooks(), 0);
@@ -476,28 +480,29 @@ TEST_F(DayViewTest, AlarmsAreSetThroughTheAlarmSetupAndTheBoxFollowsThem) {
     // "Правка": Cancel keeps the alarms; setting them all to none clears the box.
     DayView(2026, 11, 15, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         QueueModalHook([&](QDialog& setup) {
-            EXPECT_EQ(List(setup, 1002)->currentText(), "Табл.");
-            EXPECT_EQ(test::Control<QDateTimeEdit>(&setup, 1045)->time(), QTime(8, 15));
-            List(setup, 1002)->setCurrentIndex(0);
+            EXPECT_EQ(List(setup, kAlarmTypeListIds[1])->currentText(), "Табл.");
+            EXPECT_EQ(test::Control<QDateTimeEdit>(&setup, kAlarmTimePickerIds[1])->time(),
+                      QTime(8, 15));
+            List(setup, kAlarmTypeListIds[1])->setCurrentIndex(0);
             Press(&setup, 2);
         });
-        Press(&s, 1050);
-        EXPECT_TRUE(Box(s, 1007)->isChecked());
+        Press(&s, kDayViewEditAlarmsId);
+        EXPECT_TRUE(Box(s, kDayViewAlarmId)->isChecked());
         QueueModalHook([&](QDialog& setup) {
-            List(setup, 1002)->setCurrentIndex(0);
+            List(setup, kAlarmTypeListIds[1])->setCurrentIndex(0);
             Press(&setup, 1);
         });
-        Press(&s, 1050);
-        EXPECT_FALSE(Box(s, 1007)->isChecked());
-        EXPECT_FALSE(Control<QPushButton>(&s, 1050)->isEnabled());
+        Press(&s, kDayViewEditAlarmsId);
+        EXPECT_FALSE(Box(s, kDayViewAlarmId)->isChecked());
+        EXPECT_FALSE(Control<QPushButton>(&s, kDayViewEditAlarmsId)->isEnabled());
         Command(s, kCmdDayViewClose);
     });
     EXPECT_EQ(Stored(2026, 11, 15)->m_alarmType[1], 7);
 
     // Unticking the box and saving stores no alarm types at all.
     DayView(2026, 11, 15, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Box(s, 1007)->click();
-        EXPECT_FALSE(Control<QPushButton>(&s, 1050)->isEnabled());
+        Box(s, kDayViewAlarmId)->click();
+        EXPECT_FALSE(Control<QPushButton>(&s, kDayViewEditAlarmsId)->isEnabled());
         Command(s, kCmdDayViewSave);
     });
     EXPECT_EQ(PendingModalHooks(), 0);
@@ -511,7 +516,8 @@ TEST_F(DayViewTest, AlarmSetupKeepsFourAlarmsOfOneTypeAndClosingActsAsOK) {
     doc.OpenDay(2026, 2, 14);
     {
         CAlarmSetupDlg setup(doc);
-        EXPECT_EQ(test::Control<QDateTimeEdit>(&setup, 1044)->displayFormat(), "hh:mm AP");
+        EXPECT_EQ(test::Control<QDateTimeEdit>(&setup, kAlarmTimePickerIds[0])->displayFormat(),
+                  "hh:mm AP");
         for (int i = 0; i < 4; ++i) {
             List(setup, kAlarmTypeListIds[i])->setCurrentIndex(3);
             test::Control<QDateTimeEdit>(&setup, kAlarmTimePickerIds[i])
@@ -528,7 +534,7 @@ TEST_F(DayViewTest, AlarmSetupKeepsFourAlarmsOfOneTypeAndClosingActsAsOK) {
     doc.m_alarmTime[0] = CTime(2020, 1, 1, 7, 0, 0);
     {
         CAlarmSetupDlg setup(doc);
-        List(setup, 1003)->setCurrentIndex(4);
+        List(setup, kAlarmTypeListIds[0])->setCurrentIndex(4);
         Press(&setup, 2);
         EXPECT_EQ(setup.result(), QDialog::Rejected);
     }
@@ -544,10 +550,10 @@ TEST_F(DayViewTest, SteppingTenDaysStoresEachShownDayOnceWithItsDate) {
     DayView(2026, 3, 24, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         // A note typed on its page is stored by the arrow too.
         TapTab(s, 1);
-        Text(s, 1022)->setPlainText("первый день");
+        Text(s, kDayViewNoteId)->setPlainText("первый день");
         for (int i = 0; i < 10; ++i) {
             shown.push_back(s.DateText());
-            Press(&s, 1070);
+            Press(&s, kDayViewNextDayId);
         }
         shown.push_back(s.DateText());
         Command(s, kCmdDayViewClose);
@@ -569,7 +575,7 @@ TEST_F(DayViewTest, SteppingTenDaysStoresEachShownDayOnceWithItsDate) {
     // And back again through the same days: still one record each.
     DayView(2026, 4, 2, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         for (int i = 0; i < 10; ++i) {
-            Press(&s, 1069);
+            Press(&s, kDayViewPreviousDayId);
         }
         EXPECT_EQ(s.DateText(), "23.03.2026");
     });
@@ -589,11 +595,11 @@ TEST_F(DayViewTest, ClearEmptiesTheDayButStoresNothingUntilSaved) {
     DayView(2026, 8, 8, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         Command(s, kCmdDayViewClear);
         EXPECT_EQ(s.DateText(), "08.08.2026");
-        EXPECT_FALSE(Box(s, 1009)->isChecked());
-        EXPECT_EQ(List(s, 1033)->currentIndex(), 0);
-        EXPECT_EQ(Edit(s, 1034)->text(), "0");
-        EXPECT_EQ(Edit(s, 1029)->text(), "");
-        EXPECT_FALSE(Edit(s, 1029)->isEnabled());
+        EXPECT_FALSE(Box(s, kDayViewSexId)->isChecked());
+        EXPECT_EQ(List(s, kDayViewFluidId)->currentIndex(), 0);
+        EXPECT_EQ(Edit(s, kDayViewWeightId)->text(), "0");
+        EXPECT_EQ(Edit(s, kDayViewDiaryText1Id)->text(), "");
+        EXPECT_FALSE(Edit(s, kDayViewDiaryText1Id)->isEnabled());
         Command(s, kCmdDayViewClose);
     });
     EXPECT_EQ(Stored(2026, 8, 8)->m_fluid, 3);
@@ -615,13 +621,13 @@ TEST_F(DayViewTest, AFailedStoreKeepsTheDayOnShowWithItsInput) {
     test::FaultVfs vfs;
     Store(2026, 5, 5, [](CVelmoraMFCDoc& d) { d.m_weight = 60; });
     DayView(2026, 5, 5, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Edit(s, 1034)->setText("61");
+        Edit(s, kDayViewWeightId)->setText("61");
         vfs.FailWrites(SQLITE_FULL);
-        Press(&s, 1070);
+        Press(&s, kDayViewNextDayId);
         EXPECT_EQ(s.DateText(), "05.05.2026");
         Command(s, kCmdDayViewSave);
         EXPECT_TRUE(s.isVisible());
-        EXPECT_EQ(Edit(s, 1034)->text(), "61");
+        EXPECT_EQ(Edit(s, kDayViewWeightId)->text(), "61");
         vfs.Heal();
         // A store that cannot even be opened is named as the step that failed.
         doc.m_db.Close();
@@ -630,7 +636,7 @@ TEST_F(DayViewTest, AFailedStoreKeepsTheDayOnShowWithItsInput) {
         Command(s, kCmdDayViewSave);
         EXPECT_TRUE(s.isVisible());
         vfs.Heal();
-        Press(&s, 1070);
+        Press(&s, kDayViewNextDayId);
         EXPECT_EQ(s.DateText(), "06.05.2026");
     });
     const auto texts = boxes.Texts();
@@ -686,28 +692,29 @@ TEST_F(DayViewSoundTest, ButtonsCheckBoxesAndTabsClickEachWithTheirOwnSound) {
     ASSERT_EQ(level.size(), 3u);
     ASSERT_NE(level[kWaveDayViewButton], level[kWaveCheckBox]);
     DayView(2026, 11, 20, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        for (int id : {1008, 1009, 1010, 1011, 1013, 1014, 1015, 1016}) {
+        for (int id : {kDayViewSportId, kDayViewSexId, kDayViewBloatingId, kDayViewDoctorId,
+                       kDayViewAcheId, kDayViewProtectionId, kDayViewPmsId, kDayViewCrampsId}) {
             EXPECT_EQ(ClickOf([&] { Box(s, id)->click(); }), kWaveCheckBox) << id;
         }
         EXPECT_EQ(ClickOf([&] { TapTab(s, 2); }), kWaveTabChange);
         EXPECT_EQ(ClickOf([&] { TapTab(s, 2); }), 0);  // the page on show: no change
-        EXPECT_EQ(ClickOf([&] { Press(&s, 1070); }), kWaveDayViewButton);
-        EXPECT_EQ(ClickOf([&] { Press(&s, 1069); }), kWaveDayViewButton);
-        EXPECT_EQ(ClickOf([&] { Press(&s, 1095); }), kWaveDayViewButton);
+        EXPECT_EQ(ClickOf([&] { Press(&s, kDayViewNextDayId); }), kWaveDayViewButton);
+        EXPECT_EQ(ClickOf([&] { Press(&s, kDayViewPreviousDayId); }), kWaveDayViewButton);
+        EXPECT_EQ(ClickOf([&] { Press(&s, kDayViewHelpId); }), kWaveDayViewButton);
         EXPECT_EQ(ClickOf([&] { Command(s, kCmdDayViewClear); }), kWaveDayViewButton);
         TapTab(s, 0);
         Heard();
-        Edit(s, 1034)->setText("500");
+        Edit(s, kDayViewWeightId)->setText("500");
         // A refused page: the message, and no tab sound.
         EXPECT_EQ(ClickOf([&] { TapTab(s, 1); }), 0);
-        Edit(s, 1034)->setText("");
+        Edit(s, kDayViewWeightId)->setText("");
         EXPECT_EQ(ClickOf([&] { Command(s, kCmdDayViewSave); }), kWaveDayViewButton);
     });
     EXPECT_FALSE(leftOpen);
     // Sounds off: nothing plays.
     SoundsEnabled = false;
     DayView(2026, 11, 20, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        EXPECT_EQ(ClickOf([&] { Box(s, 1009)->click(); }), 0);
+        EXPECT_EQ(ClickOf([&] { Box(s, kDayViewSexId)->click(); }), 0);
         EXPECT_EQ(ClickOf([&] { Command(s, kCmdDayViewClose); }), 0);
     });
 }

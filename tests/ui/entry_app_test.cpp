@@ -31,11 +31,11 @@ TEST_F(EntryAppTest, ADayEnteredFromTheCalendarShowsOnItWithItsPrediction) {
         titleWhileOpen = Frame().Title();
         shownDate = day.DateText();
         for (int i = 0; i < 4; ++i) {
-            Control<QComboBox>(&day, 1033)->setCurrentIndex(2);
-            Control<QAbstractButton>(&day, 1070)->click();
+            Control<QComboBox>(&day, kDayViewFluidId)->setCurrentIndex(2);
+            Control<QAbstractButton>(&day, kDayViewNextDayId)->click();
         }
-        Control<QComboBox>(&day, 1033)->setCurrentIndex(3);
-        Control<QCheckBox>(&day, 1009)->click();
+        Control<QComboBox>(&day, kDayViewFluidId)->setCurrentIndex(3);
+        Control<QCheckBox>(&day, kDayViewSexId)->click();
         day.CommandBar()->Trigger(kCmdDayViewSave);
     });
     // 1 November 2026 is a Sunday, the last column with Monday first: the 2nd starts row 1.
@@ -61,8 +61,8 @@ TEST_F(EntryAppTest, MyDiaryOpensFromItsCommandAndKeepsTheKindChosen) {
     QString title;
     QueueModalHook([&](QDialog& dialog) {
         title = Frame().Title();
-        EXPECT_EQ(dialog.objectName(), "192");
-        Control<QComboBox>(&dialog, 1061)->setCurrentIndex(4);
+        EXPECT_EQ(dialog.objectName(), QString::number(kMyDiaryTemplateId));
+        Control<QComboBox>(&dialog, kMyDiaryKindId)->setCurrentIndex(4);
         dialog.reject();
     });
     app->OnCommand(kCmdMyDiary);

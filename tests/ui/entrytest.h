@@ -40,7 +40,7 @@ protected:
 
     // A tap on tab `index` of the Day View.
     static void TapTab(CDayViewDlg& screen, int index) {
-        auto* bar = Control<QTabBar>(&screen, 1102);
+        auto* bar = Control<QTabBar>(&screen, kDayViewTabsId);
         ASSERT_NE(bar, nullptr);
         Tap(*bar, bar->tabRect(index).center());
     }

@@ -48,12 +48,12 @@ protected:
     // Adds a note through Add note: the date, the text, then OK.
     static void AddNote(CMyDiaryDlg& s, QDate date, const QString& text) {
         QueueModalHook([date, text](QDialog& note) {
-            EXPECT_EQ(note.objectName(), "196");
-            test::Control<QDateEdit>(&note, 1066)->setDate(date);
-            test::Control<QPlainTextEdit>(&note, 1022)->setPlainText(text);
+            EXPECT_EQ(note.objectName(), QString::number(kAddNoteTemplateId));
+            test::Control<QDateEdit>(&note, kAddNoteDateId)->setDate(date);
+            test::Control<QPlainTextEdit>(&note, kAddNoteTextId)->setPlainText(text);
             Press(&note, 1);
         });
-        Press(&s, 1063);
+        Press(&s, kMyDiaryAddId);
     }
     // A diary of three days with entries of several kinds.
     static void WriteDiary() {
@@ -79,19 +79,19 @@ TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndRemembersTheKind) {
     WriteDiary();
     AppSettings.MyDiaryType = 0;
     MyDiary([&](CMyDiaryDlg& s) {
-        EXPECT_EQ(List(s, 1061)->currentText(), "Парикмахер");
-        EXPECT_EQ(List(s, 1061)->count(), 6);
+        EXPECT_EQ(List(s, kMyDiaryKindId)->currentText(), "Парикмахер");
+        EXPECT_EQ(List(s, kMyDiaryKindId)->count(), 6);
         EXPECT_EQ(Shown(s), (Rows{{"10.11.2026", "чёлка"},
                                   {"02.11.2026", "стрижка"},
                                   {"02.11.2026", "укладка"},
                                   {"05.05.2025", "давно"}}));
         EXPECT_TRUE(s.List()->isColumnHidden(2));
         EXPECT_EQ(s.List()->TextsAt(0).value(2), "20261110");
-        List(s, 1061)->setCurrentIndex(1);
+        List(s, kMyDiaryKindId)->setCurrentIndex(1);
         EXPECT_EQ(Shown(s), (Rows{{"02.11.2026", "маска"}}));
-        List(s, 1061)->setCurrentIndex(3);
+        List(s, kMyDiaryKindId)->setCurrentIndex(3);
         EXPECT_TRUE(Shown(s).empty());
-        List(s, 1061)->setCurrentIndex(5);
+        List(s, kMyDiaryKindId)->setCurrentIndex(5);
     });
     EXPECT_EQ(AppSettings.MyDiaryType, 5);
     AppSettings.DateFormat = 1;
@@ -113,7 +113,7 @@ TEST_F(MyDiaryTest, DeleteRemovesTheFirstEntryOfItsKindWithItsText) {
     MyDiary([&](CMyDiaryDlg& s) {
         // Nothing chosen: asked first, then told to choose.
         boxes.Script({IDYES});
-        Press(&s, 1065);
+        Press(&s, kMyDiaryDeleteId);
         ASSERT_EQ(boxes.Count(), 2u);
         EXPECT_EQ(boxes.Boxes()[0].text, "Are you sure you want to delete this note?");
         EXPECT_EQ(boxes.Boxes()[0].caption, "Atention");
@@ -123,11 +123,11 @@ TEST_F(MyDiaryTest, DeleteRemovesTheFirstEntryOfItsKindWithItsText) {
 
         s.List()->SelectRow(2);  // the second "то же"
         boxes.Script({IDNO});
-        Press(&s, 1065);
+        Press(&s, kMyDiaryDeleteId);
         EXPECT_EQ(s.List()->RowCount(), 3);
         s.List()->SelectRow(2);
         boxes.Script({IDYES});
-        Press(&s, 1065);
+        Press(&s, kMyDiaryDeleteId);
         EXPECT_EQ(Shown(s), (Rows{{"07.07.2026", "другое"}, {"07.07.2026", "то же"}}));
     });
     auto day = Stored(2026, 7, 7);
@@ -145,13 +145,13 @@ TEST_F(MyDiaryTest, DeleteAllClearsOneKindAndKeepsEverythingElse) {
     AppSettings.MyDiaryType = 0;
     MyDiary([&](CMyDiaryDlg& s) {
         boxes.Script({IDNO});
-        Press(&s, 1062);
+        Press(&s, kMyDiaryDeleteAllId);
         EXPECT_EQ(s.List()->RowCount(), 4);
         boxes.Script({IDYES});
-        Press(&s, 1062);
+        Press(&s, kMyDiaryDeleteAllId);
         EXPECT_EQ(s.List()->RowCount(), 0);
         // An empty list asks nothing.
-        Press(&s, 1062);
+        Press(&s, kMyDiaryDeleteAllId);
         EXPECT_EQ(boxes.Count(), 2u);
         EXPECT_EQ(boxes.Texts()[1], "Are you sure you want to delete all notes?");
     });
@@ -176,7 +176,7 @@ TEST_F(MyDiaryTest, DeleteAllStopsAtTheFirstRewriteThatFails) {
     MyDiary([&](CMyDiaryDlg& s) {
         vfs.FailWrites(SQLITE_FULL);
         boxes.Script({IDYES});
-        Press(&s, 1062);
+        Press(&s, kMyDiaryDeleteAllId);
         vfs.Heal();
         EXPECT_EQ(s.List()->RowCount(), 4);
     });
@@ -227,19 +227,19 @@ TEST_F(MyDiaryTest, AddNoteOffersTheProgramsYearsAndCutsOverlongTextsAsTheStoreD
     Store(2026, 4, 4, [](CVelmoraMFCDoc& d) { d.m_note = u"день"; });
     MyDiary([&](CMyDiaryDlg& s) {
         QueueModalHook([](QDialog& note) {
-            auto* date = test::Control<QDateEdit>(&note, 1066);
+            auto* date = test::Control<QDateEdit>(&note, kAddNoteDateId);
             EXPECT_EQ(date->date(), QDate(2026, 12, 6));  // today
             EXPECT_EQ(date->minimumDate(), QDate(1995, 1, 1));
             EXPECT_EQ(date->maximumDate(), QDate(2027, 12, 31));
             date->setDate(QDate(1990, 6, 1));
             EXPECT_EQ(date->date().year(), 1995);
             date->setDate(QDate(2026, 4, 4));
-            auto* text = test::Control<QPlainTextEdit>(&note, 1022);
+            auto* text = test::Control<QPlainTextEdit>(&note, kAddNoteTextId);
             text->setPlainText(QString(300, QChar(u'ж')));
             EXPECT_EQ(text->toPlainText().size(), 240);
             Press(&note, 1);
         });
-        Press(&s, 1063);
+        Press(&s, kMyDiaryAddId);
     });
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Very long string??"});
     auto day = Stored(2026, 4, 4);
@@ -252,7 +252,7 @@ TEST_F(MyDiaryTest, ViewOpensTheDayOnItsDiaryPageAndComesBackToTheList) {
     WriteDiary();
     AppSettings.MyDiaryType = 0;
     MyDiary([&](CMyDiaryDlg& s) {
-        Press(&s, 1064);
+        Press(&s, kMyDiaryViewId);
         EXPECT_EQ(boxes.Texts(),
                   std::vector<std::string>{"You should select an item from the list!"});
         s.List()->SelectRow(1);  // 02.11.2026, "стрижка"
@@ -262,11 +262,11 @@ TEST_F(MyDiaryTest, ViewOpensTheDayOnItsDiaryPageAndComesBackToTheList) {
             EXPECT_EQ(frame.title, "Day View");
             EXPECT_EQ(day.DateText(), "02.11.2026");
             EXPECT_EQ(day.CurrentPage(), 2);
-            EXPECT_EQ(Edit(day, 1029)->text(), "стрижка");
-            Edit(day, 1029)->setText("короткая стрижка");
+            EXPECT_EQ(Edit(day, kDayViewDiaryText1Id)->text(), "стрижка");
+            Edit(day, kDayViewDiaryText1Id)->setText("короткая стрижка");
             Command(day, kCmdDayViewSave);
         });
-        Press(&s, 1064);
+        Press(&s, kMyDiaryViewId);
         EXPECT_EQ(frame.title, "My Diary");
         EXPECT_EQ(Shown(s)[1], (std::pair<QString, QString>{"02.11.2026", "короткая стрижка"}));
     });
@@ -287,7 +287,7 @@ TEST_F(MyDiaryTest, HelpOpensOnEachScreensOwnPage) {
         EXPECT_EQ(frame.title, "My Diary");
     });
     DayView(2026, 1, 1, kDayViewFromCalendar, [&](CDayViewDlg& s) {
-        Press(&s, 1095);
+        Press(&s, kDayViewHelpId);
         EXPECT_EQ(frame.title, "Day View");
     });
     EXPECT_EQ(help.Calls(), (std::vector<test::HelpRecorder::Call>{{7, 8, "Help"}, {5, 7, "Help"}}));

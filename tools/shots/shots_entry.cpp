@@ -65,7 +65,7 @@ void ShootEntryScreens(ShotContext& shots) {
     auto openDay = [&app, day] {
         app.MainFrame()->SetTitle("Day View");
         app.Document().OpenDay(day);
-        app.dayViewRunner(app.Document(), app.MainFrame());
+        CDayViewDlg::Run(app.Document(), app.MainFrame(), kDayViewFromCalendar);
         app.MainFrame()->SetTitle("Calendar View");
     };
     const char* const names[3] = {"dayview-fluids", "dayview-note", "dayview-mydiary"};

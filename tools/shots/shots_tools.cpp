@@ -7,7 +7,7 @@
 #include "app/passworddlg.h"
 #include "help/helpdialog.h"
 #include "store/settings.h"
-#include "tools/scale/scaledlg.h"
+#include "ui/scaledlg.h"
 #include "tools/shots/shots.h"
 #include "ui/calendarview.h"
 

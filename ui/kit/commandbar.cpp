@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "gfx/resourceimages.h"
+#include "ui/kit/fonts.h"
 
 namespace velmora {
 
@@ -18,9 +19,7 @@ CCommandBar::CCommandBar(QWidget* parent) : QWidget(parent), m_layout(new QHBoxL
     setObjectName(QString::number(0xE800));
     // The bar is 240 pixels wide on the handheld: small type, tight padding, so menus,
     // both lists and the buttons fit in one row.
-    QFont small("Liberation Sans");
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(DialogFont());
     setStyleSheet(
         "QToolButton { padding: 1px 1px; margin: 0px; }"
         "QToolButton::menu-indicator { image: none; width: 0px; }"
@@ -37,8 +36,8 @@ QToolButton* CCommandBar::AddMenuButton(const QString& title, QMenu* menu) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
     connect(menu, &QMenu::triggered, this, [this](QAction* a) {
-        if (onCommand && a->data().isValid()) {
-            onCommand(a->data().toInt());
+        if (a->data().isValid()) {
+            emit commandTriggered(a->data().toInt());
         }
     });
     m_layout->addWidget(button);
@@ -68,9 +67,7 @@ std::vector<QToolButton*> CCommandBar::AddTools(int toolbarId, const std::vector
         button->setAutoRaise(true);
         const int command = tools[i].command;
         connect(button, &QToolButton::clicked, this, [this, command] {
-            if (onCommand) {
-                onCommand(command);
-            }
+            emit commandTriggered(command);
         });
         m_layout->addWidget(button);
         m_tools.emplace_back(command, button);
@@ -93,9 +90,7 @@ QToolButton* CCommandBar::ToolButton(int command) const {
 }
 
 void CCommandBar::Trigger(int command) {
-    if (onCommand) {
-        onCommand(command);
-    }
+    emit commandTriggered(command);
 }
 
 void AddMenuCommand(QMenu* menu, const QString& text, int command) {

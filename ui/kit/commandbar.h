@@ -3,7 +3,6 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -14,8 +13,10 @@ class QToolButton;
 namespace velmora {
 
 // A command bar: the strip at the bottom of a screen with its menu buttons, drop-down lists
-// and tool buttons. Every button and menu item sends its command id to `onCommand`.
+// and tool buttons. Every button and menu item sends its command id as commandTriggered.
 class CCommandBar : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CCommandBar(QWidget* parent = nullptr);
 
@@ -37,7 +38,8 @@ public:
     QToolButton* ToolButton(int command) const;
     void Trigger(int command);
 
-    std::function<void(int command)> onCommand;
+signals:
+    void commandTriggered(int command);
 
 private:
     QHBoxLayout* m_layout;

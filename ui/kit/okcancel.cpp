@@ -1,13 +1,15 @@
 #include "ui/kit/okcancel.h"
 
+#include "platform/messagebox.h"
+
 namespace velmora {
 
 OkCancelButtons AddOkCancel(QWidget* dialog, int y, std::array<CImageButton*, 2>& images) {
     auto* ok = new QPushButton("OK", dialog);
-    ok->setObjectName("1");
+    ok->setObjectName(QString::number(IDOK));
     ok->setGeometry(44, y, 46, 18);
     auto* cancel = new QPushButton("Cancel", dialog);
-    cancel->setObjectName("2");
+    cancel->setObjectName(QString::number(IDCANCEL));
     cancel->setGeometry(124, y, 72, 17);
     for (QPushButton* b : {ok, cancel}) {
         b->setAutoDefault(false);

@@ -10,7 +10,7 @@
 #include "help/helpdialog.h"
 #include "tests/app/apptest.h"
 #include "tests/support/screentest.h"
-#include "tools/scale/scaledlg.h"
+#include "ui/scaledlg.h"
 #include "ui/kit/commandbar.h"
 
 namespace velmora {

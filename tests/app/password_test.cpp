@@ -19,15 +19,7 @@ protected:
     // The program made but not started, over a store that holds `password`.
     void MakeApp(const std::string& password) {
         profile->WriteProfileString("Velmora", "Password", password);
-        AppOptions options;
-        options.splashMs = 0;
-        options.singleInstance = false;
-        options.handleSignals = false;
-        options.qtMessageBoxes = false;
-        options.sound = false;
-        options.profile = profile;
-        options.scheduler = scheduler;
-        app = std::make_unique<CVelmoraMFCApp>(*qApp, options);
+        app = std::make_unique<CVelmoraMFCApp>(*qApp, TestOptions());
     }
 
     // At the prompt: types `text` and presses OK; records what the prompt looked like.

@@ -1,4 +1,4 @@
-#include "tools/scale/scaledlg.h"
+#include "ui/scaledlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +15,7 @@
 #include "gfx/screenbuffer.h"
 #include "platform/messagebox.h"
 #include "store/settings.h"
-#include "tools/scale/scalecalc.h"
+#include "ui/scalecalc.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/help.h"
 
@@ -87,11 +87,11 @@ CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
     m_bar->AddTools(247, {{kCmdScaleHelp, "Help"}}, QSize(16, 16));
     m_bar->AddStretch();
     m_bar->setGeometry(0, kScreenHeight, kScreenWidth, 26);
-    m_bar->onCommand = [this](int command) {
+    connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
         if (command == kCmdScaleHelp) {
             OpenHelp(m_frame, 10, 15);
         }
-    };
+    });
 
     m_weightMode = true;
     SetModeTexts();

@@ -1,4 +1,4 @@
-#include "tools/scale/scalecalc.h"
+#include "ui/scalecalc.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "platform/messagebox_recorder.h"
+#include "tests/support/messagebox_recorder.h"
 
 #include <algorithm>
 #include <cstdio>
