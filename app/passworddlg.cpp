@@ -14,6 +14,7 @@
 #include "gfx/imagebutton.h"
 #include "platform/messagebox.h"
 #include "store/settings.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/modal.h"
 
 namespace velmora {
@@ -22,12 +23,6 @@ namespace {
 
 constexpr int kWindowWidth = 240;
 constexpr int kWindowHeight = 294;
-
-QFont DialogFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    return font;
-}
 
 // The dialogs' colour; the start-up prompt comes before the program sets it for all of them.
 void UseDialogColours(QDialog& dialog) {

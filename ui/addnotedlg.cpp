@@ -12,6 +12,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/dayviewpages.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/okcancel.h"
 #include "ui/kit/text.h"
 
@@ -34,17 +35,13 @@ CAddNoteDlg::CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_kind(kind) {
     setObjectName(QString::number(kAddNoteTemplateId));
     setWindowTitle("Добавить запись");
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
     resize(240, 268);
 
     auto* kindLabel =
         new QLabel(QString::fromUtf8(kDiaryTypeItems[kind >= 0 && kind < 6 ? kind + 1 : 0]), this);
     kindLabel->setGeometry(8, 8, 224, 18);
-    QFont bold = font;
-    bold.setBold(true);
-    kindLabel->setFont(bold);
+    kindLabel->setFont(ScreenFont(11, {.bold = true}));
 
     auto* dateLabel = new QLabel("Дата:", this);
     dateLabel->setGeometry(8, 34, 60, 18);

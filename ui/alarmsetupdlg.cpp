@@ -9,6 +9,7 @@
 #include "gfx/imagebutton.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/okcancel.h"
@@ -49,9 +50,7 @@ bool AnyAlarmSet(const CVelmoraMFCDoc& doc) {
 CAlarmSetupDlg::CAlarmSetupDlg(CVelmoraMFCDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
     setObjectName(QString::number(kAlarmSetupTemplateId));
     setWindowTitle("Будильники");
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
     resize(240, 268);
 
     auto* typesHeading = new QLabel("Типы будильников", this);

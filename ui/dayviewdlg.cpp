@@ -25,6 +25,7 @@
 #include "ui/alarmsetupdlg.h"
 #include "ui/dayviewpages.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
@@ -225,9 +226,7 @@ CDayViewDlg::CDayViewDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, DayViewMode mod
     : QDialog(parent), m_doc(doc), m_frame(frame), m_mode(mode) {
     setObjectName(QString::number(kDayViewTemplateId));
     setWindowTitle("Просмотр дня");
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
     BuildControls();
 
     // The icons are drawn once; every paint copies them from the buffer.
@@ -417,10 +416,7 @@ const GraphicBuffer& CDayViewDlg::IconBuffer() const {
 }
 
 void CDayViewDlg::PaintArea(QPainter& p) {
-    QFont bold("Liberation Sans");
-    bold.setPixelSize(15);
-    bold.setBold(true);
-    p.setFont(bold);
+    p.setFont(ScreenFont(15, {.bold = true}));
     p.setPen(Qt::black);
     p.drawText(QRect(85, 6, 80, 24), Qt::AlignCenter | Qt::TextDontClip, DateText());
     const QImage& icons = m_screen->Dib().Image();

@@ -14,6 +14,7 @@
 #include "ui/dayviewdlg.h"
 #include "ui/dayviewpages.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
@@ -42,9 +43,7 @@ CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent
     : QDialog(parent), m_doc(doc), m_frame(frame) {
     setObjectName(QString::number(kMyDiaryTemplateId));
     setWindowTitle("Мой дневник");
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

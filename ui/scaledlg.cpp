@@ -15,6 +15,7 @@
 #include "gfx/screenbuffer.h"
 #include "platform/messagebox.h"
 #include "store/settings.h"
+#include "ui/kit/fonts.h"
 #include "ui/scalecalc.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/help.h"
@@ -36,9 +37,7 @@ QString ValueText(float value) {
 CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_frame(frame), m_metric(IsMetric(AppSettings.UnitsFormat)) {
     setObjectName("171");
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
 
     // The buffer asks for no repaints of its own: the view repaints when something changes.
     m_screen = std::make_unique<ScreenBuffer>(nullptr);

@@ -16,6 +16,7 @@
 #include "reminders/sharedstate.h"
 #include "store/settings.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 
 namespace velmora {
@@ -64,9 +65,7 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
     : QDialog(parent), m_doc(doc), m_frame(frame) {
     setObjectName(QString::number(kSettingsTemplateId));
     setWindowTitle("Опции");
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
 
     // The copy mirrors the settings whenever this screen is not open.
     FillSettingsCopy();

@@ -12,6 +12,7 @@
 #include "tests/app/apptest.h"
 #include "tests/reports/cyclereporttest.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 
 namespace velmora {
 namespace {
@@ -83,10 +84,7 @@ protected:
         {
             QPainter painter(&glyph);
             painter.setRenderHint(QPainter::TextAntialiasing, false);
-            QFont font("Liberation Sans");
-            font.setPixelSize(11);
-            font.setStyleStrategy(QFont::NoAntialias);
-            painter.setFont(font);
+            painter.setFont(ScreenFont(11, {.crisp = true}));
             painter.setPen(Qt::black);
             painter.drawText(QRect(0, 0, 240, 268), Qt::AlignLeft | Qt::AlignTop,
                              QString::number(number));
