@@ -682,11 +682,6 @@ TEST_F(DayViewTest, TheScreenShowsTheDateByTheSettingsAndTheNineIcons) {
     });
 }
 
-}  // namespace
-}  // namespace velmora
-
-namespace velmora {
-namespace {
 
 TEST_F(DayViewSoundTest, ButtonsCheckBoxesAndTabsClickEachWithTheirOwnSound) {
     ASSERT_EQ(level.size(), 3u);

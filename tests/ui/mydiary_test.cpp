@@ -274,11 +274,6 @@ TEST_F(MyDiaryTest, ViewOpensTheDayOnItsDiaryPageAndComesBackToTheList) {
     EXPECT_EQ(RecordsPerDay().size(), 3u);
 }
 
-}  // namespace
-}  // namespace velmora
-
-namespace velmora {
-namespace {
 
 TEST_F(MyDiaryTest, HelpOpensOnEachScreensOwnPage) {
     test::HelpRecorder help;
