@@ -267,7 +267,7 @@ TEST_F(HistoryTest, ViewOpensTheDayViewOnTheDayAndTheListShowsWhatWasSaved) {
             auto& view = dynamic_cast<CDayViewDlg&>(dialog);
             EXPECT_EQ(frame.title, "Day View");
             EXPECT_EQ(view.DateText(), "09.09.2026");
-            auto* celsius = test::Control<QComboBox>(&view, 1023);
+            auto* celsius = test::Control<QComboBox>(&view, kDayViewCelsiusId);
             ASSERT_NE(celsius, nullptr);
             EXPECT_EQ(celsius->currentText(), "36.50");
             celsius->setCurrentIndex(21);  // 37.00
@@ -288,7 +288,7 @@ TEST_F(HistoryTest, ViewOpensTheDayViewOnTheDayAndTheListShowsWhatWasSaved) {
     History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
         s.Table()->SelectRow(0);
         QueueModalHook([&](QDialog& dialog) {
-            auto* weight = test::Control<QLineEdit>(&dialog, 1034);
+            auto* weight = test::Control<QLineEdit>(&dialog, kDayViewWeightId);
             ASSERT_NE(weight, nullptr);
             weight->setText("62.5");
             Command(dialog, kCmdDayViewSave);
