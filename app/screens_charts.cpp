@@ -8,64 +8,65 @@
 #include "reports/measurechartdlg.h"
 #include "reports/measurehistorydlg.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
 void RegisterChartScreens(CVelmoraMFCApp& app) {
     // The charts only read the diary: the calendar stays as it is.
     CVelmoraMFCApp::Screen cycleChart;
-    cycleChart.title = "Cycles Chart";
-    cycleChart.run = [](CVelmoraMFCApp& app) {
+    cycleChart.title = title::kCycleChart;
+    cycleChart.run = [](CVelmoraMFCApp& app, const QString& title) {
         CCycleChartDlg dialog(app.MainFrame(), 0, app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Cycles Chart");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdCycleChart, cycleChart);
 
     CVelmoraMFCApp::Screen temperatureChart;
-    temperatureChart.title = "Temperature Chart";
-    temperatureChart.run = [](CVelmoraMFCApp& app) {
+    temperatureChart.title = title::kTemperatureChart;
+    temperatureChart.run = [](CVelmoraMFCApp& app, const QString& title) {
         CTemperatureChartDlg dialog(app.MainFrame(), 0, 0, app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Temperature Chart");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdTemperatureChart, temperatureChart);
 
     CVelmoraMFCApp::Screen weightChart;
-    weightChart.title = "Weight Chart";
-    weightChart.run = [](CVelmoraMFCApp& app) {
+    weightChart.title = title::kWeightChart;
+    weightChart.run = [](CVelmoraMFCApp& app, const QString& title) {
         CWeightChartDlg dialog(app.MainFrame(), 0, 0, app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Weight Chart");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdWeightChart, weightChart);
 
     // The histories change days, and their Day View may change bleeding days too: the
     // calendar analyses the cycles again and reloads its month afterwards.
     CVelmoraMFCApp::Screen temperatureHistory;
-    temperatureHistory.title = "Temperature History";
+    temperatureHistory.title = title::kTemperatureHistory;
     temperatureHistory.reloadAfter = true;
     temperatureHistory.reanalyzeAfter = true;
-    temperatureHistory.run = [](CVelmoraMFCApp& app) {
+    temperatureHistory.run = [](CVelmoraMFCApp& app, const QString& title) {
         CTemperatureHistoryDlg dialog(app.Document(), app.MainFrame(), app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Temperature History");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdTemperatureHistory, temperatureHistory);
 
     CVelmoraMFCApp::Screen weightHistory;
-    weightHistory.title = "Weight History";
+    weightHistory.title = title::kWeightHistory;
     weightHistory.reloadAfter = true;
     weightHistory.reanalyzeAfter = true;
-    weightHistory.run = [](CVelmoraMFCApp& app) {
+    weightHistory.run = [](CVelmoraMFCApp& app, const QString& title) {
         CWeightHistoryDlg dialog(app.Document(), app.MainFrame(), app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Weight History");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdWeightHistory, weightHistory);
 
     CVelmoraMFCApp::Screen alarmHistory;
-    alarmHistory.title = "Alarm History";
+    alarmHistory.title = title::kAlarmHistory;
     alarmHistory.reloadAfter = true;
     alarmHistory.reanalyzeAfter = true;
-    alarmHistory.run = [](CVelmoraMFCApp& app) {
+    alarmHistory.run = [](CVelmoraMFCApp& app, const QString& title) {
         CAlarmHistoryDlg dialog(app.MainFrame(), app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Alarm History");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdAlarmHistory, alarmHistory);
 }

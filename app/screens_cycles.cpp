@@ -7,14 +7,15 @@
 #include "reports/cyclehistorydlg.h"
 #include "reports/yearviewdlg.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
 void RegisterCycleScreens(CVelmoraMFCApp& app) {
     // Nothing here writes to the diary: the calendar needs no reload afterwards.
     CVelmoraMFCApp::Screen bar;
-    bar.title = "Cycle Bar";
-    bar.run = [](CVelmoraMFCApp& app) {
+    bar.title = title::kCycleBar;
+    bar.run = [](CVelmoraMFCApp& app, const QString&) {
         // From the menu the bar opens on the first day of the current month.
         const LocalTime now = Clock::Now().Local();
         RunCycleBar(app.MainFrame(), app.MainFrame(), now.year, now.month, 1);
@@ -22,18 +23,18 @@ void RegisterCycleScreens(CVelmoraMFCApp& app) {
     app.RegisterScreen(kCmdCycleBar, bar);
 
     CVelmoraMFCApp::Screen history;
-    history.title = "Cycles History";
-    history.run = [](CVelmoraMFCApp& app) {
+    history.title = title::kCycleHistory;
+    history.run = [](CVelmoraMFCApp& app, const QString& title) {
         CCycleHistoryDlg dialog(app.MainFrame(), app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Cycles History");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdCycleHistory, history);
 
     CVelmoraMFCApp::Screen year;
-    year.title = "Year View";
-    year.run = [](CVelmoraMFCApp& app) {
+    year.title = title::kYearView;
+    year.run = [](CVelmoraMFCApp& app, const QString& title) {
         CYearViewDlg dialog(app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Year View");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdYearView, year);
 }

@@ -4,20 +4,21 @@
 #include "app/velmoraapp.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 #include "ui/mydiarydlg.h"
 
 namespace velmora {
 
 void RegisterEntryScreens(CVelmoraMFCApp& app) {
     CVelmoraMFCApp::Screen diary;
-    diary.title = "My Diary";
+    diary.title = title::kMyDiary;
     diary.reloadAfter = true;
     // Its View opens the Day View, where bleeding days may change: the cycles are analysed
     // again too.
     diary.reanalyzeAfter = true;
-    diary.run = [](CVelmoraMFCApp& app) {
+    diary.run = [](CVelmoraMFCApp& app, const QString& title) {
         CMyDiaryDlg dialog(app.Document(), app.MainFrame(), app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "My Diary");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdMyDiary, diary);
 }

@@ -9,6 +9,7 @@
 #include "ui/scaledlg.h"
 #include "ui/calendarview.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 #include "ui/settingsdlg.h"
 
 namespace velmora {
@@ -25,41 +26,43 @@ void RegisterToolScreens(CVelmoraMFCApp& app) {
     app.promptForPassword = [] { return AskForPassword(AppSettings); };
 
     CVelmoraMFCApp::Screen settings;
-    settings.title = "Program Settings";
+    settings.title = title::kSettings;
     settings.reanalyzeAfter = true;
-    settings.run = [](CVelmoraMFCApp& app) {
+    settings.run = [](CVelmoraMFCApp& app, const QString& title) {
         CSettingsDlg dialog(app.Document(), app.MainFrame(), app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Program Settings");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdSettings, settings);
 
     // The main window keeps its title; the screen shows its own.
     CVelmoraMFCApp::Screen password;
-    password.run = [](CVelmoraMFCApp& app) {
+    password.title = title::kPassword;
+    password.titlesMainWindow = false;
+    password.run = [](CVelmoraMFCApp& app, const QString& title) {
         CPasswordDlg dialog(AppSettings, app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Пароль");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdPassword, password);
 
     CVelmoraMFCApp::Screen contents;
-    contents.title = "Help";
-    contents.run = [](CVelmoraMFCApp& app) {
+    contents.title = title::kHelp;
+    contents.run = [](CVelmoraMFCApp& app, const QString&) {
         OpenHelpBrowser(app.MainFrame(), kCalendarHelpCode, kContentsPage);
     };
     app.RegisterScreen(kCmdHelp, contents);
 
     CVelmoraMFCApp::Screen calendarHelp;
-    calendarHelp.title = "Help";
-    calendarHelp.run = [](CVelmoraMFCApp& app) {
+    calendarHelp.title = title::kHelp;
+    calendarHelp.run = [](CVelmoraMFCApp& app, const QString&) {
         OpenHelpBrowser(app.MainFrame(), kCalendarHelpCode, kCalendarPage);
     };
     app.RegisterScreen(kCmdCalendarHelp, calendarHelp);
 
     CVelmoraMFCApp::Screen scale;
-    scale.title = "Weight|Height Scale";
-    scale.run = [](CVelmoraMFCApp& app) {
+    scale.title = title::kScale;
+    scale.run = [](CVelmoraMFCApp& app, const QString& title) {
         CScaleDlg dialog(app.MainFrame(), app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Weight|Height Scale");
+        RunModal(dialog, app.MainFrame(), title);
     };
     app.RegisterScreen(kCmdScale, scale);
 }

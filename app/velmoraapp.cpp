@@ -19,6 +19,7 @@
 #include "ui/calendarview.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 #include "ui/kit/qtmessagebox.h"
 
 namespace velmora {
@@ -200,23 +201,25 @@ void CVelmoraMFCApp::OnCommand(int command) {
         return;  // not a screen's command
     }
     const Screen& screen = it->second;
-    if (!screen.title.isEmpty()) {
-        m_frame->SetTitle(screen.title);
+    const QString title = screen.title ? ScreenTitle(screen.title) : QString();
+    const bool titles = screen.titlesMainWindow && !title.isEmpty();
+    if (titles) {
+        m_frame->SetTitle(title);
     }
-    screen.run(*this);
+    screen.run(*this, title);
     if (screen.reanalyzeAfter) {
         m_frame->View()->Reanalyze();
     } else if (screen.reloadAfter) {
         m_frame->View()->Reload();
     }
-    if (!screen.title.isEmpty()) {
-        m_frame->SetTitle("Calendar View");
+    if (titles) {
+        m_frame->SetTitle(ScreenTitle(title::kCalendarView));
     }
 }
 
 void CVelmoraMFCApp::RegisterOwnScreens() {
     Screen about;
-    about.run = [](CVelmoraMFCApp& app) {
+    about.run = [](CVelmoraMFCApp& app, const QString&) {
         // About leaves the main window's title as it is, and shows that title itself.
         CAboutDlg dialog(app.MainFrame());
         RunModal(dialog, app.MainFrame(), app.MainFrame()->Title());
@@ -225,10 +228,10 @@ void CVelmoraMFCApp::RegisterOwnScreens() {
     RegisterScreen(kCmdAboutFramework, about);
 
     Screen mirror;
-    mirror.title = "Mirror";
-    mirror.run = [](CVelmoraMFCApp& app) {
+    mirror.title = title::kMirror;
+    mirror.run = [](CVelmoraMFCApp& app, const QString& title) {
         CMirrorDlg dialog(app.MainFrame());
-        RunModal(dialog, app.MainFrame(), "Mirror");
+        RunModal(dialog, app.MainFrame(), title);
     };
     RegisterScreen(kCmdMirror, mirror);
 

@@ -66,13 +66,15 @@ public:
     int ExitInstance();
     bool HandedOver() const { return m_handedOver; }
 
-    // A screen opened by a command: the title the main window shows while it is open,
-    // whether the calendar reloads its month afterwards, and how to run it.
+    // A screen opened by a command: its title (one of ui/kit/titles.h), whether the main
+    // window shows that title while it is open, whether the calendar reloads its month
+    // afterwards, and how to run it. `run` gets the title as the window shows it.
     struct Screen {
-        QString title;  // empty: the title stays as it is
+        const char* title = nullptr;  // none: the main window's title stays as it is
+        bool titlesMainWindow = true;
         bool reloadAfter = false;
         bool reanalyzeAfter = false;
-        std::function<void(CVelmoraMFCApp& app)> run;
+        std::function<void(CVelmoraMFCApp& app, const QString& title)> run;
     };
     void RegisterScreen(int command, Screen screen);
     // Runs a command of the menus or tool buttons.

@@ -17,6 +17,7 @@
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -271,15 +272,16 @@ void CHelpDialog::DrawPage(QPainter& p) {
 }
 
 QString CHelpDialog::RestoredTitle(int screenCode) {
+    // By the asking screen's code. The alarm history gets back its title as "Alarms History".
     static const char* const titles[] = {
-        "Cycle Bar",        "Cycles Chart",        "Cycles History", "Temperature Chart",
-        "Day View",         "Alarms History",      "My Diary",       "Weight Chart",
-        "Program Settings", "Weight|Height Scale", "Calendar View",
+        title::kCycleBar,   title::kCycleChart,   title::kCycleHistory, title::kTemperatureChart,
+        title::kDayView,    "Alarms History",     title::kMyDiary,      title::kWeightChart,
+        title::kSettings,   title::kScale,        title::kCalendarView,
     };
     if (screenCode < 1 || screenCode > static_cast<int>(std::size(titles))) {
         return QString();
     }
-    return QString::fromUtf8(titles[screenCode - 1]);
+    return ScreenTitle(titles[screenCode - 1]);
 }
 
 void CHelpDialog::done(int result) {
@@ -295,8 +297,9 @@ void CHelpDialog::done(int result) {
 }
 
 void OpenHelpBrowser(IMainFrame* titleWindow, int screenCode, int page) {
+    const QString shown = ScreenTitle(title::kHelp);
     if (titleWindow) {
-        titleWindow->SetTitle("Help");
+        titleWindow->SetTitle(shown);
     }
     // Over the screen that asked for help (itself modal), or over the main window.
     QWidget* parent = QApplication::activeModalWidget();
@@ -305,7 +308,7 @@ void OpenHelpBrowser(IMainFrame* titleWindow, int screenCode, int page) {
     }
     CHelpDialog dialog(titleWindow, screenCode, parent);
     dialog.SetPage(page);
-    RunModal(dialog, titleWindow, "Help");
+    RunModal(dialog, titleWindow, shown);
 }
 
 void InstallHelpBrowser() {

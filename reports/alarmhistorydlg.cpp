@@ -14,6 +14,7 @@
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -29,7 +30,7 @@ constexpr int kHelpPage = 2;
 CAlarmHistoryDlg::CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_frame(frame) {
     setObjectName(QString::number(kTemplateId));
-    setWindowTitle("Alarm History");
+    setWindowTitle(ScreenTitle(title::kAlarmHistory));
     m_list = LayOutHistoryScreen(this, kAlarmHistoryListId, m_bar);
     m_list->SetColumns({{"Date", 74}, {"Type", 84}, {"Time", 65}});
     m_bar->AddTools(kToolbarId,

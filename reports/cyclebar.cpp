@@ -20,6 +20,7 @@
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -442,8 +443,9 @@ void CCycleBar::OnCommand(int command) {
 
 int RunCycleBar(IMainFrame* frame, QWidget* parent, int year, int month, int day,
                 const QString& returnTitle) {
+    const QString shown = ScreenTitle(title::kCycleBar);
     if (frame) {
-        frame->SetTitle("Cycle Bar");
+        frame->SetTitle(shown);
     }
     if (!parent && frame) {
         parent = frame->Window();
@@ -451,7 +453,7 @@ int RunCycleBar(IMainFrame* frame, QWidget* parent, int year, int month, int day
     CCycleBar bar(frame, parent);
     bar.SetReturnTitle(returnTitle);
     bar.SetStart(year, month, day);
-    return RunModal(bar, frame, "Cycle Bar");
+    return RunModal(bar, frame, shown);
 }
 
 }  // namespace velmora

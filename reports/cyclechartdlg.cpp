@@ -8,6 +8,7 @@
 #include "platform/calendar.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -16,7 +17,7 @@ namespace {
 ChartSetup CycleSetup() {
     ChartSetup s;
     s.templateId = 188;
-    s.title = "Cycles Chart";
+    s.title = ScreenTitle(title::kCycleChart);
     s.background = SkinnedScreen::CycleChart;
     s.helpCode = 2;
     s.helpPage = 5;

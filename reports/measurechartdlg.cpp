@@ -10,6 +10,7 @@
 #include "ui/dayviewpages.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -18,7 +19,7 @@ namespace {
 ChartSetup TemperatureSetup() {
     ChartSetup s;
     s.templateId = 191;
-    s.title = "Temperature Chart";
+    s.title = ScreenTitle(title::kTemperatureChart);
     s.background = SkinnedScreen::TemperatureChart;
     s.helpCode = 4;
     s.helpPage = 11;
@@ -43,7 +44,7 @@ ChartSetup TemperatureSetup() {
 ChartSetup WeightSetup() {
     ChartSetup s;
     s.templateId = 187;
-    s.title = "Weight Chart";
+    s.title = ScreenTitle(title::kWeightChart);
     s.background = SkinnedScreen::WeightChart;
     s.helpCode = 8;
     s.helpPage = 13;
@@ -198,13 +199,14 @@ CTemperatureChartDlg::CTemperatureChartDlg(IMainFrame* frame, int year, int mont
 
 int CTemperatureChartDlg::Run(IMainFrame* frame, int year, int month, QWidget* parent,
                               const QString& returnTitle) {
+    const QString shown = ScreenTitle(title::kTemperatureChart);
     if (frame) {
-        frame->SetTitle("Temperature Chart");
+        frame->SetTitle(shown);
     }
     CTemperatureChartDlg chart(frame, year, month,
                                parent ? parent : (frame ? frame->Window() : nullptr));
     chart.SetReturnTitle(returnTitle);
-    return RunModal(chart, frame, "Temperature Chart");
+    return RunModal(chart, frame, shown);
 }
 
 CWeightChartDlg::CWeightChartDlg(IMainFrame* frame, int year, int month, QWidget* parent)
@@ -212,13 +214,14 @@ CWeightChartDlg::CWeightChartDlg(IMainFrame* frame, int year, int month, QWidget
 
 int CWeightChartDlg::Run(IMainFrame* frame, int year, int month, QWidget* parent,
                          const QString& returnTitle) {
+    const QString shown = ScreenTitle(title::kWeightChart);
     if (frame) {
-        frame->SetTitle("Weight Chart");
+        frame->SetTitle(shown);
     }
     CWeightChartDlg chart(frame, year, month,
                           parent ? parent : (frame ? frame->Window() : nullptr));
     chart.SetReturnTitle(returnTitle);
-    return RunModal(chart, frame, "Weight Chart");
+    return RunModal(chart, frame, shown);
 }
 
 }  // namespace velmora

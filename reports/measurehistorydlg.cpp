@@ -1,6 +1,7 @@
 #include "reports/measurehistorydlg.h"
 
 #include "reports/measurechartdlg.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -9,7 +10,7 @@ namespace {
 HistoryKind TemperatureKind() {
     HistoryKind k;
     k.templateId = 199;
-    k.title = "Temperature History";
+    k.title = ScreenTitle(title::kTemperatureHistory);
     k.metricHeader = "Temperature °C";
     k.englishHeader = "Temperature °F";
     k.member = &CVelmoraMFCDoc::m_temperature;
@@ -23,7 +24,7 @@ HistoryKind TemperatureKind() {
 HistoryKind WeightKind() {
     HistoryKind k;
     k.templateId = 198;
-    k.title = "Weight History";
+    k.title = ScreenTitle(title::kWeightHistory);
     k.metricHeader = "Weight, kg";
     k.englishHeader = "Weight, lb";
     k.member = &CVelmoraMFCDoc::m_weight;

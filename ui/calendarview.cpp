@@ -15,6 +15,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/kit/mainframe.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -65,7 +66,7 @@ void CVelmoraMFCView::FinishStart() {
     m_started = true;
     if (m_frame) {
         m_frame->ShowCommandBar(true);
-        m_frame->SetTitle("Calendar View");
+        m_frame->SetTitle(ScreenTitle(title::kCalendarView));
     }
     update();
 }
@@ -109,11 +110,11 @@ bool CVelmoraMFCView::Tap(int x, int y) {
     m_doc.OpenDay(SelectedYear(), SelectedMonth(), d);
     PlayInterfaceSound(kWaveCalendarTap);
     if (m_frame) {
-        m_frame->SetTitle("Day View");
+        m_frame->SetTitle(ScreenTitle(title::kDayView));
     }
     emit dayViewRequested(m_doc, m_frame);
     if (m_frame) {
-        m_frame->SetTitle("Calendar View");
+        m_frame->SetTitle(ScreenTitle(title::kCalendarView));
     }
     Reanalyze();
     return true;

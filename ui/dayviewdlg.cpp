@@ -30,6 +30,7 @@
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/text.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -389,10 +390,11 @@ void CDayViewDlg::BuildControls() {
 
 int CDayViewDlg::Run(CVelmoraMFCDoc& doc, IMainFrame* frame, DayViewMode mode, QWidget* parent) {
     CDayViewDlg dialog(doc, frame, mode, parent ? parent : (frame ? frame->Window() : nullptr));
+    const QString shown = ScreenTitle(title::kDayView);
     if (frame) {
-        frame->SetTitle("Day View");
+        frame->SetTitle(shown);
     }
-    return RunModal(dialog, frame, "Day View");
+    return RunModal(dialog, frame, shown);
 }
 
 int CDayViewDlg::RunForDay(CVelmoraMFCDoc& doc, IMainFrame* frame, DayViewMode mode, CTime day,
@@ -521,13 +523,13 @@ void CDayViewDlg::RestoreOpenerTitle() {
     }
     switch (m_mode) {
         case kDayViewFromMyDiary:
-            m_frame->SetTitle("My Diary");
+            m_frame->SetTitle(ScreenTitle(title::kMyDiary));
             break;
         case kDayViewFromTemperatureHistory:
-            m_frame->SetTitle("Temperature History");
+            m_frame->SetTitle(ScreenTitle(title::kTemperatureHistory));
             break;
         case kDayViewFromWeightHistory:
-            m_frame->SetTitle("Weight History");
+            m_frame->SetTitle(ScreenTitle(title::kWeightHistory));
             break;
         default:
             break;  // the calendar sets its own title

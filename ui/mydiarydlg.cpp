@@ -20,6 +20,7 @@
 #include "ui/kit/modal.h"
 #include "ui/kit/reporttable.h"
 #include "ui/kit/text.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -142,7 +143,7 @@ void CMyDiaryDlg::OnKindChanged(int kind) {
 
 void CMyDiaryDlg::OnAdd() {
     CAddNoteDlg dialog(m_doc, m_kind, this);
-    const QString title = m_frame ? m_frame->Title() : QStringLiteral("My Diary");
+    const QString title = m_frame ? m_frame->Title() : ScreenTitle(title::kMyDiary);
     if (RunModal(dialog, m_frame, title) == QDialog::Accepted) {
         FillList();
     }

@@ -14,6 +14,7 @@
 #include "ui/kit/modal.h"
 #include "ui/kit/reporttable.h"
 #include "ui/mydiarydlg.h"
+#include "ui/kit/titles.h"
 
 namespace velmora {
 
@@ -63,10 +64,10 @@ void ShootEntryScreens(ShotContext& shots) {
     CVelmoraMFCApp& app = shots.app;
     const CTime day = RichDay();
     auto openDay = [&app, day] {
-        app.MainFrame()->SetTitle("Day View");
+        app.MainFrame()->SetTitle(ScreenTitle(title::kDayView));
         app.Document().OpenDay(day);
         CDayViewDlg::Run(app.Document(), app.MainFrame(), kDayViewFromCalendar);
-        app.MainFrame()->SetTitle("Calendar View");
+        app.MainFrame()->SetTitle(ScreenTitle(title::kCalendarView));
     };
     const char* const names[3] = {"dayview-fluids", "dayview-note", "dayview-mydiary"};
     for (int page = 0; page < 3; ++page) {
