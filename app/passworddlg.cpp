@@ -16,6 +16,7 @@
 #include "store/settings.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/okcancel.h"
 
 namespace velmora {
 
@@ -125,25 +126,12 @@ CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
     layout->addSpacing(16);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName(QString::number(IDOK));
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName(QString::number(IDCANCEL));
-    for (QPushButton* b : {ok, cancel}) {
-        b->setAutoDefault(false);
-        b->setFocusPolicy(Qt::NoFocus);
-    }
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addSpacing(16);
-    buttons->addWidget(cancel);
-    buttons->addStretch(1);
+    std::array<CImageButton*, 2> images{};
+    const auto [ok, cancel] = AddOkCancelRow(this, this, buttons, images);
+    m_okImage = images[0];
+    m_cancelImage = images[1];
     layout->addLayout(buttons);
     layout->addStretch(1);
-    m_okImage = new CImageButton(this);
-    m_okImage->Attach(ok);
-    m_cancelImage = new CImageButton(this);
-    m_cancelImage->Attach(cancel);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 

@@ -42,6 +42,10 @@ CTime TwentyYearsFirstDay() {
     return CVelmoraMFCDoc::DayAtNoon(2006, 1, 1);
 }
 
+CTime TwentyYearsDay(int index) {
+    return TwentyYearsFirstDay() + int64_t{index} * kSecondsPerDay;
+}
+
 void EnsureTwentyYearStore() {
     static bool made = false;
     if (made) {

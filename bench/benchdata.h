@@ -19,6 +19,8 @@ void WriteDemoYears(CTime first, int days);
 // box while benchmarking is a fault and aborts.
 inline constexpr int kTwentyYears = 7305;
 CTime TwentyYearsFirstDay();
+// The store's day `index` (0 is the first), `index` whole days of seconds after the first.
+CTime TwentyYearsDay(int index);
 void EnsureTwentyYearStore();
 
 // The floor beside them: one SQLite statement stepping over every property row of the

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/benchmain.h"
 #include "gfx/lz77.h"
 #include "platform/messagebox.h"
 #include "platform/resources.h"
@@ -276,11 +277,5 @@ int main(int argc, char** argv) {
             break;
         }
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return velmora::bench::RunBenchmarks(argc, argv);
 }

@@ -20,14 +20,9 @@ namespace {
 
 constexpr int kDays = bench::kTwentyYears;
 
-const CTime& FirstDay() {
-    static const CTime first = bench::TwentyYearsFirstDay();
-    return first;
-}
-
 // "Today" is the last day of the store, so the window is full of records.
 CTime Today() {
-    return FirstDay() + int64_t{kDays - 1} * kSecondsPerDay;
+    return bench::TwentyYearsDay(kDays - 1);
 }
 
 void EnsureStore() {

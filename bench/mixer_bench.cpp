@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench/benchdata.h"
+#include "bench/benchmain.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/resources.h"
@@ -80,6 +81,18 @@ void RegisterTones() {
     }
 }
 
+// The timed loop: one second of 16-bit mono into a buffer, again and again; closes the mixer.
+void MixSeconds(benchmark::State& state, CSoundMixer& mixer) {
+    std::vector<uint8_t> out(kSecond * 2);
+    for (auto _ : state) {
+        mixer.Mix(out.data(), kSecond);
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kSecond * 2);
+    mixer.Close();
+}
+
 void BM_Mix_OneSecondEightVoices(benchmark::State& state) {
     RegisterTones();
     CSoundMixer mixer([] { return std::make_unique<ParkedOutput>(); });
@@ -93,28 +106,14 @@ void BM_Mix_OneSecondEightVoices(benchmark::State& state) {
     if (mixer.PlayingVoices() != 8) {
         state.SkipWithError("voices did not start");
     }
-    std::vector<uint8_t> out(kSecond * 2);
-    for (auto _ : state) {
-        mixer.Mix(out.data(), kSecond);
-        benchmark::DoNotOptimize(out.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kSecond * 2);
-    mixer.Close();
+    MixSeconds(state, mixer);
 }
 BENCHMARK(BM_Mix_OneSecondEightVoices)->Unit(benchmark::kMicrosecond);
 
 void BM_Mix_OneSecondSilence(benchmark::State& state) {
     CSoundMixer mixer([] { return std::make_unique<ParkedOutput>(); });
     mixer.Open(kRate, true);
-    std::vector<uint8_t> out(kSecond * 2);
-    for (auto _ : state) {
-        mixer.Mix(out.data(), kSecond);
-        benchmark::DoNotOptimize(out.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kSecond * 2);
-    mixer.Close();
+    MixSeconds(state, mixer);
 }
 BENCHMARK(BM_Mix_OneSecondSilence)->Unit(benchmark::kMicrosecond);
 
@@ -222,11 +221,5 @@ int main(int argc, char** argv) {
             return velmora::MeasureIdle(std::atoi(argv[i] + 15));
         }
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return velmora::bench::RunBenchmarks(argc, argv);
 }

@@ -16,25 +16,17 @@ namespace {
 
 constexpr int kDays = bench::kTwentyYears;
 
-const CTime& FirstDay() {
-    static const CTime first = bench::TwentyYearsFirstDay();
-    return first;
-}
-
-void EnsureStore() {
-    bench::EnsureTwentyYearStore();
-}
 
 // The floor: the rows a full walk reads, straight from SQLite, no objects built.
 void BM_Floor_OneStatementOverAllRows(benchmark::State& state) {
-    EnsureStore();
+    bench::EnsureTwentyYearStore();
     bench::StoreFloor(state);
 }
 BENCHMARK(BM_Floor_OneStatementOverAllRows)->Unit(benchmark::kMillisecond);
 
 // SeekFirst, LoadRecord, SeekNext over every day, as the cycle engine and the reports walk.
 void BM_DocumentScan(benchmark::State& state) {
-    EnsureStore();
+    bench::EnsureTwentyYearStore();
     CVelmoraMFCDoc doc;
     int days = 0;
     for (auto _ : state) {
@@ -53,9 +45,9 @@ void BM_DocumentScan(benchmark::State& state) {
 BENCHMARK(BM_DocumentScan)->Unit(benchmark::kMillisecond);
 
 void BM_FindDay_LastWritten(benchmark::State& state) {
-    EnsureStore();
+    bench::EnsureTwentyYearStore();
     CVelmoraMFCDoc doc;
-    const CTime last = FirstDay() + int64_t{kDays - 1} * kSecondsPerDay;
+    const CTime last = bench::TwentyYearsDay(kDays - 1);
     for (auto _ : state) {
         if (!doc.FindDay(last)) {
             state.SkipWithError("last day not found");
@@ -67,9 +59,9 @@ void BM_FindDay_LastWritten(benchmark::State& state) {
 BENCHMARK(BM_FindDay_LastWritten)->Unit(benchmark::kMillisecond);
 
 void BM_FindDay_Absent(benchmark::State& state) {
-    EnsureStore();
+    bench::EnsureTwentyYearStore();
     CVelmoraMFCDoc doc;
-    const CTime absent = FirstDay() + int64_t{kDays + 30} * kSecondsPerDay;
+    const CTime absent = bench::TwentyYearsDay(kDays + 30);
     for (auto _ : state) {
         if (doc.FindDay(absent)) {
             state.SkipWithError("absent day found");
@@ -83,9 +75,9 @@ BENCHMARK(BM_FindDay_Absent)->Unit(benchmark::kMillisecond);
 // Save-a-day on a day that has a record: the old record goes, the new one comes, one
 // durable transaction.
 void BM_SaveDay(benchmark::State& state) {
-    EnsureStore();
+    bench::EnsureTwentyYearStore();
     CVelmoraMFCDoc doc;
-    const CTime day = FirstDay() + int64_t{kDays / 2} * kSecondsPerDay;
+    const CTime day = bench::TwentyYearsDay(kDays / 2);
     if (!doc.OpenDay(day)) {
         state.SkipWithError("day not found");
         return;

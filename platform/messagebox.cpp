@@ -57,38 +57,40 @@ int DefaultAnswer(MbButtons buttons) {
     return IDOK;
 }
 
-int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
-                   WindowRef owner, bool topmost) {
-    const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
-    MessageBoxHandler handler;
-    {
-        std::lock_guard lock(g_handlerMutex);
-        handler = g_handler;
-    }
-    if (handler) {
-        return handler(request);
-    }
+namespace {
+// A copy of the handler in `slot`, so that it runs without the lock held.
+template <typename Handler>
+Handler Current(const Handler& slot) {
+    std::lock_guard lock(g_handlerMutex);
+    return slot;
+}
+
+// Without a handler (no window side) the message goes to stderr.
+void WriteToStderr(const MessageBoxRequest& request, MbIcon icon) {
     std::fprintf(stderr, "[%s] (%s) %s\n", request.caption.c_str(), IconName(icon),
                  request.text.c_str());
     std::fflush(stderr);
+}
+}  // namespace
+
+int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
+                   WindowRef owner, bool topmost) {
+    const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
+    if (const MessageBoxHandler handler = Current(g_handler)) {
+        return handler(request);
+    }
+    WriteToStderr(request, icon);
     return DefaultAnswer(buttons);
 }
 
 void PostMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
                     WindowRef owner, bool topmost) {
     const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
-    PostedMessageBoxHandler handler;
-    {
-        std::lock_guard lock(g_handlerMutex);
-        handler = g_postedHandler;
-    }
-    if (handler) {
+    if (const PostedMessageBoxHandler handler = Current(g_postedHandler)) {
         handler(request);
         return;
     }
-    std::fprintf(stderr, "[%s] (%s) %s\n", request.caption.c_str(), IconName(icon),
-                 request.text.c_str());
-    std::fflush(stderr);
+    WriteToStderr(request, icon);
 }
 
 PostedMessageBoxHandler SetPostedMessageBoxHandler(PostedMessageBoxHandler handler) {

@@ -348,23 +348,19 @@ void CCycleBar::Redraw() {
     }
 }
 
+bool CCycleBar::BeginsBleeding(long long day) const {
+    return m_menstruation.contains(day) && !m_menstruation.contains(day - 1);
+}
+
 void CCycleBar::MoveToPrevious() {
     // The latest bleeding that begins before the shown cycle.
-    const long long from = DayNumber(m_anchor);
-    long long target = 0;
-    bool found = false;
-    for (auto it = m_menstruation.lower_bound(from); it != m_menstruation.begin();) {
-        --it;
-        if (!m_menstruation.contains(*it - 1)) {
-            target = *it;
-            found = true;
-            break;
-        }
-    }
-    if (!found) {
+    const auto before = std::make_reverse_iterator(m_menstruation.lower_bound(DayNumber(m_anchor)));
+    const auto start = std::find_if(before, m_menstruation.rend(),
+                                    [this](long long day) { return BeginsBleeding(day); });
+    if (start == m_menstruation.rend()) {
         return;
     }
-    const CivilDate d = CivilFromDays(target);
+    const CivilDate d = CivilFromDays(*start);
     const int year = static_cast<int>(d.year);
     const int month = static_cast<int>(d.month);
     if (year < m_year) {
@@ -385,20 +381,13 @@ void CCycleBar::MoveToNext() {
         return;
     }
     // The first bleeding that begins after the shown cycle's start.
-    const long long from = DayNumber(m_anchor);
-    long long target = 0;
-    bool found = false;
-    for (auto it = m_menstruation.upper_bound(from); it != m_menstruation.end(); ++it) {
-        if (!m_menstruation.contains(*it - 1)) {
-            target = *it;
-            found = true;
-            break;
-        }
-    }
-    if (!found) {
+    const auto start = std::find_if(m_menstruation.upper_bound(DayNumber(m_anchor)),
+                                    m_menstruation.end(),
+                                    [this](long long day) { return BeginsBleeding(day); });
+    if (start == m_menstruation.end()) {
         return;
     }
-    const CivilDate d = CivilFromDays(target);
+    const CivilDate d = CivilFromDays(*start);
     const int year = static_cast<int>(d.year);
     const int month = static_cast<int>(d.month);
     const int col = static_cast<int>(d.day) - 1;

@@ -115,6 +115,8 @@ private:
     // Civil day numbers (days since 1970-01-01) of every recorded or predicted
     // menstruation day.
     std::set<long long> m_menstruation;
+    // Whether a bleeding begins on `day`: it bleeds and the day before does not.
+    bool BeginsBleeding(long long day) const;
     std::vector<Label> m_labels;
 };
 

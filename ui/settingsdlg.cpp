@@ -18,6 +18,7 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/okcancel.h"
 
 namespace velmora {
 
@@ -114,20 +115,8 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
     grid->setRowStretch(row++, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", page);
-    ok->setObjectName(QString::number(IDOK));
-    auto* cancel = new QPushButton("Cancel", page);
-    cancel->setObjectName(QString::number(IDCANCEL));
-    for (QPushButton* b : {ok, cancel}) {
-        b->setAutoDefault(false);
-        b->setFocusPolicy(Qt::NoFocus);
-        (new CImageButton(this))->Attach(b);
-    }
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addSpacing(16);
-    buttons->addWidget(cancel);
-    buttons->addStretch(1);
+    std::array<CImageButton*, 2> images{};
+    const auto [ok, cancel] = AddOkCancelRow(page, this, buttons, images);
     grid->addLayout(buttons, row++, 0, 1, 2);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });

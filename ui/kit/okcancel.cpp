@@ -21,4 +21,26 @@ OkCancelButtons AddOkCancel(QWidget* dialog, int y, std::array<CImageButton*, 2>
     return {ok, cancel};
 }
 
+OkCancelButtons AddOkCancelRow(QWidget* parent, QWidget* imageOwner, QHBoxLayout* row,
+                               std::array<CImageButton*, 2>& images) {
+    auto* ok = new QPushButton("OK", parent);
+    ok->setObjectName(QString::number(IDOK));
+    auto* cancel = new QPushButton("Cancel", parent);
+    cancel->setObjectName(QString::number(IDCANCEL));
+    for (QPushButton* b : {ok, cancel}) {
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addSpacing(16);
+    row->addWidget(cancel);
+    row->addStretch(1);
+    images[0] = new CImageButton(imageOwner);
+    images[0]->Attach(ok);
+    images[1] = new CImageButton(imageOwner);
+    images[1]->Attach(cancel);
+    return {ok, cancel};
+}
+
 }  // namespace velmora

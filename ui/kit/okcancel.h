@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <array>
 
@@ -16,5 +17,11 @@ struct OkCancelButtons {
 // at `y`, each shown as its picture; `images` receives the two image buttons. The caller
 // connects the clicks.
 OkCancelButtons AddOkCancel(QWidget* dialog, int y, std::array<CImageButton*, 2>& images);
+
+// OK and Cancel of a larger screen, centred in `row` 16 pixels apart; neither takes the focus,
+// and each is shown as its picture. The buttons are children of `parent`, the image buttons
+// (given in `images`) of `imageOwner`. The caller places the row and connects the clicks.
+OkCancelButtons AddOkCancelRow(QWidget* parent, QWidget* imageOwner, QHBoxLayout* row,
+                               std::array<CImageButton*, 2>& images);
 
 }  // namespace velmora
