@@ -31,6 +31,15 @@ AppOptions AppOptions::FromEnvironment() {
         options.splashMs = std::atoi(ms);
     }
     options.exitAfterFirstFrame = std::getenv("VELMORA_TEST_EXIT_AFTER_FIRST_FRAME") != nullptr;
+    if (const char* code = std::getenv("VELMORA_LANGUAGE")) {
+        options.language = LanguageFromCode(QString::fromUtf8(code));
+    }
+    const QString flag = QStringLiteral("--language=");
+    for (const QString& argument : QCoreApplication::arguments()) {
+        if (argument.startsWith(flag)) {
+            options.language = LanguageFromCode(argument.mid(flag.size()));
+        }
+    }
     // For the start-race test only: widens the moment between deciding to run and listening.
     if (const char* ms = std::getenv("VELMORA_TEST_LISTEN_DELAY_MS")) {
         options.listenDelayMs = std::atoi(ms);
@@ -102,6 +111,7 @@ bool CVelmoraMFCApp::InitInstance() {
     m_profile = m_options.profile ? m_options.profile : std::make_shared<QSettingsProfileStore>();
     LoadSettings(*m_profile, AppSettings, SoundsEnabled);
     SetReminderTimeFormat(AppSettings.TimeFormat);
+    ApplyLanguage(m_options.language.value_or(ResolveLanguage(AppSettings.Language)));
     // 3. The window in front now: the password prompt goes over it.
     m_foreground = QApplication::activeWindow();
     // 4. The reminder thread; it waits for the mixer (step 10) before its first look.

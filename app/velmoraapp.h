@@ -5,10 +5,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "platform/messagebox.h"
 #include "platform/profile.h"
 #include "store/velmoradoc.h"
+#include "ui/kit/language.h"
 
 class QApplication;
 
@@ -41,11 +43,15 @@ struct AppOptions {
     bool reminders = true;             // watch for alarms while the program runs
     bool exitAfterFirstFrame = false;  // start-up measurements: end once the month shows
     int listenDelayMs = 0;             // start-race tests: a pause before listening
+    // The screens' language; from the Language setting when none (--language=en|ru|source,
+    // or VELMORA_LANGUAGE, asks for one).
+    std::optional<UiLanguage> language;
     std::shared_ptr<IProfileStore> profile;      // the settings store; QSettings when none
     std::shared_ptr<IStartScheduler> scheduler;  // starts the program at the next alarm;
                                                  // the user's systemd when none
 
-    // The program's options, with the test-only waits from the environment.
+    // The program's options: the language from the command line or the environment, and the
+    // test-only waits from the environment.
     static AppOptions FromEnvironment();
 };
 

@@ -30,6 +30,7 @@ void LoadSettings(IProfileStore& p, VelmoraSettings& s, bool& sounds) {
     s.DaylightSavingTime = p.GetProfileInt(kSettingsSection, "DaylightSavingTime", 0) != 0;
     sounds = p.GetProfileInt(kSettingsSection, "Sounds", 1) != 0;
     s.Skin = ReadRanged(p, "Skin", d.Skin, 0, kSkinCount - 1);
+    s.Language = ReadRanged(p, "Language", d.Language, 0, kLanguageChoiceCount - 1);
 }
 
 bool SaveSettings(IProfileStore& p, const VelmoraSettings& s, bool sounds) {
@@ -46,6 +47,7 @@ bool SaveSettings(IProfileStore& p, const VelmoraSettings& s, bool sounds) {
     ok &= p.WriteProfileInt(sec, "DaylightSavingTime", s.DaylightSavingTime ? 1 : 0);
     ok &= p.WriteProfileInt(sec, "Sounds", sounds ? 1 : 0);
     ok &= p.WriteProfileInt(sec, "Skin", s.Skin);
+    ok &= p.WriteProfileInt(sec, "Language", s.Language);
     ok &= p.Flush();
     return ok;
 }
@@ -66,6 +68,7 @@ void FillSettingsCopy() {
     c.DaylightSavingTime = s.DaylightSavingTime;
     c.TimeFormat = s.TimeFormat;
     c.WeekStarts = s.WeekStarts;
+    c.Language = s.Language;
 }
 
 void ApplySettingsCopy() {
@@ -80,6 +83,7 @@ void ApplySettingsCopy() {
     s.UnitsFormat = c.UnitsFormat;
     s.DaylightSavingTime = c.DaylightSavingTime;
     s.Skin = c.Skin;
+    s.Language = c.Language;
 }
 
 }  // namespace velmora

@@ -22,6 +22,7 @@ struct VelmoraSettings {
     std::string Password;   // UTF-8; empty = no password
     bool DaylightSavingTime = false;
     int Skin = 3;  // 0 Animals ... 3 Floral ... 6 Nature
+    int Language = 0;  // the screens' language: kLanguageSystem, kLanguageEnglish, kLanguageRussian
 
     bool operator==(const VelmoraSettings&) const = default;
 };
@@ -51,6 +52,7 @@ struct SettingsCopy {
     bool DaylightSavingTime = false;
     int TimeFormat = 0;
     int WeekStarts = 1;
+    int Language = 0;
     CVelmoraMFCDoc* CurrentDocument = nullptr;
 };
 extern SettingsCopy TheSettingsCopy;
@@ -72,5 +74,10 @@ inline constexpr int kMinMenstrualDays = 3, kMaxMenstrualDays = 12;
 inline constexpr int kMinCycleLength = 23, kMaxCycleLength = 35;
 inline constexpr int kSkinCount = 7;
 inline constexpr int kDiaryKindCount = 6;
+// The Language values: follow the system's language, or one language always.
+inline constexpr int kLanguageSystem = 0;
+inline constexpr int kLanguageEnglish = 1;
+inline constexpr int kLanguageRussian = 2;
+inline constexpr int kLanguageChoiceCount = 3;
 
 }  // namespace velmora

@@ -63,6 +63,7 @@ protected:
         options.sound = false;
         options.scheduler = scheduler;
         options.profile = profile;
+        options.language = UiLanguage::Source;  // the exact texts the tests expect
         return options;
     }
 

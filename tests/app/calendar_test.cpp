@@ -349,7 +349,7 @@ TEST_F(CalendarTest, TheExitRoutineWritesEverySetting) {
     AppSettings.Skin = 5;
     app.reset();
     EXPECT_EQ(profile->Raw("Velmora", "Skin"), "5");
-    EXPECT_EQ(profile->WriteLog().size(), 12u);
+    EXPECT_EQ(profile->WriteLog().size(), 13u);
 }
 
 }  // namespace

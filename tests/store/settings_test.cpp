@@ -43,13 +43,15 @@ TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
     s.Password = "Секрет12";
     s.DaylightSavingTime = true;
     s.Skin = 6;
+    s.Language = kLanguageRussian;
     ASSERT_TRUE(SaveSettings(p, s, false));
     EXPECT_EQ(p.WriteLog(),
               (std::vector<std::string>{
                   "Velmora/MenstrualDays", "Velmora/CycleLength", "Velmora/DateFormat",
                   "Velmora/TimeFormat", "Velmora/DateSeparator", "Velmora/WeekStarts",
                   "Velmora/UnitsFormat", "Velmora/MyDiaryType", "Velmora/Password",
-                  "Velmora/DaylightSavingTime", "Velmora/Sounds", "Velmora/Skin"}));
+                  "Velmora/DaylightSavingTime", "Velmora/Sounds", "Velmora/Skin",
+                  "Velmora/Language"}));
     VelmoraSettings back;
     bool sounds = true;
     LoadSettings(p, back, sounds);

@@ -1,5 +1,6 @@
-// velmora-shots OUTDIR: starts Velmora headless on a demo diary in temporary folders and
-// writes a picture of every screen into OUTDIR.
+// velmora-shots [--language en|ru|source] OUTDIR: starts Velmora headless on a demo diary in temporary folders and
+// writes a picture of every screen into OUTDIR, in the language asked for (the program's own
+// texts when none is).
 
 #include <QApplication>
 #include <QDialog>
@@ -8,8 +9,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/aboutdlg.h"
@@ -23,6 +26,7 @@
 #include "tools/demo/demodiary.h"
 #include "tools/shots/shots.h"
 #include "ui/calendarview.h"
+#include "ui/kit/language.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
 
@@ -75,8 +79,21 @@ void ShotContext::ShotOfCommand(int command, const QString& name,
 }  // namespace velmora
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velmora-shots OUTDIR\n");
+    // velmora-shots [--language en|ru|source] OUTDIR; the program's own texts by default.
+    std::optional<UiLanguage> language = UiLanguage::Source;
+    const char* outDir = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
+            language = LanguageFromCode(QString::fromLocal8Bit(argv[++i]));
+        } else if (!outDir) {
+            outDir = argv[i];
+        } else {
+            outDir = nullptr;
+            break;
+        }
+    }
+    if (!outDir || !language) {
+        std::fprintf(stderr, "usage: velmora-shots [--language en|ru|source] OUTDIR\n");
         return 2;
     }
     if (!std::getenv("QT_QPA_PLATFORM")) {
@@ -91,7 +108,7 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", qPrintable(home.path() + "/config"), 1);
 
     QApplication qt(argc, argv);
-    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    g_out = QDir(QString::fromLocal8Bit(outDir)).absolutePath();
     if (!QDir().mkpath(g_out)) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(g_out));
         return 1;
@@ -113,6 +130,7 @@ int main(int argc, char** argv) {
     options.handleSignals = false;
     options.qtMessageBoxes = false;
     options.profile = std::make_shared<MemoryProfileStore>();
+    options.language = language;
     CVelmoraMFCApp app(qt, options);
     if (!app.InitInstance()) {
         return 1;
