@@ -12,7 +12,7 @@ namespace velmora {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(kAboutTemplateId));
-    setWindowTitle("О программе");
+    setWindowTitle(tr("О программе"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_screen = new ScreenWidget(this);

@@ -13,6 +13,8 @@ inline constexpr int kMirrorTemplateId = 221;
 // About: two pages of pictures. On the first, the left button closes and the middle one
 // turns to the second page; on the second, its button closes.
 class CAboutDlg : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
     bool OnFirstPage() const { return m_page == 1; }

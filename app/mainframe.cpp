@@ -2,15 +2,81 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QMenu>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <span>
+#include <vector>
 
 #include "platform/clock.h"
 #include "store/names.h"
 #include "ui/calendarview.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/text.h"
 
 namespace velmora {
+
+namespace {
+
+// The menus: each button's title and its items in order (command 0 is a separator line).
+struct MenuEntry {
+    int command;
+    const char* text;
+};
+constexpr MenuEntry kSeparator{0, nullptr};
+constexpr MenuEntry kMainMenu[] = {
+    {kCmdMyDiary, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Мой дневник")},
+    kSeparator,
+    {kCmdCycleBar, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Панель циклов")},
+    {kCmdCycleChart, QT_TRANSLATE_NOOP("velmora::CMainFrame", "График циклов")},
+    {kCmdCycleHistory, QT_TRANSLATE_NOOP("velmora::CMainFrame", "История циклов")},
+    kSeparator,
+    {kCmdTemperatureChart, QT_TRANSLATE_NOOP("velmora::CMainFrame", "График температуры")},
+    {kCmdTemperatureHistory, QT_TRANSLATE_NOOP("velmora::CMainFrame", "История температуры")},
+    {kCmdWeightChart, QT_TRANSLATE_NOOP("velmora::CMainFrame", "График веса")},
+    {kCmdWeightHistory, QT_TRANSLATE_NOOP("velmora::CMainFrame", "История веса")},
+    {kCmdAlarmHistory, QT_TRANSLATE_NOOP("velmora::CMainFrame", "История сигналов")},
+    kSeparator,
+    {kCmdGoToToday, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Go To Today")},
+    kSeparator,
+    {kCmdExit, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Выход ")},
+};
+constexpr MenuEntry kServiceMenu[] = {
+    {kCmdYearView, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Календарь")},
+    {kCmdSettings, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Настройки программы")},
+    {kCmdScale, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Шкала Вес | Рост")},
+    {kCmdMirror, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Зеркало")},
+    {kCmdPassword, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Пароль")},
+};
+constexpr MenuEntry kHelpMenu[] = {
+    {kCmdHelp, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Помощь")},
+    {kCmdAbout, QT_TRANSLATE_NOOP("velmora::CMainFrame", "О программе")},
+};
+struct MenuButton {
+    const char* title;
+    std::span<const MenuEntry> entries;
+};
+const MenuButton kMenuButtons[] = {
+    {QT_TRANSLATE_NOOP("velmora::CMainFrame", "&Главное"), kMainMenu},
+    {QT_TRANSLATE_NOOP("velmora::CMainFrame", "&Сервис"), kServiceMenu},
+    {"&?", kHelpMenu},
+};
+
+struct ToolTip {
+    int command;
+    const char* tip;
+};
+constexpr ToolTip kToolTips[] = {
+    {kCmdPreviousMonth, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Previous month")},
+    {kCmdNextMonth, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Next month")},
+    {kCmdCalendarHelp, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Help")},
+};
+
+// The property that keeps a menu button's source title, for a change of language.
+constexpr char kSourceText[] = "velmoraSourceText";
+
+}  // namespace
 
 CMainFrame::CMainFrame(CVelmoraMFCDoc& doc) {
     auto* client = new QWidget(this);
@@ -22,46 +88,29 @@ CMainFrame::CMainFrame(CVelmoraMFCDoc& doc) {
     layout->addWidget(m_view);
 
     m_bar = new CCommandBar(client);
-    auto* main = new QMenu(m_bar);
-    AddMenuCommand(main, "Мой дневник", kCmdMyDiary);
-    main->addSeparator();
-    AddMenuCommand(main, "Панель циклов", kCmdCycleBar);
-    AddMenuCommand(main, "График циклов", kCmdCycleChart);
-    AddMenuCommand(main, "История циклов", kCmdCycleHistory);
-    main->addSeparator();
-    AddMenuCommand(main, "График температуры", kCmdTemperatureChart);
-    AddMenuCommand(main, "История температуры", kCmdTemperatureHistory);
-    AddMenuCommand(main, "График веса", kCmdWeightChart);
-    AddMenuCommand(main, "История веса", kCmdWeightHistory);
-    AddMenuCommand(main, "История сигналов", kCmdAlarmHistory);
-    main->addSeparator();
-    AddMenuCommand(main, "Go To Today", kCmdGoToToday);
-    main->addSeparator();
-    AddMenuCommand(main, "Выход ", kCmdExit);
-    auto* service = new QMenu(m_bar);
-    AddMenuCommand(service, "Календарь", kCmdYearView);
-    AddMenuCommand(service, "Настройки программы", kCmdSettings);
-    AddMenuCommand(service, "Шкала Вес | Рост", kCmdScale);
-    AddMenuCommand(service, "Зеркало", kCmdMirror);
-    AddMenuCommand(service, "Пароль", kCmdPassword);
-    auto* help = new QMenu(m_bar);
-    AddMenuCommand(help, "Помощь", kCmdHelp);
-    AddMenuCommand(help, "О программе", kCmdAbout);
-    m_bar->AddMenuButton("&Главное", main);
-    m_bar->AddMenuButton("&Сервис", service);
-    m_bar->AddMenuButton("&?", help);
+    for (const MenuButton& button : kMenuButtons) {
+        auto* menu = new QMenu(m_bar);
+        for (const MenuEntry& entry : button.entries) {
+            if (entry.command == 0) {
+                menu->addSeparator();
+            } else {
+                AddMenuCommand(menu, tr(entry.text), entry.command);
+            }
+        }
+        m_bar->AddMenuButton(tr(button.title), menu)->setProperty(kSourceText, button.title);
+    }
 
     MonthCombo = m_bar->AddCombo(kMonthComboId, 40);
     YearCombo = m_bar->AddCombo(kYearComboId, 46);
-    m_bar->AddTools(133,
-                    {{kCmdPreviousMonth, "Previous month"},
-                     {kCmdNextMonth, "Next month"},
-                     {kCmdCalendarHelp, "Help"}},
-                    QSize(10, 16));
+    std::vector<CCommandBar::Tool> tools;
+    for (const ToolTip& tool : kToolTips) {
+        tools.push_back({tool.command, tr(tool.tip)});
+    }
+    m_bar->AddTools(133, tools, QSize(10, 16));
     m_bar->AddStretch();
 
     for (const char* name : MonthAbbrevs) {
-        MonthCombo->addItem(name);
+        MonthCombo->addItem(TrName(name));
     }
     for (int year = FirstYear(); year <= LastYear(); ++year) {
         YearCombo->addItem(QString::asprintf("%d", year));
@@ -85,6 +134,38 @@ CMainFrame::CMainFrame(CVelmoraMFCDoc& doc) {
 CMainFrame::~CMainFrame() {
     MonthCombo = nullptr;
     YearCombo = nullptr;
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::Retranslate() {
+    for (QToolButton* button : m_bar->findChildren<QToolButton*>()) {
+        const QVariant source = button->property(kSourceText);
+        if (source.isValid()) {
+            button->setText(tr(source.toByteArray().constData()));
+        }
+    }
+    for (const MenuButton& menu : kMenuButtons) {
+        for (const MenuEntry& entry : menu.entries) {
+            const QString name = QString::number(entry.command);
+            for (QAction* action : m_bar->findChildren<QAction*>(name)) {
+                action->setText(tr(entry.text));
+            }
+        }
+    }
+    for (const ToolTip& tool : kToolTips) {
+        if (QToolButton* button = m_bar->ToolButton(tool.command)) {
+            button->setToolTip(tr(tool.tip));
+        }
+    }
+    for (int i = 0; i < MonthCombo->count() && i < 12; ++i) {
+        MonthCombo->setItemText(i, TrName(MonthAbbrevs[i]));
+    }
 }
 
 void CMainFrame::ShowCommandBar(bool show) {

@@ -63,9 +63,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new language: the menus, tool tips and month list take their texts again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void HandleCommand(int command);
+    void Retranslate();
 
     CVelmoraMFCView* m_view = nullptr;
     CCommandBar* m_bar = nullptr;

@@ -1,6 +1,7 @@
 #include "app/passworddlg.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,17 +62,17 @@ PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(20, 40, 20, 20);
     layout->setSpacing(8);
-    auto* label = new QLabel("Пароль:", &dialog);
+    auto* label = new QLabel(CPasswordDlg::tr("Пароль:"), &dialog);
     layout->addWidget(label);
     QLineEdit* edit =
         PasswordEdit(kPromptPasswordEditId, TypableLength(settings.Password), &dialog);
     edit->setFixedWidth(200);
     layout->addWidget(edit);
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", &dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("Message", "OK"), &dialog);
     ok->setObjectName(QString::number(IDOK));
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", &dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("Message", "Cancel"), &dialog);
     cancel->setObjectName(QString::number(IDCANCEL));
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -85,8 +86,9 @@ PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
         if (edit->text().toStdString() == settings.Password) {
             result = kPromptAccepted;
         } else {
-            ShowMessageBox("Password not correct!", "Sorry", MbIcon::Information, MbButtons::Ok,
-                           kNoOwner);
+            ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Password not correct!"),
+                           QT_TRANSLATE_NOOP("Message", "Sorry"), MbIcon::Information,
+                           MbButtons::Ok, kNoOwner);
             result = kPromptWrong;
         }
         dialog.done(IDOK);
@@ -96,14 +98,14 @@ PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
         dialog.done(IDCANCEL);
     });
     edit->setFocus();
-    RunModal(dialog, nullptr, "Введите ваш пароль");
+    RunModal(dialog, nullptr, CPasswordDlg::tr("Введите ваш пароль"));
     return result;
 }
 
 CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(QString::number(kPasswordTemplateId));
-    setWindowTitle("Пароль");
+    setWindowTitle(tr("Пароль"));
     setFont(DialogFont());
 
     auto* layout = new QVBoxLayout(this);
@@ -111,16 +113,16 @@ CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(10);
-    m_oldLabel = new QLabel("Старый пароль:", this);
+    m_oldLabel = new QLabel(tr("Старый пароль:"), this);
     m_oldLabel->setObjectName(QString::number(kOldPasswordLabelId));
     m_old = PasswordEdit(kOldPasswordEditId, TypableLength(settings.Password), this);
     m_new = PasswordEdit(kNewPasswordEditId, kMaxPasswordLength, this);
     m_confirm = PasswordEdit(kConfirmPasswordEditId, kMaxPasswordLength, this);
     grid->addWidget(m_oldLabel, 0, 0);
     grid->addWidget(m_old, 0, 1);
-    grid->addWidget(new QLabel("Новый пароль:", this), 1, 0);
+    grid->addWidget(new QLabel(tr("Новый пароль:"), this), 1, 0);
     grid->addWidget(m_new, 1, 1);
-    grid->addWidget(new QLabel("Подтвердите пароль:", this), 2, 0);
+    grid->addWidget(new QLabel(tr("Подтвердите пароль:"), this), 2, 0);
     grid->addWidget(m_confirm, 2, 1);
     layout->addLayout(grid);
     layout->addSpacing(16);
@@ -152,12 +154,14 @@ void CPasswordDlg::OnOK() {
             return;
         }
     } else if (oldText != m_settings.Password) {
-        ShowMessageBox("To change password you must type current password!");
+        ShowMessageBox(
+            QT_TRANSLATE_NOOP("Message", "To change password you must type current password!"));
         m_old->setFocus();
         return;
     }
     if (m_new->text() != m_confirm->text()) {
-        ShowMessageBox("\"New Password\" and \"Confirm Passowrd\" must be same!");
+        ShowMessageBox(QT_TRANSLATE_NOOP(
+            "Message", "\"New Password\" and \"Confirm Passowrd\" must be same!"));
         m_confirm->setFocus();
         return;
     }

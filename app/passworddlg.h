@@ -32,6 +32,8 @@ PasswordPrompt AskForPassword(const VelmoraSettings& settings);
 // is set; the new one is typed twice; both new fields empty remove the protection. Closing
 // the window counts as OK.
 class CPasswordDlg : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CPasswordDlg(VelmoraSettings& settings, QWidget* parent = nullptr);
 

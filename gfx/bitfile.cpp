@@ -108,8 +108,9 @@ void BitFile::Close(BitFile* file) {
             CMemoryLikeFile::fwrite(file->m_buffer, 1, file->m_index, file->m_file);
         }
         if (CMemoryLikeFile::fstat(file->m_file).end > Lz77OutputSize()) {
-            ShowMessageBox("NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE", "Fatal Error", MbIcon::Stop,
-                           MbButtons::Ok, kForegroundWindow);
+            ShowMessageBox(QT_TRANSLATE_NOOP("Message", "NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE"),
+                           QT_TRANSLATE_NOOP("Message", "Fatal Error"), MbIcon::Stop, MbButtons::Ok,
+                           kForegroundWindow);
         }
     }
     CMemoryLikeFile::fclose(file->m_file);

@@ -25,7 +25,8 @@ int g_map[CMemoryLikeFile::kSlots] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 int g_openCount = 0;
 
 void FatalBox(const char* text) {
-    ShowMessageBox(text, "Fatal Error", MbIcon::Stop, MbButtons::Ok, kForegroundWindow);
+    ShowMessageBox(text, QT_TRANSLATE_NOOP("Message", "Fatal Error"), MbIcon::Stop, MbButtons::Ok,
+                   kForegroundWindow);
 }
 
 // The slot a handle stands for, or -1 for a pointer that is not one of ours.

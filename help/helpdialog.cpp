@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
-#include <cstring>
 
 #include "gfx/dibgraphicbuffer.h"
 #include "gfx/imagebutton.h"
@@ -23,21 +22,14 @@ namespace velmora {
 
 namespace {
 
-constexpr int kBodyLeft = 20;
 constexpr int kBodyTop = 45;
 constexpr int kLineHeight = 15;
 constexpr int kIconSize = 14;
-constexpr int kIconX = kBodyLeft + 20;
+constexpr int kIconX = kHelpTextLeft + 20;
 constexpr int kLinkLeft = 80;
 constexpr int kLinkTop = 5;
 constexpr int kLinkStep = 17;
 const QColor kLinkBlue(0, 0, 255);
-
-// Where the next piece of a line starts: the handheld's help advanced by a fixed step per
-// character, wider for the bold and italic fonts.
-int CharacterStep(HelpStyle style) {
-    return style == HelpStyle::Normal ? 6 : 7;
-}
 
 }  // namespace
 
@@ -73,23 +65,41 @@ CHelpDialog::CHelpDialog(IMainFrame* titleWindow, int screenCode, QWidget* paren
 
     m_linkFont = system;
     m_linkFont.setUnderline(true);
+    MeasureLinks();
+    UpdateArrows();
+}
 
-    // The contents entries are measured once, in the dialog's font.
-    const QFontMetrics metrics(system);
+CHelpDialog::~CHelpDialog() = default;
+
+void CHelpDialog::MeasureLinks() {
+    // The contents entries are measured in the dialog's font, again when the language changes.
+    const QFontMetrics metrics(font());
     for (int i = 0; i < kHelpPageCount - 1; ++i) {
         const QString title = HelpTitle(i + kHelpFirstScreenPage);
         m_linkRects[static_cast<size_t>(i)] =
             QRect(kLinkLeft, kLinkTop + kLinkStep * i, metrics.horizontalAdvance(title),
                   metrics.height());
     }
-    // The page titles are centred by their width in the system font, measured now.
+    // The page titles are centred by their width in the system font.
     for (int page = kHelpFirstScreenPage; page <= kHelpPageCount; ++page) {
         m_titleWidths[static_cast<size_t>(page)] = metrics.horizontalAdvance(HelpTitle(page));
     }
-    UpdateArrows();
+    m_contentsRect = ContentsRect();
+    m_contentsRect.setWidth(
+        std::max(m_contentsRect.width(), metrics.horizontalAdvance(HelpContentsLink())));
 }
 
-CHelpDialog::~CHelpDialog() = default;
+void CHelpDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        // The page keeps its place as far as its new text reaches.
+        MeasureLinks();
+        const int lastScreen =
+            std::max(0, HelpLineCount(m_page) - 1) / kHelpLinesPerScreen * kHelpLinesPerScreen;
+        m_scroll = std::min(m_scroll, lastScreen);
+        m_view->update();
+    }
+    QDialog::changeEvent(event);
+}
 
 void CHelpDialog::SetPage(int page) {
     m_page = std::clamp(page, kHelpContentsPage, kHelpPageCount);
@@ -153,7 +163,7 @@ void CHelpDialog::Tap(int x, int y) {
             }
         }
     }
-    if (target == 0 && ContentsRect().contains(p)) {
+    if (target == 0 && m_contentsRect.contains(p)) {
         target = kHelpContentsPage;
     }
     if (target == 0) {
@@ -218,8 +228,8 @@ void CHelpDialog::DrawPage(QPainter& p) {
     // A font "of height h" is the largest one whose lines are h pixels high, as the
     // handheld measured its fonts.
     const QFont title = ScreenFontOfHeight(15, {.bold = true, .crisp = true});
-    const QFont bold = ScreenFontOfHeight(14, {.bold = true, .crisp = true});
-    const QFont italic = ScreenFontOfHeight(14, {.italic = true, .crisp = true});
+    const QFont fonts[] = {HelpFont(HelpStyle::Normal), HelpFont(HelpStyle::Bold),
+                           HelpFont(HelpStyle::Italic)};
 
     p.setPen(Qt::black);
     p.setFont(title);
@@ -227,56 +237,56 @@ void CHelpDialog::DrawPage(QPainter& p) {
     p.drawText(QRect(QPoint(titleLeft, 15), QPoint(kScreenWidth - 1, 32)), flags,
                HelpTitle(m_page));
 
+    // The page number stands clear of the link when a translation makes the link longer.
+    const int numberLeft = std::max(155, m_contentsRect.right() + 8);
     p.setFont(system);
-    p.drawText(QRect(QPoint(155, 250), QPoint(219, 267)), flags,
-               QString::asprintf("Page %d/%d", m_page, kHelpPageCount));
+    p.drawText(QRect(QPoint(numberLeft, 250), QPoint(219, 267)), flags, HelpPageNumber(m_page));
     p.setFont(m_linkFont);
     p.setPen(kLinkBlue);
-    p.drawText(ContentsRect(), flags, kHelpContentsLink);
+    p.drawText(m_contentsRect, flags, HelpContentsLink());
     p.setPen(Qt::black);
 
-    const auto pieces = HelpPageAt(m_page).pieces;
-    int line = -1;
-    int x = kBodyLeft;
-    for (size_t i = static_cast<size_t>(HelpLineStart(m_page, m_scroll)); i < pieces.size(); ++i) {
-        const HelpPiece& piece = pieces[i];
-        if (!piece.joined) {
-            if (++line >= kHelpLinesPerScreen) {
-                break;
-            }
-            x = kBodyLeft;
-        } else {
-            const HelpPiece& before = pieces[i - 1];
-            x += static_cast<int>(std::strlen(before.text)) * CharacterStep(before.style);
+    const std::vector<HelpLine>& lines = HelpLines(m_page);
+    for (int line = 0; line < kHelpLinesPerScreen; ++line) {
+        const size_t index = static_cast<size_t>(m_scroll + line);
+        if (index >= lines.size()) {
+            break;
         }
-        x += piece.nudge;
         const int top = kBodyTop + kLineHeight * line;
-        if (piece.icon != 0) {
+        if (lines[index].icon != 0) {
             // The check box's icon goes into the buffer beside the line, then that band of
             // the buffer onto the window, under the line's text.
             {
                 ScopedTarget target(m_screen->GetBuffer());
                 CFastBitmap icon;
-                icon.Load(piece.icon, kIconSize, kIconSize);
+                icon.Load(lines[index].icon, kIconSize, kIconSize);
                 icon.DrawTransparent(kIconX, top);
             }
             const Rect band{0, top, kScreenWidth, top + kIconSize};
             m_screen->PresentRects(&band, 1);
         }
-        p.setFont(piece.style == HelpStyle::Bold     ? bold
-                  : piece.style == HelpStyle::Italic ? italic
-                                                     : system);
-        const QRect rect(QPoint(x, top), QPoint(229, 249 + kLineHeight * line));
-        p.drawText(rect, flags, QString::fromLatin1(piece.text));
+        for (const HelpRun& run : lines[index].runs) {
+            p.setFont(fonts[static_cast<size_t>(run.style)]);
+            const QRect rect(QPoint(run.x, top), QPoint(229, 249 + kLineHeight * line));
+            p.drawText(rect, flags, run.text);
+        }
     }
 }
 
 QString CHelpDialog::RestoredTitle(int screenCode) {
     // By the asking screen's code. The alarm history gets back its title as "Alarms History".
     static const char* const titles[] = {
-        title::kCycleBar,   title::kCycleChart,   title::kCycleHistory, title::kTemperatureChart,
-        title::kDayView,    "Alarms History",     title::kMyDiary,      title::kWeightChart,
-        title::kSettings,   title::kScale,        title::kCalendarView,
+        title::kCycleBar,
+        title::kCycleChart,
+        title::kCycleHistory,
+        title::kTemperatureChart,
+        title::kDayView,
+        QT_TRANSLATE_NOOP("Title", "Alarms History"),
+        title::kMyDiary,
+        title::kWeightChart,
+        title::kSettings,
+        title::kScale,
+        title::kCalendarView,
     };
     if (screenCode < 1 || screenCode > static_cast<int>(std::size(titles))) {
         return QString();

@@ -24,9 +24,10 @@ inline constexpr int kHelpLeftArrowId = 1090;
 inline constexpr int kHelpRightArrowId = 1091;
 
 // The help browser: the contents (page 1) and one page for each screen (2-16), drawn over
-// the skin's help background. The arrows scroll a long page by 13 lines, then move to the
-// next or previous page; the contents link at the bottom returns to page 1. Closing it sets
-// the title of the window that opened it back to the title of that screen.
+// the skin's help background in the installed language. The arrows scroll a long page by 13
+// lines, then move to the next or previous page; the contents link at the bottom returns to
+// page 1. Closing it sets the title of the window that opened it back to the title of that
+// screen.
 class CHelpDialog : public QDialog {
 public:
     // `titleWindow` is the window whose title the browser replaced (it may be null);
@@ -47,6 +48,7 @@ public:
 
     // The contents entry of page `i + 2`, where it is drawn and tapped.
     QRect LinkRect(int i) const { return m_linkRects[static_cast<size_t>(i)]; }
+    // Where the "Contents" link is drawn and tapped; a longer translation reaches further right.
     static QRect ContentsRect() { return QRect(QPoint(90, 250), QPoint(134, 267)); }
 
     // Draws the page as it shows now: the background into the buffer, then the buffer and
@@ -61,10 +63,12 @@ public:
     void done(int result) override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void MeasureLinks();
     void UpdateArrows();
     void DrawContents(QPainter& p);
     void DrawPage(QPainter& p);
@@ -76,6 +80,7 @@ private:
     bool m_closed = false;
     std::array<QRect, kHelpPageCount - 1> m_linkRects;
     std::array<int, kHelpPageCount + 1> m_titleWidths{};
+    QRect m_contentsRect = ContentsRect();
     QFont m_linkFont;
     std::unique_ptr<ScreenBuffer> m_screen;
     CFastBitmap m_background;

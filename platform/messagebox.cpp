@@ -73,24 +73,72 @@ void WriteToStderr(const MessageBoxRequest& request, MbIcon icon) {
 }
 }  // namespace
 
-int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
-                   WindowRef owner, bool topmost) {
-    const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
+namespace {
+int Show(const MessageBoxRequest& request) {
     if (const MessageBoxHandler handler = Current(g_handler)) {
         return handler(request);
     }
-    WriteToStderr(request, icon);
-    return DefaultAnswer(buttons);
+    WriteToStderr(request, request.icon);
+    return DefaultAnswer(request.buttons);
 }
 
-void PostMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
-                    WindowRef owner, bool topmost) {
-    const MessageBoxRequest request = MakeRequest(text, caption, icon, buttons, owner, topmost);
+void Post(const MessageBoxRequest& request) {
     if (const PostedMessageBoxHandler handler = Current(g_postedHandler)) {
         handler(request);
         return;
     }
-    WriteToStderr(request, icon);
+    WriteToStderr(request, request.icon);
+}
+
+MessageBoxRequest FilledRequest(std::string_view pattern, std::vector<std::string> parts,
+                                std::string_view caption, MbIcon icon, MbButtons buttons,
+                                WindowRef owner, bool topmost) {
+    MessageBoxRequest request =
+        MakeRequest(FillPattern(pattern, parts), caption, icon, buttons, owner, topmost);
+    request.pattern = std::string(pattern);
+    request.parts = std::move(parts);
+    return request;
+}
+}  // namespace
+
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& parts) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9') {
+            const size_t n = static_cast<size_t>(pattern[i + 1] - '1');
+            if (n < parts.size()) {
+                text += parts[n];
+                ++i;
+                continue;
+            }
+        }
+        text += pattern[i];
+    }
+    return text;
+}
+
+int ShowMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
+                   WindowRef owner, bool topmost) {
+    return Show(MakeRequest(text, caption, icon, buttons, owner, topmost));
+}
+
+int ShowFilledMessageBox(std::string_view pattern, std::vector<std::string> parts,
+                         std::string_view caption, MbIcon icon, MbButtons buttons, WindowRef owner,
+                         bool topmost) {
+    return Show(FilledRequest(pattern, std::move(parts), caption, icon, buttons, owner, topmost));
+}
+
+void PostMessageBox(std::string_view text, std::string_view caption, MbIcon icon, MbButtons buttons,
+                    WindowRef owner, bool topmost) {
+    Post(MakeRequest(text, caption, icon, buttons, owner, topmost));
+}
+
+void PostFilledMessageBox(std::string_view pattern, std::vector<std::string> parts,
+                          std::string_view caption, MbIcon icon, MbButtons buttons, WindowRef owner,
+                          bool topmost) {
+    Post(FilledRequest(pattern, std::move(parts), caption, icon, buttons, owner, topmost));
 }
 
 PostedMessageBoxHandler SetPostedMessageBoxHandler(PostedMessageBoxHandler handler) {

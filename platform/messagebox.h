@@ -3,6 +3,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/translatable.h"
 
 namespace velmora {
 
@@ -36,7 +39,14 @@ struct MessageBoxRequest {
     MbButtons buttons = MbButtons::Ok;
     WindowRef owner = kNoOwner;
     bool topmost = false;
+    // For a text filled in from a pattern: the pattern, with %1, %2, ... where the parts go,
+    // and the parts, so that the window layer can translate each. Empty for a fixed text.
+    std::string pattern;
+    std::vector<std::string> parts;
 };
+
+// `pattern` with %1 ... %9 replaced by `parts` (a number without a part stays as it is).
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& parts);
 
 // The one way every layer tells the user something. Blocks until answered and returns the
 // button pressed. Safe to call from any thread: the installed handler decides where the box
@@ -44,6 +54,12 @@ struct MessageBoxRequest {
 int ShowMessageBox(std::string_view text, std::string_view caption = {}, MbIcon icon = MbIcon::None,
                    MbButtons buttons = MbButtons::Ok, WindowRef owner = kNoOwner,
                    bool topmost = false);
+
+// The same for a text filled in from `pattern` and `parts` (see FillPattern).
+int ShowFilledMessageBox(std::string_view pattern, std::vector<std::string> parts,
+                         std::string_view caption = {}, MbIcon icon = MbIcon::None,
+                         MbButtons buttons = MbButtons::Ok, WindowRef owner = kNoOwner,
+                         bool topmost = false);
 
 using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
 
@@ -56,6 +72,11 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 void PostMessageBox(std::string_view text, std::string_view caption = {},
                     MbIcon icon = MbIcon::None, MbButtons buttons = MbButtons::Ok,
                     WindowRef owner = kNoOwner, bool topmost = false);
+
+void PostFilledMessageBox(std::string_view pattern, std::vector<std::string> parts,
+                          std::string_view caption = {}, MbIcon icon = MbIcon::None,
+                          MbButtons buttons = MbButtons::Ok, WindowRef owner = kNoOwner,
+                          bool topmost = false);
 
 using PostedMessageBoxHandler = std::function<void(const MessageBoxRequest&)>;
 

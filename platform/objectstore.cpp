@@ -53,18 +53,37 @@ std::string CurrentVfs() {
     return g_vfs;
 }
 
+// Why a file cannot be used: a reason the user reads, and what the system said, if anything.
+struct StoreProblem {
+    const char* what = nullptr;
+    std::string detail;
+};
+
 // Tells the user once per run that the file cannot be used, naming it.
-void ReportStoreProblem(const std::string& path, const std::string& why) {
+void ReportStoreProblem(const std::string& path, const StoreProblem& why) {
     {
         std::lock_guard lock(g_mutex);
         if (!g_reported.insert(path).second) {
             return;
         }
     }
-    ShowMessageBox("The diary file\n" + path + "\ncannot be used: " + why +
-                       ".\nVelmora leaves the file unchanged. To start a new diary, move the "
-                       "file to another folder.",
-                   "Error", MbIcon::Stop, MbButtons::Ok, kForegroundWindow);
+    const char* what = why.what ? why.what : QT_TRANSLATE_NOOP("Message", "it cannot be read");
+    if (why.detail.empty()) {
+        ShowFilledMessageBox(
+            QT_TRANSLATE_NOOP("Message",
+                              "The diary file\n%1\ncannot be used: %2.\nVelmora leaves the file "
+                              "unchanged. To start a new diary, move the file to another folder."),
+            {path, what}, QT_TRANSLATE_NOOP("Message", "Error"), MbIcon::Stop, MbButtons::Ok,
+            kForegroundWindow);
+    } else {
+        ShowFilledMessageBox(
+            QT_TRANSLATE_NOOP("Message",
+                              "The diary file\n%1\ncannot be used: %2 (%3).\nVelmora leaves the "
+                              "file unchanged. To start a new diary, move the file to another "
+                              "folder."),
+            {path, what, why.detail}, QT_TRANSLATE_NOOP("Message", "Error"), MbIcon::Stop,
+            MbButtons::Ok, kForegroundWindow);
+    }
 }
 
 uint32_t ReadBe32(const unsigned char* p) {
@@ -75,13 +94,13 @@ enum class FileState { Missing, Valid, Invalid };
 
 // Looks at the file's header without letting SQLite near it, so a file that is not ours, or
 // that was cut short, is never written to (SQLite would otherwise set it up as a database).
-FileState CheckStoreFile(const std::string& path, std::string& why) {
+FileState CheckStoreFile(const std::string& path, StoreProblem& why) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) {
             return FileState::Missing;
         }
-        why = std::string("it cannot be opened (") + std::strerror(errno) + ")";
+        why = {QT_TRANSLATE_NOOP("Message", "it cannot be opened"), std::strerror(errno)};
         return FileState::Invalid;
     }
     struct stat st {};
@@ -90,16 +109,16 @@ FileState CheckStoreFile(const std::string& path, std::string& why) {
     const ssize_t got = statted && S_ISREG(st.st_mode) ? pread(fd, header, sizeof header, 0) : -1;
     close(fd);
     if (!statted || !S_ISREG(st.st_mode)) {
-        why = "it is not a regular file";
+        why.what = QT_TRANSLATE_NOOP("Message", "it is not a regular file");
         return FileState::Invalid;
     }
     if (st.st_size == 0) {
-        why = "it is empty";
+        why.what = QT_TRANSLATE_NOOP("Message", "it is empty");
         return FileState::Invalid;
     }
     if (got != static_cast<ssize_t>(sizeof header) ||
         std::memcmp(header, "SQLite format 3", 16) != 0) {
-        why = "it is not a Velmora diary";
+        why.what = QT_TRANSLATE_NOOP("Message", "it is not a Velmora diary");
         return FileState::Invalid;
     }
     uint32_t pageSize = (uint32_t{header[16]} << 8) | header[17];
@@ -107,11 +126,11 @@ FileState CheckStoreFile(const std::string& path, std::string& why) {
         pageSize = 65536;
     }
     if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0) {
-        why = "it is damaged";
+        why.what = QT_TRANSLATE_NOOP("Message", "it is damaged");
         return FileState::Invalid;
     }
     if (ReadBe32(header + 68) != kStoreApplicationId) {
-        why = "it is not a Velmora diary";
+        why.what = QT_TRANSLATE_NOOP("Message", "it is not a Velmora diary");
         return FileState::Invalid;
     }
     // The page count in the header is valid when its version stamp matches the change
@@ -119,7 +138,8 @@ FileState CheckStoreFile(const std::string& path, std::string& why) {
     const uint32_t pages = ReadBe32(header + 28);
     if (ReadBe32(header + 92) == ReadBe32(header + 24) && pages > 0 &&
         static_cast<uint64_t>(st.st_size) < static_cast<uint64_t>(pages) * pageSize) {
-        why = "it is damaged (cut short)";
+        why = {QT_TRANSLATE_NOOP("Message", "it is damaged"),
+               QT_TRANSLATE_NOOP("Message", "cut short")};
         return FileState::Invalid;
     }
     return FileState::Valid;
@@ -160,9 +180,10 @@ StoreStatus CreateStoreFile(const std::string& path) {
     const std::string dir = path.substr(0, path.rfind('/'));
     if (!DataPaths::EnsurePrivateDir(dir)) {
         const int err = errno;
-        ShowMessageBox(
-            "The diary folder\n" + dir + "\ncannot be created: " + std::strerror(err) + ".",
-            "Error", MbIcon::Stop, MbButtons::Ok, kForegroundWindow);
+        ShowFilledMessageBox(
+            QT_TRANSLATE_NOOP("Message", "The diary folder\n%1\ncannot be created: %2."),
+            {dir, std::strerror(err)}, QT_TRANSLATE_NOOP("Message", "Error"), MbIcon::Stop,
+            MbButtons::Ok, kForegroundWindow);
         return StatusFromErrno(err);
     }
     const std::string tmp = path + ".new-" + std::to_string(getpid());
@@ -229,8 +250,8 @@ public:
         int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
                                  vfs.empty() ? nullptr : vfs.c_str());
         if (rc != SQLITE_OK) {
-            ReportStoreProblem(path,
-                               std::string("it cannot be opened (") + sqlite3_errstr(rc) + ")");
+            ReportStoreProblem(
+                path, {QT_TRANSLATE_NOOP("Message", "it cannot be opened"), sqlite3_errstr(rc)});
             return StoreStatus::BadStore;
         }
         sqlite3_extended_result_codes(db, 1);
@@ -252,16 +273,20 @@ public:
         }
         if (rc != SQLITE_OK) {
             const bool damaged = (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
-            ReportStoreProblem(path, std::string(damaged ? "it is damaged (" : "it cannot be read (") +
-                                         sqlite3_errstr(rc) + ")");
+            ReportStoreProblem(path, {damaged ? QT_TRANSLATE_NOOP("Message", "it is damaged")
+                                              : QT_TRANSLATE_NOOP("Message", "it cannot be read"),
+                                      sqlite3_errstr(rc)});
             return StoreStatus::BadStore;
         }
         if (tables != 3) {
-            ReportStoreProblem(path, "it is not a Velmora diary");
+            ReportStoreProblem(path,
+                               {QT_TRANSLATE_NOOP("Message", "it is not a Velmora diary"), {}});
             return StoreStatus::BadStore;
         }
         if (version > kStoreSchemaVersion) {
-            ReportStoreProblem(path, "it was written by a newer version of Velmora");
+            ReportStoreProblem(
+                path,
+                {QT_TRANSLATE_NOOP("Message", "it was written by a newer version of Velmora"), {}});
             return StoreStatus::BadStore;
         }
         sqlite3_stmt* jm = Prepare("PRAGMA journal_mode");
@@ -323,7 +348,8 @@ public:
             case SQLITE_CORRUPT:
             case SQLITE_NOTADB:
                 bad = true;
-                ReportStoreProblem(path, std::string("it is damaged (") + sqlite3_errstr(rc) + ")");
+                ReportStoreProblem(
+                    path, {QT_TRANSLATE_NOOP("Message", "it is damaged"), sqlite3_errstr(rc)});
                 return StoreStatus::BadStore;
             default:
                 return StoreStatus::IoError;
@@ -410,7 +436,7 @@ std::shared_ptr<StoreConnection> Connect(bool create, StoreStatus& status) {
         status = t_conn->bad ? StoreStatus::BadStore : StoreStatus::Ok;
         return t_conn->bad ? nullptr : t_conn;
     }
-    std::string why;
+    StoreProblem why;
     FileState state = CheckStoreFile(path, why);
     if (state == FileState::Missing) {
         if (!create) {
@@ -424,7 +450,7 @@ std::shared_ptr<StoreConnection> Connect(bool create, StoreStatus& status) {
         state = CheckStoreFile(path, why);
     }
     if (state != FileState::Valid || stat(path.c_str(), &st) != 0) {
-        ReportStoreProblem(path, why.empty() ? "it cannot be read" : why);
+        ReportStoreProblem(path, why);
         status = StoreStatus::BadStore;
         return nullptr;
     }

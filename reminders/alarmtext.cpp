@@ -25,7 +25,8 @@ std::string FormatAlarmTime(CTime t, int timeFormat) {
 }
 
 std::string ReminderText(CTime t, int timeFormat, int alarmType) {
-    return "Reminder at  " + FormatAlarmTime(t, timeFormat) + " \n" + AlarmTypeName(alarmType);
+    return FillPattern(kReminderPattern,
+                       {FormatAlarmTime(t, timeFormat), AlarmTypeName(alarmType)});
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/ctime.h"
+#include "platform/messagebox.h"
 
 namespace velmora {
 
@@ -15,6 +16,9 @@ std::string FormatAlarmTime(CTime t, int timeFormat);
 // (a code outside 0-9 reads "None").
 std::string ReminderText(CTime t, int timeFormat, int alarmType);
 
-inline constexpr const char* kReminderCaption = "Alarm";
+inline constexpr const char* kReminderCaption = QT_TRANSLATE_NOOP("Message", "Alarm");
+// The reminder's text with the time (%1) and the type's name (%2) to fill in.
+inline constexpr const char* kReminderPattern =
+    QT_TRANSLATE_NOOP("Message", "Reminder at  %1 \n%2");
 
 }  // namespace velmora

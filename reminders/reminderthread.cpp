@@ -37,8 +37,11 @@ void ShowReminder(const CSound& alarmSound, const DueAlarm& alarm) {
         mixer->PlaySound(alarmSound);
     }
     // Posted, not shown: an open reminder must not hold up the next one.
-    PostMessageBox(ReminderText(alarm.time, ReminderTimeFormat(), alarm.type), kReminderCaption,
-                   MbIcon::Warning, MbButtons::Ok, kNoOwner, /*topmost=*/true);
+    PostFilledMessageBox(
+        kReminderPattern,
+        {FormatAlarmTime(alarm.time, ReminderTimeFormat()), AlarmTypeName(alarm.type)},
+        kReminderCaption, MbIcon::Warning, MbButtons::Ok, kNoOwner,
+        /*topmost=*/true);
 }
 
 // What the store files look like from outside. Reading every day costs far more than a

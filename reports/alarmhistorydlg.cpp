@@ -14,6 +14,7 @@
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
+#include "ui/kit/text.h"
 #include "ui/kit/titles.h"
 
 namespace velmora {
@@ -32,12 +33,12 @@ CAlarmHistoryDlg::CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent)
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(ScreenTitle(title::kAlarmHistory));
     m_list = LayOutHistoryScreen(this, kAlarmHistoryListId, m_bar);
-    m_list->SetColumns({{"Date", 74}, {"Type", 84}, {"Time", 65}});
+    m_list->SetColumns({{tr("Date"), 74}, {tr("Type"), 84}, {tr("Time"), 65}});
     m_bar->AddTools(kToolbarId,
-                    {{kCmdAlarmHistoryView, "View"},
-                     {kCmdAlarmHistoryDelete, "Delete"},
-                     {kCmdAlarmHistoryDeleteAll, "Delete All"},
-                     {kCmdAlarmHistoryHelp, "Help"}},
+                    {{kCmdAlarmHistoryView, tr("View")},
+                     {kCmdAlarmHistoryDelete, tr("Delete")},
+                     {kCmdAlarmHistoryDeleteAll, tr("Delete All")},
+                     {kCmdAlarmHistoryHelp, tr("Help")}},
                     QSize(50, 16));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, &CAlarmHistoryDlg::OnCommand);
@@ -70,7 +71,7 @@ void CAlarmHistoryDlg::Refill() {
             row.key = days * kAlarmSlots + slot;
             row.date = day.m_date;
             row.slot = slot;
-            m_list->AddRow({date, QString::fromLatin1(AlarmTypeName(type)),
+            m_list->AddRow({date, TrName(AlarmTypeName(type)),
                             QString::fromStdString(FormatAlarmTime(
                                 day.m_alarmTime[static_cast<size_t>(slot)], timeFormat))},
                            row);
@@ -133,7 +134,8 @@ void CAlarmHistoryDlg::Delete() {
     if (!m_list->SelectedRow(row)) {
         return;
     }
-    if (ShowMessageBox("Do you really want to delete this alarm?", "Confirm", MbIcon::Warning,
+    if (ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Do you really want to delete this alarm?"),
+                       QT_TRANSLATE_NOOP("Message", "Confirm"), MbIcon::Warning,
                        MbButtons::YesNo) != IDYES) {
         return;
     }
@@ -145,7 +147,8 @@ void CAlarmHistoryDlg::DeleteAll() {
     if (m_list->RowCount() == 0) {
         return;
     }
-    if (ShowMessageBox("Do you really want to delete all alarms?", "Confirm", MbIcon::Warning,
+    if (ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Do you really want to delete all alarms?"),
+                       QT_TRANSLATE_NOOP("Message", "Confirm"), MbIcon::Warning,
                        MbButtons::YesNo) != IDYES) {
         return;
     }

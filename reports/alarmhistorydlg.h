@@ -26,6 +26,8 @@ inline constexpr int kAlarmHistoryListId = 1007;
 //
 // Each row carries its day and its slot; a row whose day is no longer stored is passed over.
 class CAlarmHistoryDlg : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent = nullptr);
     ~CAlarmHistoryDlg() override;

@@ -1,6 +1,7 @@
 #include "reports/chartbase.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
@@ -75,7 +76,9 @@ CChartDlg::CChartDlg(IMainFrame* frame, ChartSetup setup, QWidget* parent)
     }
     m_bar->AddTools(
         kToolbarId,
-        {{kCmdChartPrevious, "Previous"}, {kCmdChartNext, "Next"}, {kCmdChartHelp, "Help"}},
+        {{kCmdChartPrevious, QCoreApplication::translate("velmora::CChartDlg", "Previous")},
+         {kCmdChartNext, QCoreApplication::translate("velmora::CChartDlg", "Next")},
+         {kCmdChartHelp, QCoreApplication::translate("velmora::CChartDlg", "Help")}},
         QSize(10, 16));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, &CChartDlg::OnCommand);

@@ -73,6 +73,8 @@ struct ChartSetup {
 // tapped; the no-data message is posted to come after the new picture shows, never from
 // inside the drawing.
 class CChartDlg : public CPictureScreenDlg {
+    Q_OBJECT
+
 public:
     static constexpr int kAxisY = 255;
     static constexpr int kArrowX = 235;

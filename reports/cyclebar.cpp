@@ -20,6 +20,7 @@
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/text.h"
 #include "ui/kit/titles.h"
 
 namespace velmora {
@@ -56,9 +57,9 @@ CCycleBar::CCycleBar(IMainFrame* frame, QWidget* parent) : CPictureScreenDlg(fra
     layout->addWidget(m_screen);
     m_bar = new CCommandBar(this);
     m_bar->AddTools(kToolbarId,
-                    {{kCmdCycleBarPrevious, "Previous"},
-                     {kCmdCycleBarNext, "Next"},
-                     {kCmdCycleBarHelp, "Help"}},
+                    {{kCmdCycleBarPrevious, tr("Previous")},
+                     {kCmdCycleBarNext, tr("Next")},
+                     {kCmdCycleBarHelp, tr("Help")}},
                     QSize(10, 16));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, &CCycleBar::OnCommand);
@@ -139,8 +140,10 @@ bool CCycleBar::Marked(int row, int col) const {
 
 QString CCycleBar::DateText(long long day) const {
     const CivilDate d = CivilFromDays(day);
-    return QString::asprintf("%s, %d %d", MonthAbbrevs[d.month - 1], static_cast<int>(d.day),
-                             static_cast<int>(d.year));
+    return QStringLiteral("%1, %2 %3")
+        .arg(TrName(MonthAbbrevs[d.month - 1]))
+        .arg(static_cast<int>(d.day))
+        .arg(static_cast<int>(d.year));
 }
 
 void CCycleBar::LoadDays() {
@@ -255,11 +258,11 @@ void CCycleBar::Redraw() {
 
     if (!found) {
         // Nothing within forty days, or the grid ended first.
-        label(1, "There is not enough information!");
+        label(1, tr("There is not enough information!"));
     } else {
         m_anchor = pos;
         const long long start = DayNumber(pos);
-        label(1, "Start Menstruation (" + DateText(start) + ")");
+        label(1, tr("Start Menstruation (%1)").arg(DateText(start)));
         int i = 0;
         while (Marked(pos.row, pos.col)) {
             cell(++i, kPicMarker1);
@@ -267,7 +270,7 @@ void CCycleBar::Redraw() {
         }
         const int bleeding = i;
         if (bleeding > 2) {
-            label(bleeding, "End Menstruation (" + DateText(start + bleeding - 1) + ")");
+            label(bleeding, tr("End Menstruation (%1)").arg(DateText(start + bleeding - 1)));
         }
         int others = 0;
         while (!Marked(pos.row, pos.col) && others < kSearchDays && pos.row < kRows) {
@@ -286,20 +289,20 @@ void CCycleBar::Redraw() {
             const int top = length - 1 > 30 ? 250 : 10 + 8 * (length - 1);
             const int bottom = length - 1 > 30 ? 265 : 25 + 8 * (length - 1);
             if (length < AppSettings.CycleLength / 2) {
-                labelAt(length, top, bottom, "This is an abnormal cycle!");
+                labelAt(length, top, bottom, tr("This is an abnormal cycle!"));
             } else {
                 const long long next = DayNumber(pos);
-                labelAt(length, top, bottom, "End Cycle (" + DateText(next) + ")");
+                labelAt(length, top, bottom, tr("End Cycle (%1)").arg(DateText(next)));
                 // The six fertile days begin 17 days before the next bleeding. Position p
                 // stands for day start + p - 1, so they are positions length-16 to
                 // length-11, and each label stands by the cell of the date it names.
                 const long long fertile = next - 17;
                 const int first = length - 16;
-                label(first, "Start Ovulation (" + DateText(fertile) + ")");
+                label(first, tr("Start Ovulation (%1)").arg(DateText(fertile)));
                 for (int k = 0; k < 6; ++k) {
                     cell(first + k, kPicMarker2);
                 }
-                label(first + 5, "End Ovulation (" + DateText(fertile + 5) + ")");
+                label(first + 5, tr("End Ovulation (%1)").arg(DateText(fertile + 5)));
                 shown.push_back(kColumn);
             }
         }

@@ -33,6 +33,8 @@ enum CycleBarCommand : int {
 // to December of Y, and January to March of Y+1. A cell is marked when that day is a
 // recorded menstruation day or a day of a predicted period.
 class CCycleBar : public CPictureScreenDlg {
+    Q_OBJECT
+
 public:
     static constexpr int kRows = 16;
     static constexpr int kColumns = 31;

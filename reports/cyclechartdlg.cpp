@@ -22,7 +22,7 @@ ChartSetup CycleSetup() {
     s.helpCode = 2;
     s.helpPage = 5;
     s.monthly = false;
-    s.noDataText = "There is no information for this year!";
+    s.noDataText = QT_TRANSLATE_NOOP("Message", "There is no information for this year!");
     ChartLayout& l = s.layout;
     l.axisX = 20;
     l.axisTop = 15;
@@ -130,7 +130,7 @@ CChartDlg::Reading CCycleChartDlg::Read() {
 }
 
 QString CCycleChartDlg::UnitText() const {
-    return "day";
+    return tr("day");
 }
 
 QString CCycleChartDlg::ScaleLabel(int row) const {

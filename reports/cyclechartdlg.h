@@ -13,6 +13,8 @@ namespace velmora {
 // to 35 days. A cycle of the length the user set as hers (CycleLength) is red, any other
 // blue. Only recorded menstruation days count; nothing is predicted.
 class CCycleChartDlg : public CChartDlg {
+    Q_OBJECT
+
 public:
     // Rows: 0 = December of the year before, 1-12 the months of the year; column = day - 1.
     static constexpr int kRows = 13;

@@ -82,7 +82,8 @@ CCycleHistoryDlg::CCycleHistoryDlg(IMainFrame* frame, QWidget* parent)
     m_list->setGeometry(4, 6, 232, 234);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_bar = new CCommandBar(this);
-    m_bar->AddTools(kToolbarId, {{kCmdCycleHistoryView, "View"}, {kCmdCycleHistoryHelp, "Help"}},
+    m_bar->AddTools(kToolbarId,
+                    {{kCmdCycleHistoryView, tr("View")}, {kCmdCycleHistoryHelp, tr("Help")}},
                     QSize(40, 16));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, &CCycleHistoryDlg::OnCommand);
@@ -93,7 +94,7 @@ CCycleHistoryDlg::CCycleHistoryDlg(IMainFrame* frame, QWidget* parent)
 CCycleHistoryDlg::~CCycleHistoryDlg() = default;
 
 void CCycleHistoryDlg::Fill() {
-    m_list->SetColumns({{"Start Date", 75}, {"Start Ovulation", 95}, {"Lenght", 52}});
+    m_list->SetColumns({{tr("Start Date"), 75}, {tr("Start Ovulation"), 95}, {tr("Lenght"), 52}});
     m_list->RemoveAllRows();
     m_averageText.clear();
     if (!CCeDatabase::DatabaseExists(kDayStoreName)) {
@@ -161,10 +162,10 @@ void CCycleHistoryDlg::Fill() {
         }
     }
     if (count > 0) {
-        addRow(start, "N/A", "N/A");  // still running: no length, not in the average
+        addRow(start, tr("N/A"), tr("N/A"));  // still running: no length, not in the average
     }
-    m_averageText = closed > 0 ? QString::asprintf("Average cycle lenght:%d", sum / closed)
-                               : QString("Average cycle lenght:N/A");
+    m_averageText =
+        tr("Average cycle lenght:%1").arg(closed > 0 ? QString::number(sum / closed) : tr("N/A"));
     m_client->update();
 }
 
@@ -175,7 +176,7 @@ void CCycleHistoryDlg::View() {
     }
     // The row carries its day; the shown text depends on the date settings.
     const LocalTime start = row.date.Local();
-    RunCycleBar(m_frame, this, start.year, start.month, start.day, "Cycle History");
+    RunCycleBar(m_frame, this, start.year, start.month, start.day, tr("Cycle History"));
 }
 
 void CCycleHistoryDlg::ShowHelp() {

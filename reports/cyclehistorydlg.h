@@ -21,6 +21,8 @@ inline constexpr int kCycleHistoryListId = 1007;
 // average length below the list. Only recorded days count: the cycle still running has no
 // ovulation date or length yet. View opens the Cycle Bar on the chosen cycle.
 class CCycleHistoryDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // The days the list looks at: today and the 712 before it.
     static constexpr int kWindowDays = 713;

@@ -1,5 +1,6 @@
 #include "reports/historybase.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <QVBoxLayout>
 #include <cmath>
@@ -100,9 +101,9 @@ void ReportHistorySave(SaveDayResult result) {
     if (result == SaveDayResult::OpenFailed) {
         ShowMessageBox(kOpenFailedText);
     } else if (result == SaveDayResult::DeleteFailed) {
-        ShowMessageBox("CANNOT DELETE");
+        ShowMessageBox(QT_TRANSLATE_NOOP("Message", "CANNOT DELETE"));
     } else if (result == SaveDayResult::AddFailed) {
-        ShowMessageBox("CANNOT ADD");
+        ShowMessageBox(QT_TRANSLATE_NOOP("Message", "CANNOT ADD"));
     }
 }
 
@@ -117,14 +118,16 @@ CMeasureHistoryDlg::CMeasureHistoryDlg(HistoryKind kind, CVelmoraMFCDoc& doc, IM
     setWindowTitle(m_kind.title);
     m_list = LayOutHistoryScreen(this, kHistoryListId, m_bar);
     m_list->SetColumns(
-        {{"Date", kDateColumnWidth},
+        {{QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Date"), kDateColumnWidth},
          {IsMetric(m_units) ? m_kind.metricHeader : m_kind.englishHeader, kValueColumnWidth}});
-    m_bar->AddTools(kToolbarId,
-                    {{kCmdHistoryChart, "Chart"},
-                     {kCmdHistoryView, "View"},
-                     {kCmdHistoryDelete, "Delete"},
-                     {kCmdHistoryDeleteAll, "Delete All"}},
-                    QSize(50, 16));
+    m_bar->AddTools(
+        kToolbarId,
+        {{kCmdHistoryChart, QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Chart")},
+         {kCmdHistoryView, QCoreApplication::translate("velmora::CMeasureHistoryDlg", "View")},
+         {kCmdHistoryDelete, QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Delete")},
+         {kCmdHistoryDeleteAll,
+          QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Delete All")}},
+        QSize(50, 16));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, &CMeasureHistoryDlg::OnCommand);
     Refill();
@@ -220,8 +223,8 @@ void CMeasureHistoryDlg::Delete() {
     if (!m_list->SelectedRow(row)) {
         return;
     }
-    if (ShowMessageBox(m_kind.deleteQuestion.toStdString(), "Confirm", MbIcon::Warning,
-                       MbButtons::YesNo) != IDYES) {
+    if (ShowMessageBox(m_kind.deleteQuestion.toStdString(), QT_TRANSLATE_NOOP("Message", "Confirm"),
+                       MbIcon::Warning, MbButtons::YesNo) != IDYES) {
         return;
     }
     ClearValue(row.date);
@@ -232,7 +235,8 @@ void CMeasureHistoryDlg::DeleteAll() {
     if (m_list->RowCount() == 0) {
         return;
     }
-    if (ShowMessageBox("Do you really want to delete all records?", "Confirm", MbIcon::Warning,
+    if (ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Do you really want to delete all records?"),
+                       QT_TRANSLATE_NOOP("Message", "Confirm"), MbIcon::Warning,
                        MbButtons::YesNo) != IDYES) {
         return;
     }

@@ -58,6 +58,8 @@ struct HistoryKind {
 // Each row carries its day; a row whose day is no longer stored is passed over. The list is
 // read again after every change.
 class CMeasureHistoryDlg : public QDialog {
+    Q_OBJECT
+
 public:
     ~CMeasureHistoryDlg() override;
 

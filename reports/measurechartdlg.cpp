@@ -24,7 +24,7 @@ ChartSetup TemperatureSetup() {
     s.helpCode = 4;
     s.helpPage = 11;
     s.monthly = true;
-    s.noDataText = "There is no data for this month";
+    s.noDataText = QT_TRANSLATE_NOOP("Message", "There is no data for this month");
     ChartLayout& l = s.layout;
     l.axisX = 30;
     l.axisTop = 5;
@@ -49,7 +49,7 @@ ChartSetup WeightSetup() {
     s.helpCode = 8;
     s.helpPage = 13;
     s.monthly = true;
-    s.noDataText = "There is no data for this month";
+    s.noDataText = QT_TRANSLATE_NOOP("Message", "There is no data for this month");
     ChartLayout& l = s.layout;
     l.axisX = 20;
     l.axisTop = 15;
@@ -151,9 +151,9 @@ CChartDlg::Reading CMeasureChartDlg::Read() {
 
 QString CMeasureChartDlg::UnitText() const {
     if (m_measure == Measure::Temperature) {
-        return "T";
+        return tr("T");
     }
-    return m_metric ? "Kg." : "Lb.";
+    return m_metric ? tr("Kg.") : tr("Lb.");
 }
 
 QString CMeasureChartDlg::ScaleLabel(int row) const {

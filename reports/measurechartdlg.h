@@ -17,6 +17,8 @@ enum class Measure { Temperature, Weight };
 // The values are stored in degrees Celsius and kilograms whatever the setting; only the
 // scale's labels change with it.
 class CMeasureChartDlg : public CChartDlg {
+    Q_OBJECT
+
 public:
     static constexpr int kDays = 31;
 

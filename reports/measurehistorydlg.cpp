@@ -1,5 +1,7 @@
 #include "reports/measurehistorydlg.h"
 
+#include <QCoreApplication>
+
 #include "reports/measurechartdlg.h"
 #include "ui/kit/titles.h"
 
@@ -11,11 +13,11 @@ HistoryKind TemperatureKind() {
     HistoryKind k;
     k.templateId = 199;
     k.title = ScreenTitle(title::kTemperatureHistory);
-    k.metricHeader = "Temperature °C";
-    k.englishHeader = "Temperature °F";
+    k.metricHeader = QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Temperature °C");
+    k.englishHeader = QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Temperature °F");
     k.member = &CVelmoraMFCDoc::m_temperature;
     k.dayViewMode = kDayViewFromTemperatureHistory;
-    k.deleteQuestion = "Do you really want to delete the record?";
+    k.deleteQuestion = QT_TRANSLATE_NOOP("Message", "Do you really want to delete the record?");
     k.valueText = &TemperatureHistoryText;
     k.runChart = &CTemperatureChartDlg::Run;
     return k;
@@ -25,11 +27,11 @@ HistoryKind WeightKind() {
     HistoryKind k;
     k.templateId = 198;
     k.title = ScreenTitle(title::kWeightHistory);
-    k.metricHeader = "Weight, kg";
-    k.englishHeader = "Weight, lb";
+    k.metricHeader = QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Weight, kg");
+    k.englishHeader = QCoreApplication::translate("velmora::CMeasureHistoryDlg", "Weight, lb");
     k.member = &CVelmoraMFCDoc::m_weight;
     k.dayViewMode = kDayViewFromWeightHistory;
-    k.deleteQuestion = "Do you really want to delete this record?";
+    k.deleteQuestion = QT_TRANSLATE_NOOP("Message", "Do you really want to delete this record?");
     k.valueText = &WeightHistoryText;
     k.runChart = &CWeightChartDlg::Run;
     return k;

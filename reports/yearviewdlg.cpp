@@ -65,10 +65,10 @@ CYearViewDlg::CYearViewDlg(QWidget* parent) : QDialog(parent) {
         m_years->addItem(QString::asprintf("%d", year));
     }
     m_bar->AddTools(kToolbarId,
-                    {{kCmdYearViewPreviousYear, "Previous year"},
-                     {kCmdYearViewFirstHalf, "January - June"},
-                     {kCmdYearViewSecondHalf, "July - December"},
-                     {kCmdYearViewNextYear, "Next year"}},
+                    {{kCmdYearViewPreviousYear, tr("Previous year")},
+                     {kCmdYearViewFirstHalf, tr("January - June")},
+                     {kCmdYearViewSecondHalf, tr("July - December")},
+                     {kCmdYearViewNextYear, tr("Next year")}},
                     QSize(43, 18));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, &CYearViewDlg::OnCommand);
@@ -260,8 +260,9 @@ void CYearViewDlg::OnCommand(int command) {
     switch (command) {
         case kCmdYearViewPreviousYear:
             if (m_years->currentIndex() <= 0) {
-                ShowMessageBox("Data for years prior to 1995 can not be entered!", {}, MbIcon::None,
-                               MbButtons::Ok, owner);
+                ShowMessageBox(QT_TRANSLATE_NOOP(
+                                   "Message", "Data for years prior to 1995 can not be entered!"),
+                               {}, MbIcon::None, MbButtons::Ok, owner);
             } else {
                 m_years->setCurrentIndex(m_years->currentIndex() - 1);  // reloads
             }
@@ -281,8 +282,10 @@ void CYearViewDlg::OnCommand(int command) {
         case kCmdYearViewNextYear:
             if (m_years->currentIndex() >= m_years->count() - 1) {
                 ShowMessageBox(
-                    "At present it is not allowed to enter data for the forthcoming years!", {},
-                    MbIcon::None, MbButtons::Ok, owner);
+                    QT_TRANSLATE_NOOP(
+                        "Message",
+                        "At present it is not allowed to enter data for the forthcoming years!"),
+                    {}, MbIcon::None, MbButtons::Ok, owner);
             } else {
                 m_years->setCurrentIndex(m_years->currentIndex() + 1);  // reloads
             }

@@ -25,6 +25,8 @@ inline constexpr int kYearViewYearListId = 1013;
 // December), each day's number coloured: recorded menstruation red, predicted menstruation
 // dark red, fertile days green, weekends blue and, in the first half, today's day olive.
 class CYearViewDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // Rows: 0 = December of Y-1, 1-12 the months of Y, 13 = January of Y+1; column = day - 1.
     static constexpr int kRows = 14;

@@ -33,16 +33,20 @@ bool CCeDatabase::Create(std::u16string_view name) {
         case StoreStatus::Ok:
             return true;
         case StoreStatus::DupName:
-            StopBox("A database already exists with the specified name.", "Error");
+            StopBox(
+                QT_TRANSLATE_NOOP("Message", "A database already exists with the specified name."),
+                QT_TRANSLATE_NOOP("Message", "Error"));
             break;
         case StoreStatus::InvalidParameter:
-            StopBox("A parameter was invalid.", "Error");
+            StopBox(QT_TRANSLATE_NOOP("Message", "A parameter was invalid."),
+                    QT_TRANSLATE_NOOP("Message", "Error"));
             break;
         case StoreStatus::DiskFull:
-            StopBox(
-                "The destination source does not contain enough space to create the new "
-                "database.",
-                "Error");
+            StopBox(QT_TRANSLATE_NOOP(
+                        "Message",
+                        "The destination source does not contain enough space to create the new "
+                        "database."),
+                    QT_TRANSLATE_NOOP("Message", "Error"));
             break;
         default:  // damaged or unreadable files are reported by the store itself
             break;
@@ -61,10 +65,13 @@ bool CCeDatabase::Open(std::u16string_view name) {
             m_name.assign(name);
             return true;
         case StoreStatus::OutOfMemory:
-            StopBox("No memory was available to allocate a database handle.", "Error");
+            StopBox(QT_TRANSLATE_NOOP("Message",
+                                      "No memory was available to allocate a database handle."),
+                    QT_TRANSLATE_NOOP("Message", "Error"));
             break;
         case StoreStatus::InvalidParameter:
-            StopBox("A parameter was invalid.", "Error");
+            StopBox(QT_TRANSLATE_NOOP("Message", "A parameter was invalid."),
+                    QT_TRANSLATE_NOOP("Message", "Error"));
             break;
         default:  // not found: silently; damaged files are reported by the store
             break;
@@ -74,8 +81,10 @@ bool CCeDatabase::Open(std::u16string_view name) {
 
 bool CCeDatabase::Close() {
     if (!m_handle) {
-        ShowMessageBox("There is no open database associated with handle.", "Attention",
-                       MbIcon::Information, MbButtons::Ok, kForegroundWindow);
+        ShowMessageBox(
+            QT_TRANSLATE_NOOP("Message", "There is no open database associated with handle."),
+            QT_TRANSLATE_NOOP("Message", "Attention"), MbIcon::Information, MbButtons::Ok,
+            kForegroundWindow);
         return true;
     }
     m_handle.reset();
@@ -145,7 +154,8 @@ bool CCeDatabase::ReadCurrRecord(CCeDbPropArray& props) {
         size_t slot = stored.id;
         if (slot >= count) {
             if (FirstReportOfRecord(m_current)) {
-                StopBox("Error in CCeDatabase::ReadCurrRecord", "Fatal Error");
+                StopBox(QT_TRANSLATE_NOOP("Message", "Error in CCeDatabase::ReadCurrRecord"),
+                        QT_TRANSLATE_NOOP("Message", "Fatal Error"));
             }
             slot = count - 1;
         }
@@ -180,7 +190,9 @@ bool CCeDatabase::Write(const CCeDbPropArray& props, bool overwrite) {
             values.back().id = static_cast<uint16_t>(i);
         }
     } catch (const std::bad_alloc&) {
-        StopBox(overwrite ? "There is no free memory!" : "No free memory", "Fatal Error");
+        StopBox(overwrite ? QT_TRANSLATE_NOOP("Message", "There is no free memory!")
+                          : QT_TRANSLATE_NOOP("Message", "No free memory"),
+                QT_TRANSLATE_NOOP("Message", "Fatal Error"));
         TerminateProcess(1);
     }
 
@@ -194,11 +206,15 @@ bool CCeDatabase::Write(const CCeDbPropArray& props, bool overwrite) {
         m_current = written;
         return true;
     }
-    StopBox(overwrite ? "Can not write in prop-A" : "Can not write in the prop!", "Fatal Error");
+    StopBox(overwrite ? QT_TRANSLATE_NOOP("Message", "Can not write in prop-A")
+                      : QT_TRANSLATE_NOOP("Message", "Can not write in the prop!"),
+            QT_TRANSLATE_NOOP("Message", "Fatal Error"));
     if (m_status == StoreStatus::DiskFull) {
-        ShowMessageBox("Disk is full!", "Error");
+        ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Disk is full!"),
+                       QT_TRANSLATE_NOOP("Message", "Error"));
     } else if (m_status == StoreStatus::InvalidParameter) {
-        ShowMessageBox("Invalid parameter!", "Error");
+        ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Invalid parameter!"),
+                       QT_TRANSLATE_NOOP("Message", "Error"));
     }
     return false;
 }
@@ -222,7 +238,8 @@ bool CCeDatabase::DeleteCurrRecord() {
 
 bool CCeDatabase::DeleteDatabase() {
     if (m_name.empty() || !m_handle) {
-        StopBox("There is no open database!", "Error");
+        StopBox(QT_TRANSLATE_NOOP("Message", "There is no open database!"),
+                QT_TRANSLATE_NOOP("Message", "Error"));
         return false;
     }
     m_status = m_handle->DeleteDatabase();
@@ -234,10 +251,12 @@ bool CCeDatabase::DeleteDatabase() {
             m_name.clear();
             return true;
         case StoreStatus::SharingViolation:
-            StopBox("The file is in use.", "Error");
+            StopBox(QT_TRANSLATE_NOOP("Message", "The file is in use."),
+                    QT_TRANSLATE_NOOP("Message", "Error"));
             break;
         case StoreStatus::InvalidParameter:
-            StopBox("A parameter was invalid.", "Error");
+            StopBox(QT_TRANSLATE_NOOP("Message", "A parameter was invalid."),
+                    QT_TRANSLATE_NOOP("Message", "Error"));
             break;
         default:
             break;

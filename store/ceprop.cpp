@@ -63,7 +63,7 @@ void CCeDbProp::SetText(const char16_t* text) {
 void CCeDbProp::SetText(std::u16string_view text) {
     Reset(CEVT_LPWSTR);
     if (text.size() > kMaxPropText) {
-        ShowMessageBox("Very long string??");
+        ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Very long string??"));
     }
     m_v.text.assign(CutText(text, kMaxPropText));
 }

@@ -3,15 +3,27 @@
 #include <string>
 
 #include "platform/clock.h"
+#include "platform/translatable.h"
 
 namespace velmora {
 
 // Month names as the command bar and the reports show them.
-inline constexpr const char* MonthAbbrevs[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-inline constexpr const char* MonthNames[12] = {"January",   "February", "March",    "April",
-                                               "May",       "June",     "July",     "August",
-                                               "September", "October",  "November", "December"};
+inline constexpr const char* MonthAbbrevs[12] = {
+    QT_TRANSLATE_NOOP("Names", "Jan"), QT_TRANSLATE_NOOP("Names", "Feb"),
+    QT_TRANSLATE_NOOP("Names", "Mar"), QT_TRANSLATE_NOOP("Names", "Apr"),
+    QT_TRANSLATE_NOOP("Names", "May"), QT_TRANSLATE_NOOP("Names", "Jun"),
+    QT_TRANSLATE_NOOP("Names", "Jul"), QT_TRANSLATE_NOOP("Names", "Aug"),
+    QT_TRANSLATE_NOOP("Names", "Sep"), QT_TRANSLATE_NOOP("Names", "Oct"),
+    QT_TRANSLATE_NOOP("Names", "Nov"), QT_TRANSLATE_NOOP("Names", "Dec"),
+};
+inline constexpr const char* MonthNames[12] = {
+    QT_TRANSLATE_NOOP("Names", "January"),   QT_TRANSLATE_NOOP("Names", "February"),
+    QT_TRANSLATE_NOOP("Names", "March"),     QT_TRANSLATE_NOOP("Names", "April"),
+    QT_TRANSLATE_NOOP("Names", "May"),       QT_TRANSLATE_NOOP("Names", "June"),
+    QT_TRANSLATE_NOOP("Names", "July"),      QT_TRANSLATE_NOOP("Names", "August"),
+    QT_TRANSLATE_NOOP("Names", "September"), QT_TRANSLATE_NOOP("Names", "October"),
+    QT_TRANSLATE_NOOP("Names", "November"),  QT_TRANSLATE_NOOP("Names", "December"),
+};
 
 // The years the program lists and accepts. They begin in 1995 and end in 2010, or, once the
 // clock is past 2010, in the year after the current one, so the diary never stops at a

@@ -286,10 +286,12 @@ SaveDayResult CVelmoraMFCDoc::SaveDay() {
     const RecordId written = m_db.GetCurrentRecord();
     if (!m_db.CommitTransaction()) {
         const StoreStatus why = m_db.LastStatus();
-        ShowMessageBox("Can not write in the prop!", "Fatal Error", MbIcon::Stop, MbButtons::Ok,
+        ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Can not write in the prop!"),
+                       QT_TRANSLATE_NOOP("Message", "Fatal Error"), MbIcon::Stop, MbButtons::Ok,
                        kForegroundWindow);
         if (why == StoreStatus::DiskFull) {
-            ShowMessageBox("Disk is full!", "Error");
+            ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Disk is full!"),
+                           QT_TRANSLATE_NOOP("Message", "Error"));
         }
         m_db.Close();
         return SaveDayResult::AddFailed;

@@ -7,6 +7,7 @@
 
 #include "platform/ctime.h"
 #include "platform/timezone.h"
+#include "platform/translatable.h"
 #include "store/cedatabase.h"
 #include "store/ceprop.h"
 
@@ -46,8 +47,11 @@ inline constexpr int kDiaryTypeCount = 7;   // 0 (empty) and the six kinds
 
 // The alarm types by code; a slot is in use when its type is not 0.
 inline constexpr const char* AlarmTypeNames[kAlarmTypeCount] = {
-    "None",  "Appointment", "Anniversary", "Date",     "Birthday",
-    "Party", "Concert",     "Pill",        "Shopping", "Alarm",
+    QT_TRANSLATE_NOOP("Names", "None"),        QT_TRANSLATE_NOOP("Names", "Appointment"),
+    QT_TRANSLATE_NOOP("Names", "Anniversary"), QT_TRANSLATE_NOOP("Names", "Date"),
+    QT_TRANSLATE_NOOP("Names", "Birthday"),    QT_TRANSLATE_NOOP("Names", "Party"),
+    QT_TRANSLATE_NOOP("Names", "Concert"),     QT_TRANSLATE_NOOP("Names", "Pill"),
+    QT_TRANSLATE_NOOP("Names", "Shopping"),    QT_TRANSLATE_NOOP("Names", "Alarm"),
 };
 // The name of an alarm type; a code outside 0-9 reads as "None".
 constexpr const char* AlarmTypeName(int code) {
@@ -64,7 +68,7 @@ constexpr bool IsMenstruation(int fluid) {
 // screen words the failures its own way; nothing of the day changed in the store.
 enum class SaveDayResult { Saved, OpenFailed, DeleteFailed, AddFailed };
 // What every screen says when the store could not be opened for a save.
-inline constexpr const char* kOpenFailedText = "Open Database Error!";
+inline constexpr const char* kOpenFailedText = QT_TRANSLATE_NOOP("Message", "Open Database Error!");
 
 // The stored form of a day's date and of an alarm time: the FILETIME of the true instant of
 // the local date and time (minutes and seconds dropped for the date, seconds for alarms).

@@ -1,4 +1,1734 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>Help</name>
+    <message>
+        <source>Alarm History</source>
+        <extracomment>An entry of the help&apos;s contents, and the heading of its page.</extracomment>
+        <translation>Alarm History</translation>
+    </message>
+    <message>
+        <source>Calendar View</source>
+        <translation>Calendar View</translation>
+    </message>
+    <message>
+        <source>Cycle Bar</source>
+        <translation>Cycle Bar</translation>
+    </message>
+    <message>
+        <source>Cycle Chart</source>
+        <translation>Cycle Chart</translation>
+    </message>
+    <message>
+        <source>Cycle History</source>
+        <translation>Cycle History</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Day View</translation>
+    </message>
+    <message>
+        <source>My Diary</source>
+        <translation>My Diary</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Program Settings</source>
+        <translation>Program Settings</translation>
+    </message>
+    <message>
+        <source>Temperature Chart</source>
+        <translation>Temperature Chart</translation>
+    </message>
+    <message>
+        <source>Temperature History</source>
+        <translation>Temperature History</translation>
+    </message>
+    <message>
+        <source>Weight Chart</source>
+        <translation>Weight Chart</translation>
+    </message>
+    <message>
+        <source>Weight History</source>
+        <translation>Weight History</translation>
+    </message>
+    <message>
+        <source>Weight | Height Scale</source>
+        <translation>Weight/Height Scale</translation>
+    </message>
+    <message>
+        <source>Year View</source>
+        <translation>Year View</translation>
+    </message>
+    <message>
+        <source>A tabular  view of all alarms entered
+in  the  system  is  shown  on   this
+screen. By  selecting  an  item  from
+the list and tapping on button&lt;b&gt;View &lt;/b&gt;
+you&apos;ll see all the alarms set for the
+selected date. By  choosing an alarm
+and tapping on button &lt;b&gt;Delete&lt;/b&gt;you&apos;ll
+delete the  selected record from the
+program&apos;s  database. By  tapping  on
+button  &lt;b&gt;Delete All&lt;/b&gt;you&apos;ll delete all
+alarms entered so far.</source>
+        <extracomment>The help page &quot;Alarm History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This screen shows a table of all the alarms entered in the program. Select an item in the list and tap &lt;b&gt;View&lt;/b&gt; to see all the alarms set for the selected date. Select an alarm and tap &lt;b&gt;Delete&lt;/b&gt; to delete the selected record from the program&apos;s database. Tap &lt;b&gt;Delete All&lt;/b&gt; to delete all the alarms entered so far.</translation>
+    </message>
+    <message>
+        <source>This is the main view of the program
+and the first screen you see. It
+shows one month as a calendar.
+Recorded days of menstruation,
+spotting and the predicted days of
+your next periods are marked in their
+own colours, and so are the fertile
+days around each ovulation. Small
+icons in a day show what you noted
+for it: the flow, symptoms, a note,
+a diary entry or an alarm.
+
+Choose the month and the year in the
+lists at the bottom, or step a month
+with the arrow buttons beside them.
+Go To Today in the menu brings you
+back to the current month.
+
+Tap a day and the &lt;b&gt;Day View&lt;/b&gt; opens
+for it: there you enter what happened
+that day. When you come back, the
+prediction is computed again. The
+menus open the other screens.</source>
+        <extracomment>The help page &quot;Calendar View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This is the main view of the program and the first screen you see. It shows one month as a calendar. Recorded days of menstruation and spotting, and the predicted days of your next periods, are marked in their own colours, and so are the fertile days around each ovulation. Small icons in a day show what you noted for it: the flow, symptoms, a note, a diary entry or an alarm.
+
+Choose the month and the year in the lists at the bottom, or step a month at a time with the arrow buttons beside them. Go To Today in the menu brings you back to the current month.
+
+Tap a day and the &lt;b&gt;Day View&lt;/b&gt; opens for it: there you enter what happened that day. When you come back, the prediction is computed again. The menus open the other screens.</translation>
+    </message>
+    <message>
+        <source>This  screen  shows  your  menstrual
+cycles one at a time, as a column of
+days: first the days of your period,
+then the rest of the cycle up to the
+next period. The six fertile days
+around the ovulation are marked too.
+Beside the column you see the dates
+on which the period starts and ends,
+the fertile window opens and closes,
+and the cycle ends.
+
+Use the arrow buttons at the bottom
+to step to the previous or the next
+cycle. Cycles still to come show the
+prediction of the program.</source>
+        <extracomment>The help page &quot;Cycle Bar&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This screen shows your menstrual cycles one at a time, as a column of days: first the days of your period, then the rest of the cycle up to the next period. The six fertile days around ovulation are marked too. Beside the column you see the dates on which the period starts and ends, the fertile window opens and closes, and the cycle ends.
+
+Use the arrow buttons at the bottom to step to the previous or the next cycle. Cycles still to come show the program&apos;s prediction.</translation>
+    </message>
+    <message>
+        <source>The  Cycle Chart displays the length
+of your cycles in one year as bars.
+A bar stands in the month in which
+the next period began; its height is
+the length of the cycle in days.
+Choose the year in the list at the
+bottom, or step with the arrows.</source>
+        <extracomment>The help page &quot;Cycle Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>The Cycle Chart shows the lengths of your cycles in one year as bars. A bar stands in the month in which the next period began; its height is the length of the cycle in days. Choose the year in the list at the bottom, or step with the arrows.</translation>
+    </message>
+    <message>
+        <source>This   screen    presents   a  table
+of your cycles of the last two years:
+the day each cycle started, the start
+of its fertile window and its length
+in days, with the average length of
+your cycles at the end. Select a cycle
+and tap on button &lt;b&gt;View &lt;/b&gt;to see it
+in the Cycle &lt;b&gt;Bar View &lt;/b&gt;
+with all of its dates.</source>
+        <extracomment>The help page &quot;Cycle History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This screen presents a table of your cycles of the last two years: the day each cycle started, the start of its fertile window and its length in days, with the average length of your cycles at the end. Select a cycle and tap &lt;b&gt;View&lt;/b&gt; to see it in the &lt;b&gt;Cycle Bar&lt;/b&gt; with all of its dates.</translation>
+    </message>
+    <message>
+        <source>This is the main input screen of the
+program, where you record one day.
+The date is shown at the top; the
+arrows beside it save the day and
+step to the previous or the next day.
+
+&lt;b&gt;Fluids/Temp/Weight Tab&lt;/b&gt;&lt;br&gt;On this tab you can enter your
+&lt;i&gt;Cervical    Fluid,    your     Basal
+Temperature&lt;/i&gt; and your &lt;i&gt;Weight.&lt;/i&gt;
+Tap a fluid to mark the day; the first
+three mark days of menstruation.
+The lists of temperature and weight
+follow the units of Program Settings.
+Below the tabs are the check boxes
+of the day, each with its icon:
+&lt;icon=221&gt;Sex  &lt;br&gt;&lt;icon=214&gt;Bloating&lt;br&gt;&lt;icon=223&gt;Dr&apos;s apt&lt;br&gt;&lt;icon=222&gt;Protection&lt;br&gt;&lt;icon=238&gt;PMS&lt;br&gt;&lt;icon=220&gt;Cramps&lt;br&gt;&lt;icon=215&gt;Sport&lt;br&gt;&lt;icon=218&gt;Ache&lt;br&gt;For Sport and Ache pick the kind in
+its own list.  Everything   the &lt;b&gt;Day
+View &lt;/b&gt;shows is kept when you save
+the day with the command bar at the
+bottom, or when the arrows step to
+another day. The bar also clears the
+whole day, or closes the screen
+without saving.
+
+Up to four alarms can remind you of
+appointments, birthdays, pills and
+other things on this day. Each alarm
+has a type and a time, and when it is
+due the program shows it with a
+sound. To set the alarms, tap the
+checkbox next  to the Alarm icon. A
+list of the four alarms opens: give
+each a type and a time, then tap
+&lt;b&gt;OK &lt;/b&gt;to keep them, or
+&lt;b&gt;Cancel&lt;/b&gt; to leave them as they were.
+The Alarm checkbox stays checked
+while the day has an alarm.
+
+Closing this screen brings you to the
+&lt;b&gt;Calendar View   &lt;/b&gt;which shows
+your changes and the new prediction
+at once.
+
+&lt;b&gt;Note Tab&lt;/b&gt;&lt;br&gt;Here you can write a free note for
+the day: how you feel, what you did,
+or anything you want to remember. It
+is saved together with the day.
+
+&lt;b&gt;My Diary Tab&lt;/b&gt;&lt;br&gt;The day can hold up to four diary
+entries. For each, choose its kind
+(hairdresser, doctor, fitness and
+more) and write its text. All the
+entries of one kind are listed
+together, newest first, and you can
+add, view and delete them in the
+screen of the menu called
+&lt;b&gt;My Diary View.&lt;/b&gt;</source>
+        <extracomment>The help page &quot;Day View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines. &lt;icon=N&gt; puts the picture of check box N at the start of a line: keep each before the name of its box.</extracomment>
+        <translation>This is the main input screen of the program, where you record one day. The date is shown at the top; the arrows beside it save the day and step to the previous or the next day.
+
+&lt;b&gt;Fluids/Temp/Weight Tab&lt;/b&gt;&lt;br&gt;On this tab you can enter your &lt;i&gt;cervical fluid&lt;/i&gt;, your &lt;i&gt;basal temperature&lt;/i&gt; and your &lt;i&gt;weight&lt;/i&gt;. Tap a fluid to mark the day; the first three mark days of menstruation. The lists of temperature and weight follow the units of Program Settings. Below the tabs are the check boxes of the day, each with its icon:&lt;br&gt;&lt;icon=221&gt;Sex&lt;br&gt;&lt;icon=214&gt;Bloating&lt;br&gt;&lt;icon=223&gt;Doctor&apos;s appointment&lt;br&gt;&lt;icon=222&gt;Protection&lt;br&gt;&lt;icon=238&gt;PMS&lt;br&gt;&lt;icon=220&gt;Cramps&lt;br&gt;&lt;icon=215&gt;Sport&lt;br&gt;&lt;icon=218&gt;Ache&lt;br&gt;For Sport and Ache, pick the kind in its own list. Everything the &lt;b&gt;Day View&lt;/b&gt; shows is kept when you save the day with the command bar at the bottom, or when the arrows step to another day. The bar also clears the whole day, or closes the screen without saving.
+
+Up to four alarms can remind you of appointments, birthdays, pills and other things on this day. Each alarm has a type and a time, and when it is due the program shows it with a sound. To set the alarms, tap the check box next to the Alarm icon. A list of the four alarms opens: give each a type and a time, then tap &lt;b&gt;OK&lt;/b&gt; to keep them, or &lt;b&gt;Cancel&lt;/b&gt; to leave them as they were. The Alarm check box stays checked while the day has an alarm.
+
+Closing this screen brings you to the &lt;b&gt;Calendar View&lt;/b&gt;, which shows your changes and the new prediction at once.
+
+&lt;b&gt;Note Tab&lt;/b&gt;&lt;br&gt;Here you can write a free note for the day: how you feel, what you did, or anything you want to remember. It is saved together with the day.
+
+&lt;b&gt;My Diary Tab&lt;/b&gt;&lt;br&gt;The day can hold up to four diary entries. For each, choose its kind (hairdresser, doctor, fitness and more) and write its text. All the entries of one kind are listed together, newest first, and you can add, view and delete them on the &lt;b&gt;My Diary&lt;/b&gt; screen, which you open from the menu.</translation>
+    </message>
+    <message>
+        <source>A tabular view of your diary notes is
+shown here. Choose the kind of notes
+in the list at the bottom:
+hairdresser, beautician, manicurist,
+fitness, doctor or other. The notes
+of that kind are listed with their
+dates, the newest first.
+
+Tap on button &lt;b&gt;Add &lt;/b&gt;to write a new
+note of this kind. A small screen
+opens where you pick the date and
+type the text (a day keeps at most
+four notes). When you are done,
+tap &lt;b&gt;OK &lt;/b&gt;to save it, or &lt;b&gt;Cancel&lt;/b&gt;
+to close it without saving.
+
+Select a note and tap &lt;b&gt;View &lt;/b&gt;to open
+its day in the &lt;b&gt;Day View &lt;/b&gt;where
+you can read and change it with
+the rest of that day.
+
+These notes are the diary entries of
+the Day View&apos;s third tab: one added
+here shows there too, and the other
+way round. To remove a note, select
+it and tap on
+button &lt;b&gt;Delete&lt;/b&gt;. To remove every
+note of this kind at once, tap on
+&lt;b&gt;Delete All&lt;/b&gt;; this cannot be
+undone, so use it with care.</source>
+        <extracomment>The help page &quot;My Diary&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This screen shows a table of your diary notes. Choose the kind of notes in the list at the bottom: hairdresser, beautician, manicurist, fitness, doctor or other. The notes of that kind are listed with their dates, newest first.
+
+Tap &lt;b&gt;Add&lt;/b&gt; to write a new note of this kind. A small screen opens where you pick the date and type the text (a day holds at most four notes). When you are done, tap &lt;b&gt;OK&lt;/b&gt; to save it, or &lt;b&gt;Cancel&lt;/b&gt; to close it without saving.
+
+Select a note and tap &lt;b&gt;View&lt;/b&gt; to open its day in the &lt;b&gt;Day View&lt;/b&gt;, where you can read and change it with the rest of that day.
+
+These notes are the diary entries of the Day View&apos;s third tab: a note added here shows there too, and the other way round. To remove a note, select it and tap &lt;b&gt;Delete&lt;/b&gt;. To remove every note of this kind at once, tap &lt;b&gt;Delete All&lt;/b&gt;; this cannot be undone, so use it with care.</translation>
+    </message>
+    <message>
+        <source>You  can  use a password  to protect
+your diary. Type it twice (new and
+confirm); it is asked each time
+you start the program.&lt;b&gt;Please, make
+sure you remember it: without
+it the diary cannot be opened
+and there is no way to get it
+back. To change or remove it,
+type the current one first;
+empty new fields remove it.&lt;/b&gt;</source>
+        <extracomment>The help page &quot;Password&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>You can use a password to protect your diary. Type it twice (new and confirm); it is asked for each time you start the program. &lt;b&gt;Please make sure you remember it: without it the diary cannot be opened, and there is no way to get it back. To change or remove it, type the current one first; empty new fields remove it.&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>In this screen you can set the main
+options of the program.
+
+Menstruation, days: the usual length
+of your period, from 3 to 12 days.&lt;br&gt;Average cycle length: the usual
+length of your cycle, from 23 to 35
+days. Both are the starting point of
+the prediction of your next periods.&lt;br&gt;Units: English (Fahrenheit, pounds,
+feet) or metric (Celsius, kilograms,
+metres) for temperature, weight and
+the scale.&lt;br&gt;Week starts with: Sunday or Monday,
+the first column of the calendars.&lt;br&gt;Date separator and date format: how
+the lists write dates, with the day
+or the month first.&lt;br&gt;Time format: 24 hours, or 12 hours
+with AM and PM, for the alarms.&lt;br&gt;Skin: the pictures behind the charts,
+the Cycle Bar, the scale and help.&lt;br&gt;Daylight saving time: Velmora follows
+it by itself; the box changes nothing.&lt;br&gt;Sounds: the clicks of the buttons
+and check boxes, on or off.
+
+Tap OK to keep your changes: the
+calendar and every screen you open
+afterwards use them at once. Cancel
+leaves the settings as they were.
+A number outside its range is
+refused and the screen stays open.</source>
+        <extracomment>The help page &quot;Program Settings&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>On this screen you can set the main options of the program.
+
+Menstruation, days: the usual length of your period, from 3 to 12 days.&lt;br&gt;Average cycle length: the usual length of your cycle, from 23 to 35 days. Both are the starting point for predicting your next periods.&lt;br&gt;Units: English (Fahrenheit, pounds, feet) or metric (Celsius, kilograms, metres) for temperature, weight and the scale.&lt;br&gt;Week starts with: Sunday or Monday, the first column of the calendars.&lt;br&gt;Date separator and date format: how the lists write dates, with the day or the month first.&lt;br&gt;Time format: 24 hours, or 12 hours with AM and PM, for the alarms.&lt;br&gt;Skin: the pictures behind the charts, the Cycle Bar, the scale and the help.&lt;br&gt;Daylight saving time: Velmora follows it by itself; the box changes nothing.&lt;br&gt;Sounds: the clicks of the buttons and check boxes, on or off.
+
+Tap OK to keep your changes: the calendar and every screen you open afterwards use them at once. Cancel leaves the settings as they were. A number outside its range is refused, and the screen stays open.</translation>
+    </message>
+    <message>
+        <source>A chart of all your daily temperature
+readings of one month. The scale on
+the left is in degrees Celsius or
+Fahrenheit, as chosen in Program
+Settings; the days of the month run
+along the bottom. Each day with a
+temperature has a bar, and a line
+joins the days, so the rise after
+ovulation is easy to see. Choose the
+month and the year in the lists at
+the bottom, or step with the arrows.</source>
+        <extracomment>The help page &quot;Temperature Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>A chart of all your daily temperature readings in one month. The scale on the left is in degrees Celsius or Fahrenheit, as chosen in Program Settings; the days of the month run along the bottom. Each day with a temperature has a bar, and a line joins the days, so the rise after ovulation is easy to see. Choose the month and the year in the lists at the bottom, or step with the arrows.</translation>
+    </message>
+    <message>
+        <source>A  tabular  view  of your temperature
+entries: each day with a temperature
+is listed with its date and reading.
+Select an entry and tap &lt;b&gt;Chart &lt;/b&gt;to
+open the &lt;b&gt;Temperature Chart &lt;/b&gt;of
+its month. With button &lt;b&gt;View &lt;/b&gt;you
+open the &lt;b&gt;Day View &lt;/b&gt;of that day
+to see or change it.
+By tapping on button &lt;b&gt;Delete&lt;/b&gt; you&apos;ll
+delete the temperature of the
+selected day; with button
+&lt;b&gt;Delete All&lt;/b&gt; you&apos;ll delete
+all temperatures entered so far.
+You are asked to confirm before
+anything is deleted. The list shows
+degrees Celsius or Fahrenheit, as set
+in Program Settings.</source>
+        <extracomment>The help page &quot;Temperature History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>A table of your temperature entries: each day with a temperature is listed with its date and reading. Select an entry and tap &lt;b&gt;Chart&lt;/b&gt; to open the &lt;b&gt;Temperature Chart&lt;/b&gt; of its month. With &lt;b&gt;View&lt;/b&gt; you open the &lt;b&gt;Day View&lt;/b&gt; of that day to see or change it. Tap &lt;b&gt;Delete&lt;/b&gt; to delete the temperature of the selected day; tap &lt;b&gt;Delete All&lt;/b&gt; to delete all the temperatures entered so far. You are asked to confirm before anything is deleted. The list shows degrees Celsius or Fahrenheit, as set in Program Settings.</translation>
+    </message>
+    <message>
+        <source>This  screen  represents  a  chart of
+the weights entered in one month,
+in kilograms or pounds as chosen in
+Program Settings. The days of the
+month run along the bottom. A day
+with a weight has a bar, and a line
+joins them, so you can follow your
+weight through the cycle. Choose the
+month and the year in the lists at
+the bottom, or step with the arrows.</source>
+        <extracomment>The help page &quot;Weight Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This screen shows a chart of the weights entered in one month, in kilograms or pounds as chosen in Program Settings. The days of the month run along the bottom. A day with a weight has a bar, and a line joins them, so you can follow your weight through the cycle. Choose the month and the year in the lists at the bottom, or step with the arrows.</translation>
+    </message>
+    <message>
+        <source>This  screen  shows  you  a   tabular
+view of your weight entries: each day
+with a weight is listed with its date.
+Select an entry and tap &lt;b&gt;Chart &lt;/b&gt;to
+open the &lt;b&gt;Weight Chart&lt;/b&gt; of its
+month. With button &lt;b&gt;View &lt;/b&gt;you
+open the &lt;b&gt;Day View  &lt;/b&gt;of that day
+to see or change it.
+By tapping on button &lt;b&gt;Delete&lt;/b&gt; you&apos;ll
+delete the weight of the selected
+day; with button
+&lt;b&gt;Delete All&lt;/b&gt; you&apos;ll delete
+all weights entered so far.
+You are asked to confirm before
+anything is deleted. The list shows
+kilograms or pounds, as set in
+Program Settings.</source>
+        <extracomment>The help page &quot;Weight History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This screen shows a table of your weight entries: each day with a weight is listed with its date. Select an entry and tap &lt;b&gt;Chart&lt;/b&gt; to open the &lt;b&gt;Weight Chart&lt;/b&gt; of its month. With &lt;b&gt;View&lt;/b&gt; you open the &lt;b&gt;Day View&lt;/b&gt; of that day to see or change it. Tap &lt;b&gt;Delete&lt;/b&gt; to delete the weight of the selected day; tap &lt;b&gt;Delete All&lt;/b&gt; to delete all the weights entered so far. You are asked to confirm before anything is deleted. The list shows kilograms or pounds, as set in Program Settings.</translation>
+    </message>
+    <message>
+        <source>Here you are  able  to calculate your
+ideal weight from your height, or the
+ideal height for your weight. Tap the
+wide button at the top to switch
+between the two:&lt;b&gt; Calculate your
+ideal weight/Calculate  your ideal
+height&lt;/b&gt;. Type your height or weight
+and tap Calculate. The units are
+those of Program Settings.</source>
+        <extracomment>The help page &quot;Weight | Height Scale&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>Here you can calculate your ideal weight from your height, or the ideal height for your weight. Tap the wide button at the top to switch between the two: &lt;b&gt;Calculate your ideal weight&lt;/b&gt; / &lt;b&gt;Calculate your ideal height&lt;/b&gt;. Type your height or weight and tap Calculate. The units are those of Program Settings.</translation>
+    </message>
+    <message>
+        <source>This screen  presents  a calendar for
+half a year: six months, January to
+June or July to December. The days
+of menstruation, the predicted days
+and the fertile days have colours of
+their own, and so have the weekends.
+Choose the year in the list at the
+bottom. Two buttons switch between
+the halves of the year; the other
+two step a year forward or back:&lt;br&gt;&lt;b&gt;Next &lt;br&gt;Previous &lt;/b&gt;</source>
+        <extracomment>The help page &quot;Year View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>This screen presents a calendar for half a year: six months, January to June or July to December. The days of menstruation, the predicted days and the fertile days have colours of their own, and so do the weekends. Choose the year in the list at the bottom. Two buttons switch between the halves of the year; the other two step a year forward or back:&lt;br&gt;&lt;b&gt;Next year&lt;/b&gt;&lt;br&gt;&lt;b&gt;Previous year&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <extracomment>The link at the bottom of each help page back to the list of pages.</extracomment>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Page %d/%d</source>
+        <extracomment>Under each help page: the page&apos;s number and the number of pages, each for a %d.</extracomment>
+        <translation>Page %d/%d</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Password not correct!</source>
+        <translation>Incorrect password!</translation>
+    </message>
+    <message>
+        <source>Sorry</source>
+        <translation>Sorry</translation>
+    </message>
+    <message>
+        <source>To change password you must type current password!</source>
+        <translation>To change the password, you must enter the current password!</translation>
+    </message>
+    <message>
+        <source>&quot;New Password&quot; and &quot;Confirm Passowrd&quot; must be same!</source>
+        <translation>&quot;New password&quot; and &quot;Confirm password&quot; must match!</translation>
+    </message>
+    <message>
+        <source>The maximum number of notes for this day is reached. You are not able to enter more than 4 items for a day!</source>
+        <translation>The maximum number of notes for this day has been reached. You cannot enter more than 4 items per day!</translation>
+    </message>
+    <message>
+        <source>Delete Record Error!</source>
+        <translation>Error deleting the record!</translation>
+    </message>
+    <message>
+        <source>Add Record Error!</source>
+        <translation>Error adding the record!</translation>
+    </message>
+    <message>
+        <source>Can not initialize graphic buffer!</source>
+        <translation>Cannot initialize the graphics buffer!</translation>
+    </message>
+    <message>
+        <source>Data for years prior to 1995 can not be entered!</source>
+        <translation>Data for years before 1995 cannot be entered!</translation>
+    </message>
+    <message>
+        <source>At present it is not allowed to enter data for the forthcoming years!</source>
+        <translation>Data for future years cannot be entered yet!</translation>
+    </message>
+    <message>
+        <source>Data for years prior to 1995 cannot be entered</source>
+        <translation>Data for years before 1995 cannot be entered</translation>
+    </message>
+    <message>
+        <source>At present you are not allowed to enter data for the forthcoming years!</source>
+        <translation>You cannot enter data for future years yet!</translation>
+    </message>
+    <message>
+        <source>Delete Record Error</source>
+        <translation>Error deleting the record</translation>
+    </message>
+    <message>
+        <source>Add Record Error</source>
+        <translation>Error adding the record</translation>
+    </message>
+    <message>
+        <source>Add record Error!</source>
+        <translation>Error adding the record!</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Weight should be between 40 and 150 kg</source>
+        <translation>Weight should be between 40 and 150 kg</translation>
+    </message>
+    <message>
+        <source>Weight should be between 80 and 330 lb</source>
+        <translation>Weight should be between 80 and 330 lb</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>You should select an item from the list!</source>
+        <translation>Please select an item from the list!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this note?</source>
+        <translation>Are you sure you want to delete this note?</translation>
+    </message>
+    <message>
+        <source>Atention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all notes?</source>
+        <translation>Are you sure you want to delete all notes?</translation>
+    </message>
+    <message>
+        <source>Height must be between 1 and 2.1 meters</source>
+        <translation>Height must be between 1 and 2.1 meters</translation>
+    </message>
+    <message>
+        <source>Height must be between 3.3 and 6.8 feet</source>
+        <translation>Height must be between 3.3 and 6.8 feet</translation>
+    </message>
+    <message>
+        <source>Weight must be between 18 and 99 kilograms</source>
+        <translation>Weight must be between 18 and 99 kilograms</translation>
+    </message>
+    <message>
+        <source>Weight must be between 40 and 218 pounds</source>
+        <translation>Weight must be between 40 and 218 pounds</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this alarm?</source>
+        <translation>Do you really want to delete this alarm?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all alarms?</source>
+        <translation>Do you really want to delete all alarms?</translation>
+    </message>
+    <message>
+        <source>There is no information for this year!</source>
+        <translation>There is no data for this year!</translation>
+    </message>
+    <message>
+        <source>CANNOT DELETE</source>
+        <translation>Cannot delete the record.</translation>
+    </message>
+    <message>
+        <source>CANNOT ADD</source>
+        <translation>Cannot add the record.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all records?</source>
+        <translation>Do you really want to delete all records?</translation>
+    </message>
+    <message>
+        <source>There is no data for this month</source>
+        <translation>There is no data for this month</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the record?</source>
+        <translation>Do you really want to delete the record?</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this record?</source>
+        <translation>Do you really want to delete this record?</translation>
+    </message>
+    <message>
+        <source>A database already exists with the specified name.</source>
+        <translation>A database with the specified name already exists.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>A parameter was invalid.</source>
+        <translation>A parameter was invalid.</translation>
+    </message>
+    <message>
+        <source>The destination source does not contain enough space to create the new database.</source>
+        <translation>There is not enough space at the destination to create the new database.</translation>
+    </message>
+    <message>
+        <source>No memory was available to allocate a database handle.</source>
+        <translation>Not enough memory to allocate a database handle.</translation>
+    </message>
+    <message>
+        <source>There is no open database associated with handle.</source>
+        <translation>No open database is associated with the handle.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Error in CCeDatabase::ReadCurrRecord</source>
+        <translation>Error in CCeDatabase::ReadCurrRecord</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Fatal Error</translation>
+    </message>
+    <message>
+        <source>There is no free memory!</source>
+        <translation>There is no free memory!</translation>
+    </message>
+    <message>
+        <source>No free memory</source>
+        <translation>No free memory</translation>
+    </message>
+    <message>
+        <source>Can not write in prop-A</source>
+        <translation>Cannot write the property (A)</translation>
+    </message>
+    <message>
+        <source>Can not write in the prop!</source>
+        <translation>Cannot write the property!</translation>
+    </message>
+    <message>
+        <source>Disk is full!</source>
+        <translation>The disk is full!</translation>
+    </message>
+    <message>
+        <source>Invalid parameter!</source>
+        <translation>Invalid parameter!</translation>
+    </message>
+    <message>
+        <source>There is no open database!</source>
+        <translation>There is no open database!</translation>
+    </message>
+    <message>
+        <source>The file is in use.</source>
+        <translation>The file is in use.</translation>
+    </message>
+    <message>
+        <source>Very long string??</source>
+        <translation>The text is too long!</translation>
+    </message>
+    <message>
+        <source>Open Database Error!</source>
+        <translation>Error opening the database!</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>The diary file
+%1
+cannot be used: %2.
+Velmora leaves the file unchanged. To start a new diary, move the file to another folder.</source>
+        <translation>The diary file
+%1
+cannot be used: %2.
+Velmora leaves the file unchanged. To start a new diary, move the file to another folder.</translation>
+    </message>
+    <message>
+        <source>The diary file
+%1
+cannot be used: %2 (%3).
+Velmora leaves the file unchanged. To start a new diary, move the file to another folder.</source>
+        <translation>The diary file
+%1
+cannot be used: %2 (%3).
+Velmora leaves the file unchanged. To start a new diary, move the file to another folder.</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>it cannot be opened</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>it is empty</translation>
+    </message>
+    <message>
+        <source>it is not a Velmora diary</source>
+        <translation>it is not a Velmora diary</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>it is damaged</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>cut short</translation>
+    </message>
+    <message>
+        <source>The diary folder
+%1
+cannot be created: %2.</source>
+        <translation>The diary folder
+%1
+cannot be created: %2.</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Velmora</source>
+        <translation>it was written by a newer version of Velmora</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Reminder at  %1 
+%2</source>
+        <translation>Reminder at %1
+%2</translation>
+    </message>
+    <message>
+        <source>NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE</source>
+        <translation>Invalid size of the compressed file</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Нет</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Встреча</source>
+        <translation>Appointment</translation>
+    </message>
+    <message>
+        <source>Годовщина</source>
+        <translation>Anniversary</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>День Р.</source>
+        <translation>Birthday</translation>
+    </message>
+    <message>
+        <source>Пати</source>
+        <translation>Party</translation>
+    </message>
+    <message>
+        <source>Концерт</source>
+        <translation>Concert</translation>
+    </message>
+    <message>
+        <source>Табл.</source>
+        <translation>Pill</translation>
+    </message>
+    <message>
+        <source>Покупки</source>
+        <translation>Shopping</translation>
+    </message>
+    <message>
+        <source>Сигн.</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Плавание </source>
+        <translation>Swimming</translation>
+    </message>
+    <message>
+        <source>Фитнесс</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>Йога</source>
+        <translation>Yoga</translation>
+    </message>
+    <message>
+        <source>Теннис</source>
+        <translation>Tennis</translation>
+    </message>
+    <message>
+        <source>Волейбол</source>
+        <translation>Volleyball</translation>
+    </message>
+    <message>
+        <source>Баскетбол</source>
+        <translation>Basketball</translation>
+    </message>
+    <message>
+        <source>Другое</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Зубн.боль</source>
+        <translation>Toothache</translation>
+    </message>
+    <message>
+        <source>Боль в жив.</source>
+        <translation>Stomachache</translation>
+    </message>
+    <message>
+        <source>Головная</source>
+        <translation>Headache</translation>
+    </message>
+    <message>
+        <source>Слабые</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Нормальные</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Обильные</source>
+        <translation>Heavy</translation>
+    </message>
+    <message>
+        <source>Межменструальн.</source>
+        <translation>Spotting</translation>
+    </message>
+    <message>
+        <source>Мутные, Липкие</source>
+        <translation>Cloudy, sticky</translation>
+    </message>
+    <message>
+        <source>Тянущиеся,Белые</source>
+        <translation>Stretchy, white</translation>
+    </message>
+    <message>
+        <source>Парикмахер</source>
+        <translation>Hairdresser</translation>
+    </message>
+    <message>
+        <source>Косметолог</source>
+        <translation>Beautician</translation>
+    </message>
+    <message>
+        <source>Маникюрша</source>
+        <translation>Manicure</translation>
+    </message>
+    <message>
+        <source>Фитнес</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>Доктор</source>
+        <translation>Doctor</translation>
+    </message>
+    <message>
+        <source>Проч.</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>Метрич.</source>
+        <translation>Metric</translation>
+    </message>
+    <message>
+        <source>Воскр.</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Понед.</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>ДД/ММ/ГГГГ</source>
+        <translation>DD/MM/YYYY</translation>
+    </message>
+    <message>
+        <source>ММ/ДД/ГГГГ</source>
+        <translation>MM/DD/YYYY</translation>
+    </message>
+    <message>
+        <source>24 часа</source>
+        <translation>24-hour</translation>
+    </message>
+    <message>
+        <source>12 часов (AM/PM)</source>
+        <translation>12-hour (AM/PM)</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation>Animals</translation>
+    </message>
+    <message>
+        <source>Cartoon</source>
+        <translation>Cartoon</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Cities</translation>
+    </message>
+    <message>
+        <source>Floral</source>
+        <translation>Floral</translation>
+    </message>
+    <message>
+        <source>Jewels</source>
+        <translation>Jewels</translation>
+    </message>
+    <message>
+        <source>Men</source>
+        <translation>Men</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>Nature</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Appointment</source>
+        <translation>Appointment</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversary</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Birthday</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Party</translation>
+    </message>
+    <message>
+        <source>Concert</source>
+        <translation>Concert</translation>
+    </message>
+    <message>
+        <source>Pill</source>
+        <translation>Pill</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Shopping</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Calendar View</source>
+        <translation>Calendar View</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Day View</translation>
+    </message>
+    <message>
+        <source>My Diary</source>
+        <translation>My Diary</translation>
+    </message>
+    <message>
+        <source>Cycle Bar</source>
+        <translation>Cycle Bar</translation>
+    </message>
+    <message>
+        <source>Cycles Chart</source>
+        <translation>Cycles Chart</translation>
+    </message>
+    <message>
+        <source>Cycles History</source>
+        <translation>Cycles History</translation>
+    </message>
+    <message>
+        <source>Year View</source>
+        <translation>Year View</translation>
+    </message>
+    <message>
+        <source>Temperature Chart</source>
+        <translation>Temperature Chart</translation>
+    </message>
+    <message>
+        <source>Weight Chart</source>
+        <translation>Weight Chart</translation>
+    </message>
+    <message>
+        <source>Temperature History</source>
+        <translation>Temperature History</translation>
+    </message>
+    <message>
+        <source>Weight History</source>
+        <translation>Weight History</translation>
+    </message>
+    <message>
+        <source>Alarm History</source>
+        <translation>Alarm History</translation>
+    </message>
+    <message>
+        <source>Program Settings</source>
+        <translation>Program Settings</translation>
+    </message>
+    <message>
+        <source>Weight|Height Scale</source>
+        <translation>Weight | Height Scale</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Alarms History</source>
+        <translation>Alarm History</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAboutDlg</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAddNoteDlg</name>
+    <message>
+        <source>Добавить запись</source>
+        <translation>Add Note</translation>
+    </message>
+    <message>
+        <source>Дата:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Запись:</source>
+        <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAlarmHistoryDlg</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAlarmSetupDlg</name>
+    <message>
+        <source>Будильники</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>Типы будильников</source>
+        <translation>Alarm types</translation>
+    </message>
+    <message>
+        <source>Время срабатывания:</source>
+        <translation>Alarm time:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CChartDlg</name>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCycleBar</name>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>There is not enough information!</source>
+        <translation>There is not enough information!</translation>
+    </message>
+    <message>
+        <source>Start Menstruation (%1)</source>
+        <translation>Start of period (%1)</translation>
+    </message>
+    <message>
+        <source>End Menstruation (%1)</source>
+        <translation>End of period (%1)</translation>
+    </message>
+    <message>
+        <source>This is an abnormal cycle!</source>
+        <translation>This is an abnormal cycle!</translation>
+    </message>
+    <message>
+        <source>End Cycle (%1)</source>
+        <translation>End of cycle (%1)</translation>
+    </message>
+    <message>
+        <source>Start Ovulation (%1)</source>
+        <translation>Start of ovulation (%1)</translation>
+    </message>
+    <message>
+        <source>End Ovulation (%1)</source>
+        <translation>End of ovulation (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCycleChartDlg</name>
+    <message>
+        <source>day</source>
+        <translation>day</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCycleHistoryDlg</name>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Start Date</source>
+        <translation>Start Date</translation>
+    </message>
+    <message>
+        <source>Start Ovulation</source>
+        <translation>Ovulation Start</translation>
+    </message>
+    <message>
+        <source>Lenght</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>Average cycle lenght:%1</source>
+        <translation>Average cycle length: %1</translation>
+    </message>
+    <message>
+        <source>Cycle History</source>
+        <translation>Cycles History</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CDayViewDlg</name>
+    <message>
+        <source>Просмотр дня</source>
+        <translation>Day View</translation>
+    </message>
+    <message>
+        <source>Fluids  </source>
+        <translation>Fluids</translation>
+    </message>
+    <message>
+        <source>Note   </source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>My Diary </source>
+        <translation>My Diary</translation>
+    </message>
+    <message>
+        <source>Секс</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Вздутие живота</source>
+        <translation>Bloating</translation>
+    </message>
+    <message>
+        <source>У доктора</source>
+        <translation>Doctor visit</translation>
+    </message>
+    <message>
+        <source>Предохр.</source>
+        <translation>Protection</translation>
+    </message>
+    <message>
+        <source>Предменстр. синдром</source>
+        <translation>PMS</translation>
+    </message>
+    <message>
+        <source>Спазмы</source>
+        <translation>Cramps</translation>
+    </message>
+    <message>
+        <source>Правка</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Save and close</source>
+        <translation>Save and close</translation>
+    </message>
+    <message>
+        <source>Clear the day</source>
+        <translation>Clear the day</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Close without saving</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CFluidsTempWeightPage</name>
+    <message>
+        <source>Выделения:</source>
+        <translation>Fluids:</translation>
+    </message>
+    <message>
+        <source>Температура:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Вес:</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMainFrame</name>
+    <message>
+        <source>Мой дневник</source>
+        <translation>My Diary</translation>
+    </message>
+    <message>
+        <source>Панель циклов</source>
+        <translation>Cycle Bar</translation>
+    </message>
+    <message>
+        <source>График циклов</source>
+        <translation>Cycles Chart</translation>
+    </message>
+    <message>
+        <source>История циклов</source>
+        <translation>Cycles History</translation>
+    </message>
+    <message>
+        <source>График температуры</source>
+        <translation>Temperature Chart</translation>
+    </message>
+    <message>
+        <source>История температуры</source>
+        <translation>Temperature History</translation>
+    </message>
+    <message>
+        <source>График веса</source>
+        <translation>Weight Chart</translation>
+    </message>
+    <message>
+        <source>История веса</source>
+        <translation>Weight History</translation>
+    </message>
+    <message>
+        <source>История сигналов</source>
+        <translation>Alarm History</translation>
+    </message>
+    <message>
+        <source>Go To Today</source>
+        <translation>Go To Today</translation>
+    </message>
+    <message>
+        <source>Выход </source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Календарь</source>
+        <translation>Year View</translation>
+    </message>
+    <message>
+        <source>Настройки программы</source>
+        <translation>Program Settings</translation>
+    </message>
+    <message>
+        <source>Шкала Вес | Рост</source>
+        <translation>Weight | Height Scale</translation>
+    </message>
+    <message>
+        <source>Зеркало</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&amp;Главное</source>
+        <translation>&amp;Main</translation>
+    </message>
+    <message>
+        <source>&amp;Сервис</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMeasureChartDlg</name>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Kg.</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Lb.</source>
+        <translation>lb</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMeasureHistoryDlg</name>
+    <message>
+        <source>Temperature °C</source>
+        <translation>Temperature °C</translation>
+    </message>
+    <message>
+        <source>Temperature °F</source>
+        <translation>Temperature °F</translation>
+    </message>
+    <message>
+        <source>Weight, kg</source>
+        <translation>Weight, kg</translation>
+    </message>
+    <message>
+        <source>Weight, lb</source>
+        <translation>Weight, lb</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Delete All</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMyDiaryDlg</name>
+    <message>
+        <source>Мой дневник</source>
+        <translation>My Diary</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CPasswordDlg</name>
+    <message>
+        <source>Пароль:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Введите ваш пароль</source>
+        <translation>Enter your password</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Старый пароль:</source>
+        <translation>Old password:</translation>
+    </message>
+    <message>
+        <source>Новый пароль:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>Подтвердите пароль:</source>
+        <translation>Confirm password:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CScaleDlg</name>
+    <message>
+        <source>Calculate your ideal weight on the base of your height</source>
+        <translation>Calculate your ideal weight based on your height</translation>
+    </message>
+    <message>
+        <source>Calculate your ideal height on the base of your weight</source>
+        <translation>Calculate your ideal height based on your weight</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CSettingsDlg</name>
+    <message>
+        <source>Опции</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Менструация, дней:</source>
+        <translation>Period length, days:</translation>
+    </message>
+    <message>
+        <source>Средняя длительность циклов:</source>
+        <translation>Average cycle length:</translation>
+    </message>
+    <message>
+        <source>Единицы измерения:</source>
+        <translation>Units:</translation>
+    </message>
+    <message>
+        <source>Неделя начинается с:</source>
+        <translation>Week starts on:</translation>
+    </message>
+    <message>
+        <source>Разделитель дней:</source>
+        <translation>Date separator:</translation>
+    </message>
+    <message>
+        <source>Формат дней:</source>
+        <translation>Date format:</translation>
+    </message>
+    <message>
+        <source>Формат времени:</source>
+        <translation>Time format:</translation>
+    </message>
+    <message>
+        <source>Скин:</source>
+        <translation>Skin:</translation>
+    </message>
+    <message>
+        <source>Летнее время</source>
+        <translation>Daylight saving time</translation>
+    </message>
+    <message>
+        <source>Звуки вкл/выкл</source>
+        <translation>Sounds on/off</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Language:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CYearViewDlg</name>
+    <message>
+        <source>Previous year</source>
+        <translation>Previous year</translation>
+    </message>
+    <message>
+        <source>January - June</source>
+        <translation>January - June</translation>
+    </message>
+    <message>
+        <source>July - December</source>
+        <translation>July - December</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Next year</translation>
+    </message>
+</context>
 </TS>

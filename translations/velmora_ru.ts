@@ -1,4 +1,1734 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
+<context>
+    <name>Help</name>
+    <message>
+        <source>Alarm History</source>
+        <extracomment>An entry of the help&apos;s contents, and the heading of its page.</extracomment>
+        <translation>История будильников</translation>
+    </message>
+    <message>
+        <source>Calendar View</source>
+        <translation>Календарь</translation>
+    </message>
+    <message>
+        <source>Cycle Bar</source>
+        <translation>Панель циклов</translation>
+    </message>
+    <message>
+        <source>Cycle Chart</source>
+        <translation>График циклов</translation>
+    </message>
+    <message>
+        <source>Cycle History</source>
+        <translation>История циклов</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Просмотр дня</translation>
+    </message>
+    <message>
+        <source>My Diary</source>
+        <translation>Мой дневник</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Program Settings</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>Temperature Chart</source>
+        <translation>График температуры</translation>
+    </message>
+    <message>
+        <source>Temperature History</source>
+        <translation>История температуры</translation>
+    </message>
+    <message>
+        <source>Weight Chart</source>
+        <translation>График веса</translation>
+    </message>
+    <message>
+        <source>Weight History</source>
+        <translation>История веса</translation>
+    </message>
+    <message>
+        <source>Weight | Height Scale</source>
+        <translation>Шкала Вес | Рост</translation>
+    </message>
+    <message>
+        <source>Year View</source>
+        <translation>Просмотр года</translation>
+    </message>
+    <message>
+        <source>A tabular  view of all alarms entered
+in  the  system  is  shown  on   this
+screen. By  selecting  an  item  from
+the list and tapping on button&lt;b&gt;View &lt;/b&gt;
+you&apos;ll see all the alarms set for the
+selected date. By  choosing an alarm
+and tapping on button &lt;b&gt;Delete&lt;/b&gt;you&apos;ll
+delete the  selected record from the
+program&apos;s  database. By  tapping  on
+button  &lt;b&gt;Delete All&lt;/b&gt;you&apos;ll delete all
+alarms entered so far.</source>
+        <extracomment>The help page &quot;Alarm History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>На этом экране в виде таблицы показаны все будильники, заданные в программе. Выберите строку в списке и нажмите &lt;b&gt;Просмотр&lt;/b&gt;, чтобы увидеть все будильники, установленные на выбранную дату. Выберите будильник и нажмите &lt;b&gt;Удалить&lt;/b&gt;, чтобы удалить выбранную запись из базы данных программы. Кнопка &lt;b&gt;Удалить все&lt;/b&gt; удаляет все будильники, заданные до сих пор.</translation>
+    </message>
+    <message>
+        <source>This is the main view of the program
+and the first screen you see. It
+shows one month as a calendar.
+Recorded days of menstruation,
+spotting and the predicted days of
+your next periods are marked in their
+own colours, and so are the fertile
+days around each ovulation. Small
+icons in a day show what you noted
+for it: the flow, symptoms, a note,
+a diary entry or an alarm.
+
+Choose the month and the year in the
+lists at the bottom, or step a month
+with the arrow buttons beside them.
+Go To Today in the menu brings you
+back to the current month.
+
+Tap a day and the &lt;b&gt;Day View&lt;/b&gt; opens
+for it: there you enter what happened
+that day. When you come back, the
+prediction is computed again. The
+menus open the other screens.</source>
+        <extracomment>The help page &quot;Calendar View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>Это главное окно программы и первый экран, который вы видите. Он показывает один месяц в виде календаря. Записанные дни менструации и мажущих выделений, а также предсказанные дни следующих менструаций отмечены своими цветами, как и фертильные дни вокруг каждой овуляции. Маленькие значки в клетке дня показывают, что вы записали для него: выделения, симптомы, заметку, запись дневника или будильник.
+
+Выберите месяц и год в списках внизу или листайте месяцы кнопками со стрелками рядом с ними. Команда меню «Сегодня» возвращает к текущему месяцу.
+
+Нажмите на день, и для него откроется &lt;b&gt;Просмотр дня&lt;/b&gt;: там вы записываете, что произошло в этот день. Когда вы вернётесь, прогноз будет рассчитан заново. Через меню открываются остальные экраны.</translation>
+    </message>
+    <message>
+        <source>This  screen  shows  your  menstrual
+cycles one at a time, as a column of
+days: first the days of your period,
+then the rest of the cycle up to the
+next period. The six fertile days
+around the ovulation are marked too.
+Beside the column you see the dates
+on which the period starts and ends,
+the fertile window opens and closes,
+and the cycle ends.
+
+Use the arrow buttons at the bottom
+to step to the previous or the next
+cycle. Cycles still to come show the
+prediction of the program.</source>
+        <extracomment>The help page &quot;Cycle Bar&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>Этот экран показывает ваши менструальные циклы по одному, в виде столбца дней: сначала дни менструации, затем остальная часть цикла до следующей менструации. Шесть фертильных дней вокруг овуляции тоже отмечены. Рядом со столбцом указаны даты начала и конца менструации, начала и конца фертильного окна и конца цикла.
+
+Кнопками со стрелками внизу переходите к предыдущему или следующему циклу. Для будущих циклов показан прогноз программы.</translation>
+    </message>
+    <message>
+        <source>The  Cycle Chart displays the length
+of your cycles in one year as bars.
+A bar stands in the month in which
+the next period began; its height is
+the length of the cycle in days.
+Choose the year in the list at the
+bottom, or step with the arrows.</source>
+        <extracomment>The help page &quot;Cycle Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>График циклов показывает длительность ваших циклов за год в виде столбиков. Столбик стоит в том месяце, в котором началась следующая менструация; его высота — длительность цикла в днях. Выберите год в списке внизу или листайте стрелками.</translation>
+    </message>
+    <message>
+        <source>This   screen    presents   a  table
+of your cycles of the last two years:
+the day each cycle started, the start
+of its fertile window and its length
+in days, with the average length of
+your cycles at the end. Select a cycle
+and tap on button &lt;b&gt;View &lt;/b&gt;to see it
+in the Cycle &lt;b&gt;Bar View &lt;/b&gt;
+with all of its dates.</source>
+        <extracomment>The help page &quot;Cycle History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>На этом экране в виде таблицы показаны ваши циклы за последние два года: день начала каждого цикла, начало его фертильного окна и его длительность в днях, а в конце — средняя длительность ваших циклов. Выберите цикл и нажмите &lt;b&gt;Просмотр&lt;/b&gt;, чтобы увидеть его на &lt;b&gt;Панели циклов&lt;/b&gt; со всеми датами.</translation>
+    </message>
+    <message>
+        <source>This is the main input screen of the
+program, where you record one day.
+The date is shown at the top; the
+arrows beside it save the day and
+step to the previous or the next day.
+
+&lt;b&gt;Fluids/Temp/Weight Tab&lt;/b&gt;&lt;br&gt;On this tab you can enter your
+&lt;i&gt;Cervical    Fluid,    your     Basal
+Temperature&lt;/i&gt; and your &lt;i&gt;Weight.&lt;/i&gt;
+Tap a fluid to mark the day; the first
+three mark days of menstruation.
+The lists of temperature and weight
+follow the units of Program Settings.
+Below the tabs are the check boxes
+of the day, each with its icon:
+&lt;icon=221&gt;Sex  &lt;br&gt;&lt;icon=214&gt;Bloating&lt;br&gt;&lt;icon=223&gt;Dr&apos;s apt&lt;br&gt;&lt;icon=222&gt;Protection&lt;br&gt;&lt;icon=238&gt;PMS&lt;br&gt;&lt;icon=220&gt;Cramps&lt;br&gt;&lt;icon=215&gt;Sport&lt;br&gt;&lt;icon=218&gt;Ache&lt;br&gt;For Sport and Ache pick the kind in
+its own list.  Everything   the &lt;b&gt;Day
+View &lt;/b&gt;shows is kept when you save
+the day with the command bar at the
+bottom, or when the arrows step to
+another day. The bar also clears the
+whole day, or closes the screen
+without saving.
+
+Up to four alarms can remind you of
+appointments, birthdays, pills and
+other things on this day. Each alarm
+has a type and a time, and when it is
+due the program shows it with a
+sound. To set the alarms, tap the
+checkbox next  to the Alarm icon. A
+list of the four alarms opens: give
+each a type and a time, then tap
+&lt;b&gt;OK &lt;/b&gt;to keep them, or
+&lt;b&gt;Cancel&lt;/b&gt; to leave them as they were.
+The Alarm checkbox stays checked
+while the day has an alarm.
+
+Closing this screen brings you to the
+&lt;b&gt;Calendar View   &lt;/b&gt;which shows
+your changes and the new prediction
+at once.
+
+&lt;b&gt;Note Tab&lt;/b&gt;&lt;br&gt;Here you can write a free note for
+the day: how you feel, what you did,
+or anything you want to remember. It
+is saved together with the day.
+
+&lt;b&gt;My Diary Tab&lt;/b&gt;&lt;br&gt;The day can hold up to four diary
+entries. For each, choose its kind
+(hairdresser, doctor, fitness and
+more) and write its text. All the
+entries of one kind are listed
+together, newest first, and you can
+add, view and delete them in the
+screen of the menu called
+&lt;b&gt;My Diary View.&lt;/b&gt;</source>
+        <extracomment>The help page &quot;Day View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines. &lt;icon=N&gt; puts the picture of check box N at the start of a line: keep each before the name of its box.</extracomment>
+        <translation>Это главный экран ввода данных программы: здесь вы записываете один день. Дата показана вверху; стрелки рядом с ней сохраняют день и переходят к предыдущему или следующему дню.
+
+&lt;b&gt;Вкладка «Выделения»&lt;/b&gt;&lt;br&gt;На этой вкладке вы вводите &lt;i&gt;цервикальную слизь&lt;/i&gt;, &lt;i&gt;базальную температуру&lt;/i&gt; и &lt;i&gt;вес&lt;/i&gt;. Выберите вид выделений, чтобы отметить день; первые три отмечают дни менструации. Списки температуры и веса используют единицы измерения, выбранные в окне «Опции». Под вкладками находятся флажки дня, каждый со своим значком:&lt;br&gt;&lt;icon=221&gt;Секс&lt;br&gt;&lt;icon=214&gt;Вздутие живота&lt;br&gt;&lt;icon=223&gt;У доктора&lt;br&gt;&lt;icon=222&gt;Предохранение&lt;br&gt;&lt;icon=238&gt;Предменструальный синдром&lt;br&gt;&lt;icon=220&gt;Спазмы&lt;br&gt;&lt;icon=215&gt;Спорт&lt;br&gt;&lt;icon=218&gt;Боль&lt;br&gt;Для флажков «Спорт» и «Боль» выберите вид в их собственном списке. Всё, что показывает &lt;b&gt;Просмотр дня&lt;/b&gt;, сохраняется, когда вы сохраняете день командной панелью внизу или когда стрелки переходят к другому дню. Панель также позволяет очистить весь день или закрыть экран без сохранения.
+
+До четырёх будильников могут напомнить вам о встречах, днях рождения, приёме таблеток и других делах этого дня. У каждого будильника есть тип и время; когда время наступает, программа показывает напоминание со звуком. Чтобы задать будильники, отметьте флажок рядом со значком будильника. Откроется окно «Будильники» с четырьмя будильниками: задайте каждому тип и время, затем нажмите &lt;b&gt;OK&lt;/b&gt;, чтобы сохранить их, или &lt;b&gt;Отмена&lt;/b&gt;, чтобы оставить всё как было. Флажок будильника остаётся отмеченным, пока на этот день задан хотя бы один будильник.
+
+После закрытия этого экрана вы вернётесь в &lt;b&gt;Календарь&lt;/b&gt;, где сразу видны ваши изменения и новый прогноз.
+
+&lt;b&gt;Вкладка «Заметка»&lt;/b&gt;&lt;br&gt;Здесь можно написать произвольную заметку о дне: как вы себя чувствуете, что делали или что хотите запомнить. Она сохраняется вместе с днём.
+
+&lt;b&gt;Вкладка «Мой дневник»&lt;/b&gt;&lt;br&gt;На один день можно сделать до четырёх записей дневника. Для каждой выберите вид (парикмахер, доктор, фитнес и другие) и напишите текст. Все записи одного вида собраны вместе, новые сначала; добавлять, просматривать и удалять их можно на экране меню &lt;b&gt;Мой дневник&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>A tabular view of your diary notes is
+shown here. Choose the kind of notes
+in the list at the bottom:
+hairdresser, beautician, manicurist,
+fitness, doctor or other. The notes
+of that kind are listed with their
+dates, the newest first.
+
+Tap on button &lt;b&gt;Add &lt;/b&gt;to write a new
+note of this kind. A small screen
+opens where you pick the date and
+type the text (a day keeps at most
+four notes). When you are done,
+tap &lt;b&gt;OK &lt;/b&gt;to save it, or &lt;b&gt;Cancel&lt;/b&gt;
+to close it without saving.
+
+Select a note and tap &lt;b&gt;View &lt;/b&gt;to open
+its day in the &lt;b&gt;Day View &lt;/b&gt;where
+you can read and change it with
+the rest of that day.
+
+These notes are the diary entries of
+the Day View&apos;s third tab: one added
+here shows there too, and the other
+way round. To remove a note, select
+it and tap on
+button &lt;b&gt;Delete&lt;/b&gt;. To remove every
+note of this kind at once, tap on
+&lt;b&gt;Delete All&lt;/b&gt;; this cannot be
+undone, so use it with care.</source>
+        <extracomment>The help page &quot;My Diary&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>На этом экране в виде таблицы показаны записи вашего дневника. Выберите вид записей в списке внизу: парикмахер, косметолог, маникюрша, фитнес, доктор или другое. Записи этого вида перечислены с датами, новые сначала.
+
+Нажмите &lt;b&gt;Добавить&lt;/b&gt;, чтобы написать новую запись этого вида. Откроется небольшое окно, где вы выбираете дату и вводите текст (на один день — не больше четырёх записей). Когда закончите, нажмите &lt;b&gt;OK&lt;/b&gt;, чтобы сохранить запись, или &lt;b&gt;Отмена&lt;/b&gt;, чтобы закрыть окно без сохранения.
+
+Выберите запись и нажмите &lt;b&gt;Просмотр&lt;/b&gt;, чтобы открыть её день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;: там её можно прочитать и изменить вместе с остальными данными этого дня.
+
+Эти записи — те же записи дневника, что и на третьей вкладке окна «Просмотр дня»: запись, добавленная здесь, появится и там, и наоборот. Чтобы удалить запись, выберите её и нажмите &lt;b&gt;Удалить&lt;/b&gt;. Чтобы сразу удалить все записи этого вида, нажмите &lt;b&gt;Удалить все&lt;/b&gt;; это действие нельзя отменить, поэтому будьте осторожны.</translation>
+    </message>
+    <message>
+        <source>You  can  use a password  to protect
+your diary. Type it twice (new and
+confirm); it is asked each time
+you start the program.&lt;b&gt;Please, make
+sure you remember it: without
+it the diary cannot be opened
+and there is no way to get it
+back. To change or remove it,
+type the current one first;
+empty new fields remove it.&lt;/b&gt;</source>
+        <extracomment>The help page &quot;Password&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>Вы можете защитить свой дневник паролем. Введите его дважды (новый пароль и подтверждение); он будет запрашиваться при каждом запуске программы. &lt;b&gt;Обязательно запомните его: без пароля дневник не открыть, и восстановить пароль невозможно. Чтобы изменить или снять пароль, сначала введите текущий; если оставить поля нового пароля пустыми, пароль будет снят.&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>In this screen you can set the main
+options of the program.
+
+Menstruation, days: the usual length
+of your period, from 3 to 12 days.&lt;br&gt;Average cycle length: the usual
+length of your cycle, from 23 to 35
+days. Both are the starting point of
+the prediction of your next periods.&lt;br&gt;Units: English (Fahrenheit, pounds,
+feet) or metric (Celsius, kilograms,
+metres) for temperature, weight and
+the scale.&lt;br&gt;Week starts with: Sunday or Monday,
+the first column of the calendars.&lt;br&gt;Date separator and date format: how
+the lists write dates, with the day
+or the month first.&lt;br&gt;Time format: 24 hours, or 12 hours
+with AM and PM, for the alarms.&lt;br&gt;Skin: the pictures behind the charts,
+the Cycle Bar, the scale and help.&lt;br&gt;Daylight saving time: Velmora follows
+it by itself; the box changes nothing.&lt;br&gt;Sounds: the clicks of the buttons
+and check boxes, on or off.
+
+Tap OK to keep your changes: the
+calendar and every screen you open
+afterwards use them at once. Cancel
+leaves the settings as they were.
+A number outside its range is
+refused and the screen stays open.</source>
+        <extracomment>The help page &quot;Program Settings&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>В окне «Опции» задаются основные параметры программы.
+
+Менструация, дней: обычная длительность менструации, от 3 до 12 дней.&lt;br&gt;Средняя длительность циклов: обычная длительность вашего цикла, от 23 до 35 дней. Оба значения — отправная точка прогноза следующих менструаций.&lt;br&gt;Единицы измерения: английские (градусы Фаренгейта, фунты, футы) или метрические (градусы Цельсия, килограммы, метры) для температуры, веса и шкалы.&lt;br&gt;Неделя начинается с: воскресенья или понедельника — это первый столбец календарей.&lt;br&gt;Разделитель дней и формат дней: как в списках записываются даты, сначала день или сначала месяц.&lt;br&gt;Формат времени: 24 часа или 12 часов (AM и PM) для будильников.&lt;br&gt;Скин: картинки на фоне графиков, панели циклов, шкалы и помощи.&lt;br&gt;Летнее время: Velmora учитывает его сама, флажок ничего не меняет.&lt;br&gt;Звуки вкл/выкл: щелчки кнопок и флажков.
+
+Нажмите OK, чтобы сохранить изменения: календарь и все экраны, которые вы откроете после этого, сразу их используют. Отмена оставляет настройки без изменений. Число вне допустимого диапазона не принимается, и окно остаётся открытым.</translation>
+    </message>
+    <message>
+        <source>A chart of all your daily temperature
+readings of one month. The scale on
+the left is in degrees Celsius or
+Fahrenheit, as chosen in Program
+Settings; the days of the month run
+along the bottom. Each day with a
+temperature has a bar, and a line
+joins the days, so the rise after
+ovulation is easy to see. Choose the
+month and the year in the lists at
+the bottom, or step with the arrows.</source>
+        <extracomment>The help page &quot;Temperature Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>График всех ваших ежедневных измерений температуры за месяц. Шкала слева — в градусах Цельсия или Фаренгейта, как выбрано в окне «Опции»; внизу идут дни месяца. У каждого дня с температурой есть столбик, а линия соединяет дни, так что подъём температуры после овуляции хорошо виден. Выберите месяц и год в списках внизу или листайте стрелками.</translation>
+    </message>
+    <message>
+        <source>A  tabular  view  of your temperature
+entries: each day with a temperature
+is listed with its date and reading.
+Select an entry and tap &lt;b&gt;Chart &lt;/b&gt;to
+open the &lt;b&gt;Temperature Chart &lt;/b&gt;of
+its month. With button &lt;b&gt;View &lt;/b&gt;you
+open the &lt;b&gt;Day View &lt;/b&gt;of that day
+to see or change it.
+By tapping on button &lt;b&gt;Delete&lt;/b&gt; you&apos;ll
+delete the temperature of the
+selected day; with button
+&lt;b&gt;Delete All&lt;/b&gt; you&apos;ll delete
+all temperatures entered so far.
+You are asked to confirm before
+anything is deleted. The list shows
+degrees Celsius or Fahrenheit, as set
+in Program Settings.</source>
+        <extracomment>The help page &quot;Temperature History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>Таблица ваших записей температуры: каждый день с температурой указан с датой и значением. Выберите запись и нажмите &lt;b&gt;График&lt;/b&gt;, чтобы открыть &lt;b&gt;График температуры&lt;/b&gt; за её месяц. Кнопка &lt;b&gt;Просмотр&lt;/b&gt; открывает этот день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;, где его можно посмотреть или изменить. Кнопка &lt;b&gt;Удалить&lt;/b&gt; удаляет температуру выбранного дня, а &lt;b&gt;Удалить все&lt;/b&gt; — все температуры, введённые до сих пор. Перед удалением программа просит подтверждения. Температура в списке показана в градусах Цельсия или Фаренгейта, как задано в окне «Опции».</translation>
+    </message>
+    <message>
+        <source>This  screen  represents  a  chart of
+the weights entered in one month,
+in kilograms or pounds as chosen in
+Program Settings. The days of the
+month run along the bottom. A day
+with a weight has a bar, and a line
+joins them, so you can follow your
+weight through the cycle. Choose the
+month and the year in the lists at
+the bottom, or step with the arrows.</source>
+        <extracomment>The help page &quot;Weight Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>На этом экране показан график веса, введённого за месяц, в килограммах или фунтах, как выбрано в окне «Опции». Внизу идут дни месяца. У каждого дня с весом есть столбик, а линия соединяет их, так что можно следить за весом на протяжении цикла. Выберите месяц и год в списках внизу или листайте стрелками.</translation>
+    </message>
+    <message>
+        <source>This  screen  shows  you  a   tabular
+view of your weight entries: each day
+with a weight is listed with its date.
+Select an entry and tap &lt;b&gt;Chart &lt;/b&gt;to
+open the &lt;b&gt;Weight Chart&lt;/b&gt; of its
+month. With button &lt;b&gt;View &lt;/b&gt;you
+open the &lt;b&gt;Day View  &lt;/b&gt;of that day
+to see or change it.
+By tapping on button &lt;b&gt;Delete&lt;/b&gt; you&apos;ll
+delete the weight of the selected
+day; with button
+&lt;b&gt;Delete All&lt;/b&gt; you&apos;ll delete
+all weights entered so far.
+You are asked to confirm before
+anything is deleted. The list shows
+kilograms or pounds, as set in
+Program Settings.</source>
+        <extracomment>The help page &quot;Weight History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>На этом экране в виде таблицы показаны ваши записи веса: каждый день с весом указан со своей датой. Выберите запись и нажмите &lt;b&gt;График&lt;/b&gt;, чтобы открыть &lt;b&gt;График веса&lt;/b&gt; за её месяц. Кнопка &lt;b&gt;Просмотр&lt;/b&gt; открывает этот день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;, где его можно посмотреть или изменить. Кнопка &lt;b&gt;Удалить&lt;/b&gt; удаляет вес выбранного дня, а &lt;b&gt;Удалить все&lt;/b&gt; — все значения веса, введённые до сих пор. Перед удалением программа просит подтверждения. Вес в списке показан в килограммах или фунтах, как задано в окне «Опции».</translation>
+    </message>
+    <message>
+        <source>Here you are  able  to calculate your
+ideal weight from your height, or the
+ideal height for your weight. Tap the
+wide button at the top to switch
+between the two:&lt;b&gt; Calculate your
+ideal weight/Calculate  your ideal
+height&lt;/b&gt;. Type your height or weight
+and tap Calculate. The units are
+those of Program Settings.</source>
+        <extracomment>The help page &quot;Weight | Height Scale&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>Здесь можно рассчитать идеальный вес по вашему росту или идеальный рост для вашего веса. Широкая кнопка вверху переключает эти режимы: &lt;b&gt;Рассчитать идеальный вес&lt;/b&gt; / &lt;b&gt;Рассчитать идеальный рост&lt;/b&gt;. Введите рост или вес и нажмите «Рассчитать». Единицы измерения — те, что выбраны в окне «Опции».</translation>
+    </message>
+    <message>
+        <source>This screen  presents  a calendar for
+half a year: six months, January to
+June or July to December. The days
+of menstruation, the predicted days
+and the fertile days have colours of
+their own, and so have the weekends.
+Choose the year in the list at the
+bottom. Two buttons switch between
+the halves of the year; the other
+two step a year forward or back:&lt;br&gt;&lt;b&gt;Next &lt;br&gt;Previous &lt;/b&gt;</source>
+        <extracomment>The help page &quot;Year View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>Этот экран показывает календарь на полгода: шесть месяцев, с января по июнь или с июля по декабрь. Дни менструации, предсказанные дни и фертильные дни выделены своими цветами, как и выходные. Выберите год в списке внизу. Две кнопки переключают половины года, а две другие переходят на год вперёд или назад:&lt;br&gt;&lt;b&gt;Следующий год&lt;/b&gt;&lt;br&gt;&lt;b&gt;Предыдущий год&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <extracomment>The link at the bottom of each help page back to the list of pages.</extracomment>
+        <translation>Содержание</translation>
+    </message>
+    <message>
+        <source>Page %d/%d</source>
+        <extracomment>Under each help page: the page&apos;s number and the number of pages, each for a %d.</extracomment>
+        <translation>Стр. %d/%d</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Password not correct!</source>
+        <translation>Неверный пароль!</translation>
+    </message>
+    <message>
+        <source>Sorry</source>
+        <translation>Извините</translation>
+    </message>
+    <message>
+        <source>To change password you must type current password!</source>
+        <translation>Чтобы изменить пароль, введите текущий пароль!</translation>
+    </message>
+    <message>
+        <source>&quot;New Password&quot; and &quot;Confirm Passowrd&quot; must be same!</source>
+        <translation>«Новый пароль» и «Подтвердите пароль» должны совпадать!</translation>
+    </message>
+    <message>
+        <source>The maximum number of notes for this day is reached. You are not able to enter more than 4 items for a day!</source>
+        <translation>Достигнуто максимальное число записей за этот день. Нельзя ввести больше 4 записей за день!</translation>
+    </message>
+    <message>
+        <source>Delete Record Error!</source>
+        <translation>Ошибка удаления записи!</translation>
+    </message>
+    <message>
+        <source>Add Record Error!</source>
+        <translation>Ошибка добавления записи!</translation>
+    </message>
+    <message>
+        <source>Can not initialize graphic buffer!</source>
+        <translation>Не удаётся инициализировать графический буфер!</translation>
+    </message>
+    <message>
+        <source>Data for years prior to 1995 can not be entered!</source>
+        <translation>Нельзя вводить данные за годы до 1995!</translation>
+    </message>
+    <message>
+        <source>At present it is not allowed to enter data for the forthcoming years!</source>
+        <translation>Пока нельзя вводить данные за будущие годы!</translation>
+    </message>
+    <message>
+        <source>Data for years prior to 1995 cannot be entered</source>
+        <translation>Нельзя вводить данные за годы до 1995</translation>
+    </message>
+    <message>
+        <source>At present you are not allowed to enter data for the forthcoming years!</source>
+        <translation>Пока нельзя вводить данные за будущие годы!</translation>
+    </message>
+    <message>
+        <source>Delete Record Error</source>
+        <translation>Ошибка удаления записи</translation>
+    </message>
+    <message>
+        <source>Add Record Error</source>
+        <translation>Ошибка добавления записи</translation>
+    </message>
+    <message>
+        <source>Add record Error!</source>
+        <translation>Ошибка добавления записи!</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Введите число.</translation>
+    </message>
+    <message>
+        <source>Weight should be between 40 and 150 kg</source>
+        <translation>Вес должен быть от 40 до 150 кг</translation>
+    </message>
+    <message>
+        <source>Weight should be between 80 and 330 lb</source>
+        <translation>Вес должен быть от 80 до 330 фунтов</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прервать</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустить</translation>
+    </message>
+    <message>
+        <source>You should select an item from the list!</source>
+        <translation>Выберите элемент из списка!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this note?</source>
+        <translation>Вы действительно хотите удалить эту запись?</translation>
+    </message>
+    <message>
+        <source>Atention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all notes?</source>
+        <translation>Вы действительно хотите удалить все записи?</translation>
+    </message>
+    <message>
+        <source>Height must be between 1 and 2.1 meters</source>
+        <translation>Рост должен быть от 1 до 2,1 м</translation>
+    </message>
+    <message>
+        <source>Height must be between 3.3 and 6.8 feet</source>
+        <translation>Рост должен быть от 3,3 до 6,8 фута</translation>
+    </message>
+    <message>
+        <source>Weight must be between 18 and 99 kilograms</source>
+        <translation>Вес должен быть от 18 до 99 кг</translation>
+    </message>
+    <message>
+        <source>Weight must be between 40 and 218 pounds</source>
+        <translation>Вес должен быть от 40 до 218 фунтов</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Введите целое число.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Введите целое число от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this alarm?</source>
+        <translation>Вы действительно хотите удалить этот будильник?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all alarms?</source>
+        <translation>Вы действительно хотите удалить все будильники?</translation>
+    </message>
+    <message>
+        <source>There is no information for this year!</source>
+        <translation>Нет данных за этот год!</translation>
+    </message>
+    <message>
+        <source>CANNOT DELETE</source>
+        <translation>Не удалось удалить запись.</translation>
+    </message>
+    <message>
+        <source>CANNOT ADD</source>
+        <translation>Не удалось добавить запись.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all records?</source>
+        <translation>Вы действительно хотите удалить все записи?</translation>
+    </message>
+    <message>
+        <source>There is no data for this month</source>
+        <translation>Нет данных за этот месяц</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the record?</source>
+        <translation>Вы действительно хотите удалить запись?</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this record?</source>
+        <translation>Вы действительно хотите удалить эту запись?</translation>
+    </message>
+    <message>
+        <source>A database already exists with the specified name.</source>
+        <translation>База данных с таким именем уже существует.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>A parameter was invalid.</source>
+        <translation>Недопустимый параметр.</translation>
+    </message>
+    <message>
+        <source>The destination source does not contain enough space to create the new database.</source>
+        <translation>Недостаточно места для создания новой базы данных.</translation>
+    </message>
+    <message>
+        <source>No memory was available to allocate a database handle.</source>
+        <translation>Недостаточно памяти для дескриптора базы данных.</translation>
+    </message>
+    <message>
+        <source>There is no open database associated with handle.</source>
+        <translation>С дескриптором не связана открытая база данных.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Error in CCeDatabase::ReadCurrRecord</source>
+        <translation>Ошибка в CCeDatabase::ReadCurrRecord</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Критическая ошибка</translation>
+    </message>
+    <message>
+        <source>There is no free memory!</source>
+        <translation>Недостаточно памяти!</translation>
+    </message>
+    <message>
+        <source>No free memory</source>
+        <translation>Нет свободной памяти</translation>
+    </message>
+    <message>
+        <source>Can not write in prop-A</source>
+        <translation>Не удаётся записать свойство (A)</translation>
+    </message>
+    <message>
+        <source>Can not write in the prop!</source>
+        <translation>Не удаётся записать свойство!</translation>
+    </message>
+    <message>
+        <source>Disk is full!</source>
+        <translation>Диск заполнен!</translation>
+    </message>
+    <message>
+        <source>Invalid parameter!</source>
+        <translation>Недопустимый параметр!</translation>
+    </message>
+    <message>
+        <source>There is no open database!</source>
+        <translation>Нет открытой базы данных!</translation>
+    </message>
+    <message>
+        <source>The file is in use.</source>
+        <translation>Файл уже используется.</translation>
+    </message>
+    <message>
+        <source>Very long string??</source>
+        <translation>Слишком длинный текст!</translation>
+    </message>
+    <message>
+        <source>Open Database Error!</source>
+        <translation>Ошибка открытия базы данных!</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>его не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>The diary file
+%1
+cannot be used: %2.
+Velmora leaves the file unchanged. To start a new diary, move the file to another folder.</source>
+        <translation>Файл дневника
+%1
+нельзя использовать: %2.
+Velmora не изменяет этот файл. Чтобы начать новый дневник, переместите файл в другую папку.</translation>
+    </message>
+    <message>
+        <source>The diary file
+%1
+cannot be used: %2 (%3).
+Velmora leaves the file unchanged. To start a new diary, move the file to another folder.</source>
+        <translation>Файл дневника
+%1
+нельзя использовать: %2 (%3).
+Velmora не изменяет этот файл. Чтобы начать новый дневник, переместите файл в другую папку.</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>его не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>он пуст</translation>
+    </message>
+    <message>
+        <source>it is not a Velmora diary</source>
+        <translation>это не дневник Velmora</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>он повреждён</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>обрезан</translation>
+    </message>
+    <message>
+        <source>The diary folder
+%1
+cannot be created: %2.</source>
+        <translation>Папку дневника
+%1
+не удаётся создать: %2.</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Velmora</source>
+        <translation>он записан более новой версией Velmora</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Будильник</translation>
+    </message>
+    <message>
+        <source>Reminder at  %1 
+%2</source>
+        <translation>Напоминание на %1
+%2</translation>
+    </message>
+    <message>
+        <source>NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE</source>
+        <translation>Неверный размер сжатого файла</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Нет</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Встреча</source>
+        <translation>Встреча</translation>
+    </message>
+    <message>
+        <source>Годовщина</source>
+        <translation>Годовщина</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Свидание</translation>
+    </message>
+    <message>
+        <source>День Р.</source>
+        <translation>День Р.</translation>
+    </message>
+    <message>
+        <source>Пати</source>
+        <translation>Пати</translation>
+    </message>
+    <message>
+        <source>Концерт</source>
+        <translation>Концерт</translation>
+    </message>
+    <message>
+        <source>Табл.</source>
+        <translation>Табл.</translation>
+    </message>
+    <message>
+        <source>Покупки</source>
+        <translation>Покупки</translation>
+    </message>
+    <message>
+        <source>Сигн.</source>
+        <translation>Сигн.</translation>
+    </message>
+    <message>
+        <source>Плавание </source>
+        <translation>Плавание</translation>
+    </message>
+    <message>
+        <source>Фитнесс</source>
+        <translation>Фитнес</translation>
+    </message>
+    <message>
+        <source>Йога</source>
+        <translation>Йога</translation>
+    </message>
+    <message>
+        <source>Теннис</source>
+        <translation>Теннис</translation>
+    </message>
+    <message>
+        <source>Волейбол</source>
+        <translation>Волейбол</translation>
+    </message>
+    <message>
+        <source>Баскетбол</source>
+        <translation>Баскетбол</translation>
+    </message>
+    <message>
+        <source>Другое</source>
+        <translation>Другое</translation>
+    </message>
+    <message>
+        <source>Зубн.боль</source>
+        <translation>Зубн.боль</translation>
+    </message>
+    <message>
+        <source>Боль в жив.</source>
+        <translation>Боль в жив.</translation>
+    </message>
+    <message>
+        <source>Головная</source>
+        <translation>Головная</translation>
+    </message>
+    <message>
+        <source>Слабые</source>
+        <translation>Слабые</translation>
+    </message>
+    <message>
+        <source>Нормальные</source>
+        <translation>Нормальные</translation>
+    </message>
+    <message>
+        <source>Обильные</source>
+        <translation>Обильные</translation>
+    </message>
+    <message>
+        <source>Межменструальн.</source>
+        <translation>Межменструальн.</translation>
+    </message>
+    <message>
+        <source>Мутные, Липкие</source>
+        <translation>Мутные, липкие</translation>
+    </message>
+    <message>
+        <source>Тянущиеся,Белые</source>
+        <translation>Тянущиеся, белые</translation>
+    </message>
+    <message>
+        <source>Парикмахер</source>
+        <translation>Парикмахер</translation>
+    </message>
+    <message>
+        <source>Косметолог</source>
+        <translation>Косметолог</translation>
+    </message>
+    <message>
+        <source>Маникюрша</source>
+        <translation>Маникюрша</translation>
+    </message>
+    <message>
+        <source>Фитнес</source>
+        <translation>Фитнес</translation>
+    </message>
+    <message>
+        <source>Доктор</source>
+        <translation>Доктор</translation>
+    </message>
+    <message>
+        <source>Проч.</source>
+        <translation>Проч.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Имперские</translation>
+    </message>
+    <message>
+        <source>Метрич.</source>
+        <translation>Метрич.</translation>
+    </message>
+    <message>
+        <source>Воскр.</source>
+        <translation>Воскр.</translation>
+    </message>
+    <message>
+        <source>Понед.</source>
+        <translation>Понед.</translation>
+    </message>
+    <message>
+        <source>ДД/ММ/ГГГГ</source>
+        <translation>ДД/ММ/ГГГГ</translation>
+    </message>
+    <message>
+        <source>ММ/ДД/ГГГГ</source>
+        <translation>ММ/ДД/ГГГГ</translation>
+    </message>
+    <message>
+        <source>24 часа</source>
+        <translation>24 часа</translation>
+    </message>
+    <message>
+        <source>12 часов (AM/PM)</source>
+        <translation>12 часов (AM/PM)</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation>Животные</translation>
+    </message>
+    <message>
+        <source>Cartoon</source>
+        <translation>Мультфильм</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Города</translation>
+    </message>
+    <message>
+        <source>Floral</source>
+        <translation>Цветы</translation>
+    </message>
+    <message>
+        <source>Jewels</source>
+        <translation>Самоцветы</translation>
+    </message>
+    <message>
+        <source>Men</source>
+        <translation>Мужчины</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>Природа</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Янв</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Фев</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Мар</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Апр</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Май</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Июн</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Июл</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Авг</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Сен</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Окт</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Ноя</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Дек</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Январь</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Февраль</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Март</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Апрель</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Июнь</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Июль</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Август</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Сентябрь</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Октябрь</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Ноябрь</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Декабрь</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Appointment</source>
+        <translation>Встреча</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Годовщина</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Свидание</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>День Р.</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Пати</translation>
+    </message>
+    <message>
+        <source>Concert</source>
+        <translation>Концерт</translation>
+    </message>
+    <message>
+        <source>Pill</source>
+        <translation>Табл.</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Покупки</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Сигн.</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Calendar View</source>
+        <translation>Календарь (месяц)</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>Просмотр дня</translation>
+    </message>
+    <message>
+        <source>My Diary</source>
+        <translation>Мой дневник</translation>
+    </message>
+    <message>
+        <source>Cycle Bar</source>
+        <translation>Панель циклов</translation>
+    </message>
+    <message>
+        <source>Cycles Chart</source>
+        <translation>График циклов</translation>
+    </message>
+    <message>
+        <source>Cycles History</source>
+        <translation>История циклов</translation>
+    </message>
+    <message>
+        <source>Year View</source>
+        <translation>Календарь</translation>
+    </message>
+    <message>
+        <source>Temperature Chart</source>
+        <translation>График температуры</translation>
+    </message>
+    <message>
+        <source>Weight Chart</source>
+        <translation>График веса</translation>
+    </message>
+    <message>
+        <source>Temperature History</source>
+        <translation>История температуры</translation>
+    </message>
+    <message>
+        <source>Weight History</source>
+        <translation>История веса</translation>
+    </message>
+    <message>
+        <source>Alarm History</source>
+        <translation>История сигналов</translation>
+    </message>
+    <message>
+        <source>Program Settings</source>
+        <translation>Настройки программы</translation>
+    </message>
+    <message>
+        <source>Weight|Height Scale</source>
+        <translation>Шкала Вес | Рост</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Зеркало</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Alarms History</source>
+        <translation>История сигналов</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAboutDlg</name>
+    <message>
+        <source>О программе</source>
+        <translation>О программе</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAddNoteDlg</name>
+    <message>
+        <source>Добавить запись</source>
+        <translation>Добавить запись</translation>
+    </message>
+    <message>
+        <source>Дата:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Запись:</source>
+        <translation>Запись:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAlarmHistoryDlg</name>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAlarmSetupDlg</name>
+    <message>
+        <source>Будильники</source>
+        <translation>Будильники</translation>
+    </message>
+    <message>
+        <source>Типы будильников</source>
+        <translation>Типы будильников</translation>
+    </message>
+    <message>
+        <source>Время срабатывания:</source>
+        <translation>Время срабатывания:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CChartDlg</name>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCycleBar</name>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>There is not enough information!</source>
+        <translation>Недостаточно данных!</translation>
+    </message>
+    <message>
+        <source>Start Menstruation (%1)</source>
+        <translation>Начало менструации (%1)</translation>
+    </message>
+    <message>
+        <source>End Menstruation (%1)</source>
+        <translation>Конец менструации (%1)</translation>
+    </message>
+    <message>
+        <source>This is an abnormal cycle!</source>
+        <translation>Это аномальный цикл!</translation>
+    </message>
+    <message>
+        <source>End Cycle (%1)</source>
+        <translation>Конец цикла (%1)</translation>
+    </message>
+    <message>
+        <source>Start Ovulation (%1)</source>
+        <translation>Начало овуляции (%1)</translation>
+    </message>
+    <message>
+        <source>End Ovulation (%1)</source>
+        <translation>Конец овуляции (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCycleChartDlg</name>
+    <message>
+        <source>day</source>
+        <translation>дн.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCycleHistoryDlg</name>
+    <message>
+        <source>View</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>Start Date</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Start Ovulation</source>
+        <translation>Нач. овуляции</translation>
+    </message>
+    <message>
+        <source>Lenght</source>
+        <translation>Длина</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>Average cycle lenght:%1</source>
+        <translation>Средняя длина цикла: %1</translation>
+    </message>
+    <message>
+        <source>Cycle History</source>
+        <translation>История циклов</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CDayViewDlg</name>
+    <message>
+        <source>Просмотр дня</source>
+        <translation>Просмотр дня</translation>
+    </message>
+    <message>
+        <source>Fluids  </source>
+        <translation>Выделения</translation>
+    </message>
+    <message>
+        <source>Note   </source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>My Diary </source>
+        <translation>Дневник</translation>
+    </message>
+    <message>
+        <source>Секс</source>
+        <translation>Секс</translation>
+    </message>
+    <message>
+        <source>Вздутие живота</source>
+        <translation>Вздутие живота</translation>
+    </message>
+    <message>
+        <source>У доктора</source>
+        <translation>У доктора</translation>
+    </message>
+    <message>
+        <source>Предохр.</source>
+        <translation>Предохр.</translation>
+    </message>
+    <message>
+        <source>Предменстр. синдром</source>
+        <translation>Предменстр. синдром</translation>
+    </message>
+    <message>
+        <source>Спазмы</source>
+        <translation>Спазмы</translation>
+    </message>
+    <message>
+        <source>Правка</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Save and close</source>
+        <translation>Сохранить и закрыть</translation>
+    </message>
+    <message>
+        <source>Clear the day</source>
+        <translation>Очистить день</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Закрыть без сохранения</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CFluidsTempWeightPage</name>
+    <message>
+        <source>Выделения:</source>
+        <translation>Выделения:</translation>
+    </message>
+    <message>
+        <source>Температура:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>Вес:</source>
+        <translation>Вес:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>кг</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>фнт</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMainFrame</name>
+    <message>
+        <source>Мой дневник</source>
+        <translation>Мой дневник</translation>
+    </message>
+    <message>
+        <source>Панель циклов</source>
+        <translation>Панель циклов</translation>
+    </message>
+    <message>
+        <source>График циклов</source>
+        <translation>График циклов</translation>
+    </message>
+    <message>
+        <source>История циклов</source>
+        <translation>История циклов</translation>
+    </message>
+    <message>
+        <source>График температуры</source>
+        <translation>График температуры</translation>
+    </message>
+    <message>
+        <source>История температуры</source>
+        <translation>История температуры</translation>
+    </message>
+    <message>
+        <source>График веса</source>
+        <translation>График веса</translation>
+    </message>
+    <message>
+        <source>История веса</source>
+        <translation>История веса</translation>
+    </message>
+    <message>
+        <source>История сигналов</source>
+        <translation>История сигналов</translation>
+    </message>
+    <message>
+        <source>Go To Today</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Выход </source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Календарь</source>
+        <translation>Календарь</translation>
+    </message>
+    <message>
+        <source>Настройки программы</source>
+        <translation>Настройки программы</translation>
+    </message>
+    <message>
+        <source>Шкала Вес | Рост</source>
+        <translation>Шкала Вес | Рост</translation>
+    </message>
+    <message>
+        <source>Зеркало</source>
+        <translation>Зеркало</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>&amp;Главное</source>
+        <translation>&amp;Главное</translation>
+    </message>
+    <message>
+        <source>&amp;Сервис</source>
+        <translation>&amp;Сервис</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Предыдущий месяц</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Следующий месяц</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMeasureChartDlg</name>
+    <message>
+        <source>T</source>
+        <translation>Т</translation>
+    </message>
+    <message>
+        <source>Kg.</source>
+        <translation>кг</translation>
+    </message>
+    <message>
+        <source>Lb.</source>
+        <translation>фнт</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMeasureHistoryDlg</name>
+    <message>
+        <source>Temperature °C</source>
+        <translation>Температура °C</translation>
+    </message>
+    <message>
+        <source>Temperature °F</source>
+        <translation>Температура °F</translation>
+    </message>
+    <message>
+        <source>Weight, kg</source>
+        <translation>Вес, кг</translation>
+    </message>
+    <message>
+        <source>Weight, lb</source>
+        <translation>Вес, фнт</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMyDiaryDlg</name>
+    <message>
+        <source>Мой дневник</source>
+        <translation>Мой дневник</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Ключ</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CPasswordDlg</name>
+    <message>
+        <source>Пароль:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>Введите ваш пароль</source>
+        <translation>Введите ваш пароль</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Старый пароль:</source>
+        <translation>Старый пароль:</translation>
+    </message>
+    <message>
+        <source>Новый пароль:</source>
+        <translation>Новый пароль:</translation>
+    </message>
+    <message>
+        <source>Подтвердите пароль:</source>
+        <translation>Подтвердите пароль:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CScaleDlg</name>
+    <message>
+        <source>Calculate your ideal weight on the base of your height</source>
+        <translation>Расчёт идеального веса по вашему росту</translation>
+    </message>
+    <message>
+        <source>Calculate your ideal height on the base of your weight</source>
+        <translation>Расчёт идеального роста по вашему весу</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Рост:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Вес:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>фт</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>кг</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>фнт</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CSettingsDlg</name>
+    <message>
+        <source>Опции</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>Менструация, дней:</source>
+        <translation>Менструация, дней:</translation>
+    </message>
+    <message>
+        <source>Средняя длительность циклов:</source>
+        <translation>Средняя длительность циклов:</translation>
+    </message>
+    <message>
+        <source>Единицы измерения:</source>
+        <translation>Единицы измерения:</translation>
+    </message>
+    <message>
+        <source>Неделя начинается с:</source>
+        <translation>Неделя начинается с:</translation>
+    </message>
+    <message>
+        <source>Разделитель дней:</source>
+        <translation>Разделитель даты:</translation>
+    </message>
+    <message>
+        <source>Формат дней:</source>
+        <translation>Формат даты:</translation>
+    </message>
+    <message>
+        <source>Формат времени:</source>
+        <translation>Формат времени:</translation>
+    </message>
+    <message>
+        <source>Скин:</source>
+        <translation>Скин:</translation>
+    </message>
+    <message>
+        <source>Летнее время</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>Звуки вкл/выкл</source>
+        <translation>Звуки вкл/выкл</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Системный</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Язык:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CYearViewDlg</name>
+    <message>
+        <source>Previous year</source>
+        <translation>Предыдущий год</translation>
+    </message>
+    <message>
+        <source>January - June</source>
+        <translation>Январь - июнь</translation>
+    </message>
+    <message>
+        <source>July - December</source>
+        <translation>Июль - декабрь</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Следующий год</translation>
+    </message>
+</context>
 </TS>

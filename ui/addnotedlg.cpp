@@ -34,16 +34,16 @@ QString DatePickerFormat() {
 CAddNoteDlg::CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_kind(kind) {
     setObjectName(QString::number(kAddNoteTemplateId));
-    setWindowTitle("Добавить запись");
+    setWindowTitle(tr("Добавить запись"));
     setFont(DialogFont());
     resize(240, 268);
 
     auto* kindLabel =
-        new QLabel(QString::fromUtf8(kDiaryTypeItems[kind >= 0 && kind < 6 ? kind + 1 : 0]), this);
+        new QLabel(TrName(kDiaryTypeItems[kind >= 0 && kind < 6 ? kind + 1 : 0]), this);
     kindLabel->setGeometry(8, 8, 224, 18);
     kindLabel->setFont(ScreenFont(11, {.bold = true}));
 
-    auto* dateLabel = new QLabel("Дата:", this);
+    auto* dateLabel = new QLabel(tr("Дата:"), this);
     dateLabel->setGeometry(8, 34, 60, 18);
     m_date = new QDateEdit(this);
     m_date->setObjectName(QString::number(kAddNoteDateId));
@@ -55,7 +55,7 @@ CAddNoteDlg::CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent)
     const LocalTime now = Clock::Now().Local();
     m_date->setDate(QDate(now.year, now.month, now.day));
 
-    auto* textLabel = new QLabel("Запись:", this);
+    auto* textLabel = new QLabel(tr("Запись:"), this);
     textLabel->setGeometry(8, 60, 100, 18);
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::number(kAddNoteTextId));
@@ -95,8 +95,10 @@ void CAddNoteDlg::OnOK() {
         }
         if (slot == m_doc.m_diaryType.size()) {
             ShowMessageBox(
-                "The maximum number of notes for this day is reached. You are not able to "
-                "enter more than 4 items for a day!",
+                QT_TRANSLATE_NOOP(
+                    "Message",
+                    "The maximum number of notes for this day is reached. You are not able to "
+                    "enter more than 4 items for a day!"),
                 {}, MbIcon::Information);
             accept();
             return;
@@ -107,9 +109,10 @@ void CAddNoteDlg::OnOK() {
     const SaveDayResult saved = m_doc.SaveDay();
     if (saved != SaveDayResult::Saved) {
         // Not stored: the dialog stays with the text, to try again or cancel.
-        ShowMessageBox(saved == SaveDayResult::OpenFailed     ? kOpenFailedText
-                       : saved == SaveDayResult::DeleteFailed ? "Delete Record Error!"
-                                                              : "Add Record Error!");
+        ShowMessageBox(saved == SaveDayResult::OpenFailed ? kOpenFailedText
+                       : saved == SaveDayResult::DeleteFailed
+                           ? QT_TRANSLATE_NOOP("Message", "Delete Record Error!")
+                           : QT_TRANSLATE_NOOP("Message", "Add Record Error!"));
         return;
     }
     accept();

@@ -22,6 +22,8 @@ enum AddNoteControl : int {
 // chosen date. OK stores it in the day's first free slot, making the day when it has no
 // record yet; a day whose four slots are taken is refused with a message.
 class CAddNoteDlg : public QDialog {
+    Q_OBJECT
+
 public:
     CAddNoteDlg(CVelmoraMFCDoc& doc, int kind, QWidget* parent = nullptr);
     ~CAddNoteDlg() override;

@@ -13,12 +13,16 @@
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/okcancel.h"
+#include "ui/kit/text.h"
 
 namespace velmora {
 
 const char* const kAlarmTypeItems[10] = {
-    "Нет",  "Встреча", "Годовщина", "Дата",    "День Р.",
-    "Пати", "Концерт", "Табл.",     "Покупки", "Сигн.",
+    QT_TRANSLATE_NOOP("Names", "Нет"),       QT_TRANSLATE_NOOP("Names", "Встреча"),
+    QT_TRANSLATE_NOOP("Names", "Годовщина"), QT_TRANSLATE_NOOP("Names", "Дата"),
+    QT_TRANSLATE_NOOP("Names", "День Р."),   QT_TRANSLATE_NOOP("Names", "Пати"),
+    QT_TRANSLATE_NOOP("Names", "Концерт"),   QT_TRANSLATE_NOOP("Names", "Табл."),
+    QT_TRANSLATE_NOOP("Names", "Покупки"),   QT_TRANSLATE_NOOP("Names", "Сигн."),
 };
 
 namespace {
@@ -49,13 +53,13 @@ bool AnyAlarmSet(const CVelmoraMFCDoc& doc) {
 
 CAlarmSetupDlg::CAlarmSetupDlg(CVelmoraMFCDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
     setObjectName(QString::number(kAlarmSetupTemplateId));
-    setWindowTitle("Будильники");
+    setWindowTitle(tr("Будильники"));
     setFont(DialogFont());
     resize(240, 268);
 
-    auto* typesHeading = new QLabel("Типы будильников", this);
+    auto* typesHeading = new QLabel(tr("Типы будильников"), this);
     typesHeading->setGeometry(18, 10, 100, 18);
-    auto* timesHeading = new QLabel("Время срабатывания:", this);
+    auto* timesHeading = new QLabel(tr("Время срабатывания:"), this);
     timesHeading->setGeometry(122, 10, 116, 18);
 
     const char* format = AppSettings.TimeFormat == 1 ? "hh:mm AP" : "HH:mm";
@@ -68,7 +72,7 @@ CAlarmSetupDlg::CAlarmSetupDlg(CVelmoraMFCDoc& doc, QWidget* parent) : QDialog(p
         type->setObjectName(QString::number(kAlarmTypeListIds[i]));
         type->setGeometry(22, y, 92, 20);
         for (const char* item : kAlarmTypeItems) {
-            type->addItem(QString::fromUtf8(item));
+            type->addItem(TrName(item));
         }
         m_types[i] = type;
 

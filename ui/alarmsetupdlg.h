@@ -24,6 +24,8 @@ inline constexpr int kAlarmTimePickerIds[4] = {1044, 1045, 1046, 1047};
 // Alarm setup: the four alarm slots of the document's day, each a type and a time of day.
 // It changes only the document's fields; whoever opened it stores the day.
 class CAlarmSetupDlg : public QDialog {
+    Q_OBJECT
+
 public:
     CAlarmSetupDlg(CVelmoraMFCDoc& doc, QWidget* parent = nullptr);
     ~CAlarmSetupDlg() override;

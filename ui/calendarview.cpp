@@ -46,7 +46,7 @@ void CVelmoraMFCView::OnInitialUpdate(int splashMs) {
     }
     m_screen = std::make_unique<ScreenBuffer>(this);
     if (!m_screen->IsValid()) {
-        ShowMessageBox("Can not initialize graphic buffer!");
+        ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Can not initialize graphic buffer!"));
     }
     // The start picture, shown while the program settles; the calendar follows by timer.
     {
@@ -137,7 +137,8 @@ bool CVelmoraMFCView::OnCommand(int command) {
             if (m > 0) {
                 SelectMonth(m, SelectedYear());
             } else if (y == 0) {
-                ShowMessageBox("Data for years prior to 1995 can not be entered!");
+                ShowMessageBox(QT_TRANSLATE_NOOP(
+                    "Message", "Data for years prior to 1995 can not be entered!"));
                 return true;
             } else {
                 SelectMonth(12, SelectedYear() - 1);
@@ -148,8 +149,9 @@ bool CVelmoraMFCView::OnCommand(int command) {
             if (m < 11) {
                 SelectMonth(m + 2, SelectedYear());
             } else if (y >= lastY) {
-                ShowMessageBox(
-                    "At present it is not allowed to enter data for the forthcoming years!");
+                ShowMessageBox(QT_TRANSLATE_NOOP(
+                    "Message",
+                    "At present it is not allowed to enter data for the forthcoming years!"));
                 return true;
             } else {
                 SelectMonth(1, SelectedYear() + 1);

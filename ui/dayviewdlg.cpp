@@ -44,9 +44,14 @@ const QColor kTabEdge(150, 140, 130);
 // The edge the system draws around a tab item: the item's content starts below it.
 constexpr int kEdgeHeight = 2;
 
-const char* const kSportItems[] = {"Плавание ", "Фитнесс",   "Йога",  "Теннис",
-                                   "Волейбол",  "Баскетбол", "Другое"};
-const char* const kAcheItems[] = {"Зубн.боль", "Боль в жив.", "Головная", "Другое"};
+const char* const kSportItems[] = {
+    QT_TRANSLATE_NOOP("Names", "Плавание "), QT_TRANSLATE_NOOP("Names", "Фитнесс"),
+    QT_TRANSLATE_NOOP("Names", "Йога"),      QT_TRANSLATE_NOOP("Names", "Теннис"),
+    QT_TRANSLATE_NOOP("Names", "Волейбол"),  QT_TRANSLATE_NOOP("Names", "Баскетбол"),
+    QT_TRANSLATE_NOOP("Names", "Другое")};
+const char* const kAcheItems[] = {
+    QT_TRANSLATE_NOOP("Names", "Зубн.боль"), QT_TRANSLATE_NOOP("Names", "Боль в жив."),
+    QT_TRANSLATE_NOOP("Names", "Головная"), QT_TRANSLATE_NOOP("Names", "Другое")};
 
 // The nine check-box icons: picture, and where each is drawn.
 struct IconPlace {
@@ -67,14 +72,20 @@ constexpr IconPlace kIcons[9] = {
 };
 
 // Selects the item that the stored kind text names (exactly, else the first item it begins,
-// as the handheld's lists did); nothing when none matches ("Sport", "Ache").
+// as the handheld's lists did); nothing when none matches ("Sport", "Ache"). The diary keeps
+// the program's own text of an item (its data), whatever language the list shows.
 void SelectKind(QComboBox* list, const CString& kind) {
     const QString text = ToQString(kind);
-    int index = list->findText(text, Qt::MatchExactly);
+    int index = list->findData(text, Qt::UserRole, Qt::MatchExactly);
     if (index < 0 && !text.isEmpty()) {
-        index = list->findText(text, Qt::MatchStartsWith);
+        index = list->findData(text, Qt::UserRole, Qt::MatchStartsWith);
     }
     list->setCurrentIndex(index);
+}
+
+// What the diary stores for the chosen item.
+QString ChosenKind(const QComboBox* list) {
+    return list->currentData().toString().left(kKindTextLimit);
 }
 
 }  // namespace
@@ -226,7 +237,7 @@ const std::array<Rect, 9>& CDayViewDlg::IconRects() {
 CDayViewDlg::CDayViewDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, DayViewMode mode, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_frame(frame), m_mode(mode) {
     setObjectName(QString::number(kDayViewTemplateId));
-    setWindowTitle("Просмотр дня");
+    setWindowTitle(tr("Просмотр дня"));
     setFont(DialogFont());
     BuildControls();
 
@@ -276,7 +287,7 @@ void CDayViewDlg::BuildControls() {
     layout->addWidget(m_area, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addStretch(1);
 
-    auto button = [this](const char* text, int id, int x, int y, int w, int h) {
+    auto button = [this](const QString& text, int id, int x, int y, int w, int h) {
         auto* b = new QPushButton(text, m_area);
         b->setObjectName(QString::number(id));
         b->setGeometry(x, y, w, h);
@@ -300,9 +311,9 @@ void CDayViewDlg::BuildControls() {
     m_tabs = new CDayViewTabBar(m_area);
     m_tabs->setGeometry(3, 34, 234, kTabHeight);
     const auto icons = DayViewTabIcons();
-    m_tabs->addTab(icons[0], "Fluids  ");
-    m_tabs->addTab(icons[1], "Note   ");
-    m_tabs->addTab(icons[2], "My Diary ");
+    m_tabs->addTab(icons[0], tr("Fluids  "));
+    m_tabs->addTab(icons[1], tr("Note   "));
+    m_tabs->addTab(icons[2], tr("My Diary "));
     static_cast<CDayViewTabBar*>(m_tabs)->onTap = [this](int index) { SelectPage(index); };
     m_display = new QFrame(m_area);
     m_display->setGeometry(3, 34 + kTabHeight - 1, 234, 102);
@@ -317,8 +328,8 @@ void CDayViewDlg::BuildControls() {
     }
 
     // Each box stands left of its icon; its text starts right of the icon.
-    auto check = [this](const char* text, int id, int x, int iconY, int width) {
-        auto* box = new CDayViewCheckBox(QString::fromUtf8(text), m_area, 35);
+    auto check = [this](const QString& text, int id, int x, int iconY, int width) {
+        auto* box = new CDayViewCheckBox(text, m_area, 35);
         box->setObjectName(QString::number(id));
         constexpr int kHeight = 24;
         box->setGeometry(x, iconY + 7 - kHeight / 2, width, kHeight);
@@ -328,31 +339,31 @@ void CDayViewDlg::BuildControls() {
     // the taps; the left column's boxes end where the right column begins.
     m_alarm = check("", kDayViewAlarmId, 3, 162, 16);
     m_sport = check("", kDayViewSportId, 3, 184, 16);
-    m_sex = check("Секс", kDayViewSexId, 3, 206, 118);
-    m_bloating = check("Вздутие живота", kDayViewBloatingId, 3, 228, 118);
-    m_doctor = check("У доктора", kDayViewDoctorId, 3, 250, 118);
+    m_sex = check(tr("Секс"), kDayViewSexId, 3, 206, 118);
+    m_bloating = check(tr("Вздутие живота"), kDayViewBloatingId, 3, 228, 118);
+    m_doctor = check(tr("У доктора"), kDayViewDoctorId, 3, 250, 118);
     m_ache = check("", kDayViewAcheId, 121, 184, 16);
-    m_protection = check("Предохр.", kDayViewProtectionId, 121, 206, 117);
-    m_pms = check("Предменстр. синдром", kDayViewPmsId, 121, 228, 117);
-    m_cramps = check("Спазмы", kDayViewCrampsId, 121, 250, 117);
+    m_protection = check(tr("Предохр."), kDayViewProtectionId, 121, 206, 117);
+    m_pms = check(tr("Предменстр. синдром"), kDayViewPmsId, 121, 228, 117);
+    m_cramps = check(tr("Спазмы"), kDayViewCrampsId, 121, 250, 117);
     // The rows overlap a little; the lists and the button stay on top of the boxes.
     for (QCheckBox* box : {m_sex, m_bloating, m_doctor, m_protection, m_pms, m_cramps}) {
         box->lower();
     }
 
-    m_editAlarms = button("Правка", kDayViewEditAlarmsId, 40, 160, 56, 19);
+    m_editAlarms = button(tr("Правка"), kDayViewEditAlarmsId, 40, 160, 56, 19);
     m_editAlarms->setFocusPolicy(Qt::StrongFocus);
     m_sportKind = new QComboBox(m_area);
     m_sportKind->setObjectName(QString::number(kDayViewSportKindId));
     m_sportKind->setGeometry(38, 181, 78, 20);
     for (const char* item : kSportItems) {
-        m_sportKind->addItem(QString::fromUtf8(item));
+        m_sportKind->addItem(TrName(item), QString::fromUtf8(item));
     }
     m_acheKind = new QComboBox(m_area);
     m_acheKind->setObjectName(QString::number(kDayViewAcheKindId));
     m_acheKind->setGeometry(156, 181, 80, 20);
     for (const char* item : kAcheItems) {
-        m_acheKind->addItem(QString::fromUtf8(item));
+        m_acheKind->addItem(TrName(item), QString::fromUtf8(item));
     }
 
     connect(m_alarm, &QCheckBox::clicked, this, [this] { OnAlarm(); });
@@ -365,9 +376,9 @@ void CDayViewDlg::BuildControls() {
 
     m_bar = new CCommandBar(this);
     m_bar->AddTools(324,
-                    {{kCmdDayViewSave, "Save and close"},
-                     {kCmdDayViewClear, "Clear the day"},
-                     {kCmdDayViewClose, "Close without saving"}},
+                    {{kCmdDayViewSave, tr("Save and close")},
+                     {kCmdDayViewClear, tr("Clear the day")},
+                     {kCmdDayViewClose, tr("Close without saving")}},
                     QSize(60, 18));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
@@ -440,10 +451,10 @@ void CDayViewDlg::TakeDialogData() {
     m_doc.m_cramps = m_cramps->isChecked();
     // A list with nothing chosen keeps the day's text.
     if (m_sportKind->currentIndex() >= 0) {
-        m_doc.m_sportKind = ToU16(m_sportKind->currentText().left(kKindTextLimit));
+        m_doc.m_sportKind = ToU16(ChosenKind(m_sportKind));
     }
     if (m_acheKind->currentIndex() >= 0) {
-        m_doc.m_acheKind = ToU16(m_acheKind->currentText().left(kKindTextLimit));
+        m_doc.m_acheKind = ToU16(ChosenKind(m_acheKind));
     }
 }
 
@@ -599,11 +610,13 @@ void CDayViewDlg::Step(int direction) {
         DaysFromCivil(d.year, static_cast<unsigned>(d.month), static_cast<unsigned>(d.day)) +
         direction);
     if (direction < 0 && n.year < FirstYear()) {
-        ShowMessageBox("Data for years prior to 1995 cannot be entered");
+        ShowMessageBox(
+            QT_TRANSLATE_NOOP("Message", "Data for years prior to 1995 cannot be entered"));
         return;
     }
     if (direction > 0 && n.year > LastYear()) {
-        ShowMessageBox("At present you are not allowed to enter data for the forthcoming years!");
+        ShowMessageBox(QT_TRANSLATE_NOOP(
+            "Message", "At present you are not allowed to enter data for the forthcoming years!"));
         return;
     }
     // Nothing the user typed is dropped: a page that refuses keeps the user on this day.
@@ -616,9 +629,11 @@ void CDayViewDlg::Step(int direction) {
         if (saved == SaveDayResult::OpenFailed) {
             ShowMessageBox(kOpenFailedText);
         } else if (saved == SaveDayResult::DeleteFailed) {
-            ShowMessageBox(direction < 0 ? "Delete Record Error!" : "Delete Record Error");
+            ShowMessageBox(direction < 0 ? QT_TRANSLATE_NOOP("Message", "Delete Record Error!")
+                                         : QT_TRANSLATE_NOOP("Message", "Delete Record Error"));
         } else {
-            ShowMessageBox(direction < 0 ? "Add Record Error!" : "Add Record Error");
+            ShowMessageBox(direction < 0 ? QT_TRANSLATE_NOOP("Message", "Add Record Error!")
+                                         : QT_TRANSLATE_NOOP("Message", "Add Record Error"));
         }
         return;
     }
@@ -638,9 +653,10 @@ void CDayViewDlg::OnSaveAndClose() {
     const SaveDayResult saved = m_doc.SaveDay();
     if (saved != SaveDayResult::Saved) {
         // Not stored: the screen stays open so the day is not lost.
-        ShowMessageBox(saved == SaveDayResult::OpenFailed     ? kOpenFailedText
-                       : saved == SaveDayResult::DeleteFailed ? "Delete Record Error!"
-                                                              : "Add record Error!");
+        ShowMessageBox(saved == SaveDayResult::OpenFailed ? kOpenFailedText
+                       : saved == SaveDayResult::DeleteFailed
+                           ? QT_TRANSLATE_NOOP("Message", "Delete Record Error!")
+                           : QT_TRANSLATE_NOOP("Message", "Add record Error!"));
         return;
     }
     RestoreOpenerTitle();

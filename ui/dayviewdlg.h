@@ -86,6 +86,8 @@ enum DayViewCommand : int {
 // RunForDay do it. Saving stores the day through the document; the opener reloads what it
 // shows afterwards. The arrows step to the previous and next day, storing the day on show.
 class CDayViewDlg : public QDialog {
+    Q_OBJECT
+
 public:
     CDayViewDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, DayViewMode mode,
                 QWidget* parent = nullptr);

@@ -19,27 +19,67 @@
 namespace velmora {
 
 const char* const kFluidItems[7] = {
-    "Нет",
-    "Слабые",
-    "Нормальные",
-    "Обильные",
-    "Межменструальн.",
-    "Мутные, Липкие",
-    "Тянущиеся,Белые",
+    QT_TRANSLATE_NOOP("Names", "Нет"),
+    QT_TRANSLATE_NOOP("Names", "Слабые"),
+    QT_TRANSLATE_NOOP("Names", "Нормальные"),
+    QT_TRANSLATE_NOOP("Names", "Обильные"),
+    QT_TRANSLATE_NOOP("Names", "Межменструальн."),
+    QT_TRANSLATE_NOOP("Names", "Мутные, Липкие"),
+    QT_TRANSLATE_NOOP("Names", "Тянущиеся,Белые"),
 };
 
 const char* const kDiaryTypeItems[7] = {
-    "Нет", "Парикмахер", "Косметолог", "Маникюрша", "Фитнес", "Доктор", "Проч.",
+    QT_TRANSLATE_NOOP("Names", "Нет"),        QT_TRANSLATE_NOOP("Names", "Парикмахер"),
+    QT_TRANSLATE_NOOP("Names", "Косметолог"), QT_TRANSLATE_NOOP("Names", "Маникюрша"),
+    QT_TRANSLATE_NOOP("Names", "Фитнес"),     QT_TRANSLATE_NOOP("Names", "Доктор"),
+    QT_TRANSLATE_NOOP("Names", "Проч."),
 };
 
 namespace {
 
 const char* const kFahrenheitItems[kTemperatureItems] = {
-    "Нет",   "96.80",  "96.90",  "97.00",  "97.10",  "97.20",  "97.30", "97.35", "97.40",
-    "97.50", "97.60",  "97.70",  "97.80",  "97.90",  "98.00",  "98.10", "98.15", "98.20",
-    "98.30", "98.40",  "98.50",  "98.60",  "98.70",  "98.80",  "98.90", "99.00", "99.05",
-    "99.10", "99.20",  "99.30",  "99.40",  "99.50",  "99.60",  "99.70", "99.80", "99.90",
-    "99.95", "100.00", "100.10", "100.20", "100.30", "100.40",
+    QT_TRANSLATE_NOOP("Names", "Нет"),
+    "96.80",
+    "96.90",
+    "97.00",
+    "97.10",
+    "97.20",
+    "97.30",
+    "97.35",
+    "97.40",
+    "97.50",
+    "97.60",
+    "97.70",
+    "97.80",
+    "97.90",
+    "98.00",
+    "98.10",
+    "98.15",
+    "98.20",
+    "98.30",
+    "98.40",
+    "98.50",
+    "98.60",
+    "98.70",
+    "98.80",
+    "98.90",
+    "99.00",
+    "99.05",
+    "99.10",
+    "99.20",
+    "99.30",
+    "99.40",
+    "99.50",
+    "99.60",
+    "99.70",
+    "99.80",
+    "99.90",
+    "99.95",
+    "100.00",
+    "100.10",
+    "100.20",
+    "100.30",
+    "100.40",
 };
 
 // The weight edit takes digits with at most one decimal separator.
@@ -90,7 +130,7 @@ const std::array<double, kTemperatureItems>& TemperatureTable() {
 
 QString CelsiusItemText(int index) {
     if (index <= 0 || index >= kTemperatureItems) {
-        return index == 0 ? QStringLiteral("Нет") : QString();
+        return index == 0 ? TrName(kFluidItems[0]) : QString();
     }
     const int hundredths = CelsiusHundredths(index);
     return QString::asprintf("%d.%02d", hundredths / 100, hundredths % 100);
@@ -100,7 +140,7 @@ QString FahrenheitItemText(int index) {
     if (index < 0 || index >= kTemperatureItems) {
         return QString();
     }
-    return QString::fromUtf8(kFahrenheitItems[index]);
+    return TrName(kFahrenheitItems[index]);
 }
 
 int TemperatureIndex(double celsius) {
@@ -158,13 +198,13 @@ CDayViewPage::CDayViewPage(CVelmoraMFCDoc& doc, int templateId, QWidget* parent)
 
 CFluidsTempWeightPage::CFluidsTempWeightPage(CVelmoraMFCDoc& doc, QWidget* parent)
     : CDayViewPage(doc, kDayViewFluidsPageId, parent) {
-    Label("Выделения:", this, 4, 8, 90);
+    Label(tr("Выделения:"), this, 4, 8, 90);
     m_fluid = List(kDayViewFluidId, this, 94, 6, 134);
     for (const char* item : kFluidItems) {
-        m_fluid->addItem(QString::fromUtf8(item));
+        m_fluid->addItem(TrName(item));
     }
 
-    Label("Температура:", this, 4, 36, 90);
+    Label(tr("Температура:"), this, 4, 36, 90);
     // Both lists stand at the same spot; the units setting shows one of them.
     m_celsius = List(kDayViewCelsiusId, this, 94, 34, 70);
     m_fahrenheit = List(kDayViewFahrenheitId, this, 94, 34, 70);
@@ -176,7 +216,7 @@ CFluidsTempWeightPage::CFluidsTempWeightPage(CVelmoraMFCDoc& doc, QWidget* paren
     m_fahrenheit->hide();
     m_tempUnit = Label(QString(), this, 170, 36, 30);
 
-    Label("Вес:", this, 4, 64, 90);
+    Label(tr("Вес:"), this, 4, 64, 90);
     m_weight = new QLineEdit(this);
     m_weight->setObjectName(QString::number(kDayViewWeightId));
     m_weight->setGeometry(94, 62, 70, 20);
@@ -192,8 +232,8 @@ void CFluidsTempWeightPage::ShowUnits() {
     m_metric = IsMetric(AppSettings.UnitsFormat);
     m_celsius->setVisible(m_metric);
     m_fahrenheit->setVisible(!m_metric);
-    m_tempUnit->setText(m_metric ? "°C" : "°F");
-    m_weightUnit->setText(m_metric ? "kg" : "lb");
+    m_tempUnit->setText(m_metric ? tr("°C") : tr("°F"));
+    m_weightUnit->setText(m_metric ? tr("kg") : tr("lb"));
 }
 
 void CFluidsTempWeightPage::Load() {
@@ -220,15 +260,17 @@ bool CFluidsTempWeightPage::Save() {
         // An empty field means no weight; a lone separator is no number at all.
         w = text.isEmpty() ? 0.0 : QLocale::c().toDouble(text, &ok);
         if (!ok || !std::isfinite(w)) {
-            ShowMessageBox("Please enter a number.", {}, MbIcon::Warning);
+            ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Please enter a number."), {},
+                           MbIcon::Warning);
             m_weight->setFocus();
             return false;
         }
         const bool accepted =
             w == 0.0 || (m_metric ? (w >= 40.0 && w <= 150.0) : (w >= 80.0 && w <= 330.0));
         if (!accepted) {
-            ShowMessageBox(m_metric ? "Weight should be between 40 and 150 kg"
-                                    : "Weight should be between 80 and 330 lb");
+            ShowMessageBox(
+                m_metric ? QT_TRANSLATE_NOOP("Message", "Weight should be between 40 and 150 kg")
+                         : QT_TRANSLATE_NOOP("Message", "Weight should be between 80 and 330 lb"));
             m_weight->setFocus();
             return false;
         }
@@ -298,7 +340,7 @@ CMyDiaryPage::CMyDiaryPage(CVelmoraMFCDoc& doc, QWidget* parent)
         const int y = 4 + 24 * row;
         QComboBox* type = List(kTypeIds[row], this, 4, y, 94);
         for (const char* item : kDiaryTypeItems) {
-            type->addItem(QString::fromUtf8(item));
+            type->addItem(TrName(item));
         }
         auto* text = new QLineEdit(this);
         text->setObjectName(QString::number(kTextIds[row]));

@@ -65,6 +65,8 @@ protected:
 
 // Fluid, basal temperature and weight (template 319).
 class CFluidsTempWeightPage : public CDayViewPage {
+    Q_OBJECT
+
 public:
     CFluidsTempWeightPage(CVelmoraMFCDoc& doc, QWidget* parent);
 
@@ -94,6 +96,8 @@ private:
 
 // The day's note (template 320).
 class CNotePage : public CDayViewPage {
+    Q_OBJECT
+
 public:
     CNotePage(CVelmoraMFCDoc& doc, QWidget* parent);
 
@@ -108,6 +112,8 @@ private:
 
 // The day's four diary entries (template 321).
 class CMyDiaryPage : public CDayViewPage {
+    Q_OBJECT
+
 public:
     CMyDiaryPage(CVelmoraMFCDoc& doc, QWidget* parent);
 

@@ -26,16 +26,18 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* kNoSelection = "You should select an item from the list!";
+constexpr const char* kNoSelection =
+    QT_TRANSLATE_NOOP("Message", "You should select an item from the list!");
 
 int ClampKind(int kind) {
     return kind >= 0 && kind < kDiaryKindCount ? kind : 0;
 }
 
 void ReportSaveFailure(SaveDayResult result) {
-    ShowMessageBox(result == SaveDayResult::OpenFailed     ? kOpenFailedText
-                   : result == SaveDayResult::DeleteFailed ? "Delete Record Error!"
-                                                           : "Add Record Error!");
+    ShowMessageBox(result == SaveDayResult::OpenFailed ? kOpenFailedText
+                   : result == SaveDayResult::DeleteFailed
+                       ? QT_TRANSLATE_NOOP("Message", "Delete Record Error!")
+                       : QT_TRANSLATE_NOOP("Message", "Add Record Error!"));
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ void ReportSaveFailure(SaveDayResult result) {
 CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_frame(frame) {
     setObjectName(QString::number(kMyDiaryTemplateId));
-    setWindowTitle("Мой дневник");
+    setWindowTitle(tr("Мой дневник"));
     setFont(DialogFont());
 
     auto* layout = new QVBoxLayout(this);
@@ -58,18 +60,18 @@ CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent
     m_kinds->setObjectName(QString::number(kMyDiaryKindId));
     m_kinds->setGeometry(4, 4, 120, 20);
     for (int kind = 1; kind <= kDiaryKindCount; ++kind) {
-        m_kinds->addItem(QString::fromUtf8(kDiaryTypeItems[kind]));
+        m_kinds->addItem(TrName(kDiaryTypeItems[kind]));
     }
 
     m_list = new CReportTable(area);
     m_list->setObjectName(QString::number(kMyDiaryListId));
     m_list->setGeometry(0, 28, 240, 208);
     // The third column keeps the day's sort key, out of sight.
-    m_list->SetColumns({{"Date", 75}, {"Note", 158}, {"Key", 0}});
+    m_list->SetColumns({{tr("Date"), 75}, {tr("Note"), 158}, {tr("Key"), 0}});
     m_list->setColumnHidden(2, true);
     m_list->header()->setStretchLastSection(false);
 
-    auto button = [area](const char* caption, int id, int x, int w) {
+    auto button = [area](const QString& caption, int id, int x, int w) {
         auto* b = new QPushButton(caption, area);
         b->setObjectName(QString::number(id));
         b->setGeometry(x, 244, w, 16);
@@ -90,7 +92,7 @@ CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent
     connect(buttons[3], &QPushButton::clicked, this, [this] { OnDeleteAll(); });
 
     m_bar = new CCommandBar(this);
-    m_bar->AddTools(142, {{kCmdMyDiaryHelp, "Help"}}, QSize(16, 16));
+    m_bar->AddTools(142, {{kCmdMyDiaryHelp, tr("Help")}}, QSize(16, 16));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
         if (command == kCmdMyDiaryHelp) {
@@ -152,7 +154,7 @@ void CMyDiaryDlg::OnAdd() {
 void CMyDiaryDlg::OnView() {
     CReportTable::Row row;
     if (!m_list->SelectedRow(row)) {
-        ShowMessageBox(kNoSelection, "Warning");
+        ShowMessageBox(kNoSelection, QT_TRANSLATE_NOOP("Message", "Warning"));
         return;
     }
     if (m_doc.OpenDay(row.date)) {
@@ -163,13 +165,14 @@ void CMyDiaryDlg::OnView() {
 }
 
 void CMyDiaryDlg::OnDelete() {
-    if (ShowMessageBox("Are you sure you want to delete this note?", "Atention", MbIcon::Question,
+    if (ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Are you sure you want to delete this note?"),
+                       QT_TRANSLATE_NOOP("Message", "Atention"), MbIcon::Question,
                        MbButtons::YesNo) != IDYES) {
         return;
     }
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessageBox(kNoSelection, "Warning");
+        ShowMessageBox(kNoSelection, QT_TRANSLATE_NOOP("Message", "Warning"));
         return;
     }
     const int index = m_list->indexOfTopLevelItem(selected.front());
@@ -199,7 +202,8 @@ void CMyDiaryDlg::OnDeleteAll() {
     if (m_list->RowCount() == 0) {
         return;
     }
-    if (ShowMessageBox("Are you sure you want to delete all notes?", "Atention", MbIcon::Question,
+    if (ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Are you sure you want to delete all notes?"),
+                       QT_TRANSLATE_NOOP("Message", "Atention"), MbIcon::Question,
                        MbButtons::YesNo) != IDYES) {
         return;
     }

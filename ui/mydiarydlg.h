@@ -30,6 +30,8 @@ inline constexpr int kCmdMyDiaryHelp = 32826;
 // My Diary: the diary entries of one kind over all days, newest day first, with Add, View,
 // Delete and Delete All. The kind shown is kept in the MyDiaryType setting.
 class CMyDiaryDlg : public QDialog {
+    Q_OBJECT
+
 public:
     CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent = nullptr);
     ~CMyDiaryDlg() override;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/translatable.h"
+
 namespace velmora {
 
 namespace {
@@ -62,11 +64,11 @@ ScaleAnswer IdealWeight(float height, bool metric) {
     ScaleAnswer answer;
     // The limits are compared as the typed number is held, so the limits themselves pass.
     if (metric && !(height >= 1.0f && height <= 2.1f)) {
-        answer.message = "Height must be between 1 and 2.1 meters";
+        answer.message = QT_TRANSLATE_NOOP("Message", "Height must be between 1 and 2.1 meters");
         return answer;
     }
     if (!metric && !(height >= 3.3f && height <= 6.8f)) {
-        answer.message = "Height must be between 3.3 and 6.8 feet";
+        answer.message = QT_TRANSLATE_NOOP("Message", "Height must be between 3.3 and 6.8 feet");
         return answer;
     }
     float h = height;
@@ -102,11 +104,11 @@ ScaleAnswer IdealWeight(float height, bool metric) {
 ScaleAnswer IdealHeight(float weight, bool metric) {
     ScaleAnswer answer;
     if (metric && !(weight >= 18.0f && weight <= 99.0f)) {
-        answer.message = "Weight must be between 18 and 99 kilograms";
+        answer.message = QT_TRANSLATE_NOOP("Message", "Weight must be between 18 and 99 kilograms");
         return answer;
     }
     if (!metric && !(weight >= 40.0f && weight <= 218.0f)) {
-        answer.message = "Weight must be between 40 and 218 pounds";
+        answer.message = QT_TRANSLATE_NOOP("Message", "Weight must be between 40 and 218 pounds");
         return answer;
     }
     double w = weight;

@@ -24,8 +24,10 @@ namespace velmora {
 
 namespace {
 
-const char* const kWeightModeText = "Calculate your ideal weight on the base of your height";
-const char* const kHeightModeText = "Calculate your ideal height on the base of your weight";
+const char* const kWeightModeText = QT_TRANSLATE_NOOP(
+    "velmora::CScaleDlg", "Calculate your ideal weight on the base of your height");
+const char* const kHeightModeText = QT_TRANSLATE_NOOP(
+    "velmora::CScaleDlg", "Calculate your ideal height on the base of your weight");
 
 // The number as the edit shows it: up to six significant digits.
 QString ValueText(float value) {
@@ -61,7 +63,7 @@ CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
     m_edit->setGeometry(76, 78, 74, 19);
     m_edit->setMaxLength(12);
 
-    auto button = [this](int id, const char* caption, int x, int y) {
+    auto button = [this](int id, const QString& caption, int x, int y) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::number(id));
         b->setAutoDefault(false);
@@ -83,7 +85,7 @@ CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
     connect(m_edit, &QLineEdit::returnPressed, this, [this] { Calculate(); });
 
     m_bar = new CCommandBar(this);
-    m_bar->AddTools(247, {{kCmdScaleHelp, "Help"}}, QSize(16, 16));
+    m_bar->AddTools(247, {{kCmdScaleHelp, tr("Help")}}, QSize(16, 16));
     m_bar->AddStretch();
     m_bar->setGeometry(0, kScreenHeight, kScreenWidth, 26);
     connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
@@ -101,11 +103,11 @@ CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
 CScaleDlg::~CScaleDlg() = default;
 
 void CScaleDlg::SetModeTexts() {
-    m_modeText = m_weightMode ? kWeightModeText : kHeightModeText;
-    m_inputLabel = m_weightMode ? "Height:" : "Weight:";
-    m_outputLabel = m_weightMode ? "Weight:" : "Height:";
-    const QString length = m_metric ? "m" : "ft";
-    const QString mass = m_metric ? "kg" : "lb";
+    m_modeText = tr(m_weightMode ? kWeightModeText : kHeightModeText);
+    m_inputLabel = m_weightMode ? tr("Height:") : tr("Weight:");
+    m_outputLabel = m_weightMode ? tr("Weight:") : tr("Height:");
+    const QString length = m_metric ? tr("m") : tr("ft");
+    const QString mass = m_metric ? tr("kg") : tr("lb");
     m_inputUnit = m_weightMode ? length : mass;
     m_outputUnit = m_weightMode ? mass : length;
 }
@@ -125,7 +127,7 @@ bool CScaleDlg::ReadValue() {
 }
 
 void CScaleDlg::RefuseValue() {
-    ShowMessageBox("Please enter a number.", {}, MbIcon::Warning);
+    ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Please enter a number."), {}, MbIcon::Warning);
     m_edit->setFocus();
     m_edit->selectAll();
 }

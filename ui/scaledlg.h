@@ -37,6 +37,8 @@ enum ScaleControl : int {
 // weight, in metric or English units as the settings say. Its labels and the result are
 // painted over the skin's background.
 class CScaleDlg : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CScaleDlg(IMainFrame* frame, QWidget* parent = nullptr);
     ~CScaleDlg() override;

@@ -18,7 +18,9 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/language.h"
 #include "ui/kit/okcancel.h"
+#include "ui/kit/text.h"
 
 namespace velmora {
 
@@ -28,19 +30,27 @@ constexpr int kFieldWidth = 104;
 constexpr int kFieldHeight = 20;
 
 // The lists in the order their positions are stored.
-const char* const kUnits[] = {"English", "Метрич."};
-const char* const kWeekStarts[] = {"Воскр.", "Понед."};
+const char* const kUnits[] = {QT_TRANSLATE_NOOP("Names", "English"),
+                              QT_TRANSLATE_NOOP("Names", "Метрич.")};
+const char* const kWeekStarts[] = {QT_TRANSLATE_NOOP("Names", "Воскр."),
+                                   QT_TRANSLATE_NOOP("Names", "Понед.")};
 const char* const kSeparators[] = {".", "/", "-"};
-const char* const kDateFormats[] = {"ДД/ММ/ГГГГ", "ММ/ДД/ГГГГ"};
-const char* const kTimeFormats[] = {"24 часа", "12 часов (AM/PM)"};
-const char* const kSkins[] = {"Animals", "Cartoon", "Cities", "Floral", "Jewels", "Men", "Nature"};
+const char* const kDateFormats[] = {QT_TRANSLATE_NOOP("Names", "ДД/ММ/ГГГГ"),
+                                    QT_TRANSLATE_NOOP("Names", "ММ/ДД/ГГГГ")};
+const char* const kTimeFormats[] = {QT_TRANSLATE_NOOP("Names", "24 часа"),
+                                    QT_TRANSLATE_NOOP("Names", "12 часов (AM/PM)")};
+const char* const kSkins[] = {
+    QT_TRANSLATE_NOOP("Names", "Animals"), QT_TRANSLATE_NOOP("Names", "Cartoon"),
+    QT_TRANSLATE_NOOP("Names", "Cities"),  QT_TRANSLATE_NOOP("Names", "Floral"),
+    QT_TRANSLATE_NOOP("Names", "Jewels"),  QT_TRANSLATE_NOOP("Names", "Men"),
+    QT_TRANSLATE_NOOP("Names", "Nature")};
 
 template <size_t N>
 QComboBox* List(int id, const char* const (&items)[N], int selected, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::number(id));
     for (const char* item : items) {
-        combo->addItem(QString::fromUtf8(item));
+        combo->addItem(TrName(item));
     }
     combo->setCurrentIndex(selected >= 0 && selected < static_cast<int>(N) ? selected : -1);
     combo->setFixedSize(kFieldWidth, kFieldHeight);
@@ -65,7 +75,7 @@ QLineEdit* NumberEdit(int id, int value, QWidget* parent) {
 CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_frame(frame) {
     setObjectName(QString::number(kSettingsTemplateId));
-    setWindowTitle("Опции");
+    setWindowTitle(tr("Опции"));
     setFont(DialogFont());
 
     // The copy mirrors the settings whenever this screen is not open.
@@ -82,8 +92,8 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
     grid->setVerticalSpacing(4);
     int row = 0;
     // Labels may reach under the field column: the long ones stand by the narrow numbers.
-    auto addRow = [&](const char* label, QWidget* field) {
-        grid->addWidget(new QLabel(QString::fromUtf8(label), page), row, 0, 1, 2);
+    auto addRow = [&](const QString& label, QWidget* field) {
+        grid->addWidget(new QLabel(label, page), row, 0, 1, 2);
         grid->addWidget(field, row, 1, Qt::AlignRight);
         ++row;
     };
@@ -95,19 +105,27 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
     m_dateFormat = List(kSettingsDateFormatId, kDateFormats, c.DateFormat, page);
     m_timeFormat = List(kSettingsTimeFormatId, kTimeFormats, c.TimeFormat, page);
     m_skin = List(kSettingsSkinId, kSkins, c.Skin, page);
-    addRow("Менструация, дней:", m_menstrualDays);
-    addRow("Средняя длительность циклов:", m_cycleLength);
-    addRow("Единицы измерения:", m_units);
-    addRow("Неделя начинается с:", m_weekStarts);
-    addRow("Разделитель дней:", m_separator);
-    addRow("Формат дней:", m_dateFormat);
-    addRow("Формат времени:", m_timeFormat);
-    addRow("Скин:", m_skin);
-    m_daylight = new QCheckBox("Летнее время", page);
+    addRow(tr("Менструация, дней:"), m_menstrualDays);
+    addRow(tr("Средняя длительность циклов:"), m_cycleLength);
+    addRow(tr("Единицы измерения:"), m_units);
+    addRow(tr("Неделя начинается с:"), m_weekStarts);
+    addRow(tr("Разделитель дней:"), m_separator);
+    addRow(tr("Формат дней:"), m_dateFormat);
+    addRow(tr("Формат времени:"), m_timeFormat);
+    addRow(tr("Скин:"), m_skin);
+    // The language: the system's, or English or Russian always (each named in itself).
+    m_language = new QComboBox(page);
+    m_language->setObjectName(QString::number(kSettingsLanguageId));
+    m_language->addItems({tr("System"), QStringLiteral("English"), QStringLiteral("Русский")});
+    m_language->setCurrentIndex(c.Language >= 0 && c.Language < kLanguageChoiceCount ? c.Language
+                                                                                        : 0);
+    m_language->setFixedSize(kFieldWidth, kFieldHeight);
+    addRow(tr("Language:"), m_language);
+    m_daylight = new QCheckBox(tr("Летнее время"), page);
     m_daylight->setObjectName(QString::number(kSettingsDaylightId));
     m_daylight->setChecked(c.DaylightSavingTime);
     grid->addWidget(m_daylight, row++, 0, 1, 2);
-    m_sounds = new QCheckBox("Звуки вкл/выкл", page);
+    m_sounds = new QCheckBox(tr("Звуки вкл/выкл"), page);
     m_sounds->setObjectName(QString::number(kSettingsSoundsId));
     m_sounds->setChecked(SoundsEnabled);
     grid->addWidget(m_sounds, row++, 0, 1, 2);
@@ -123,7 +141,7 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
     outer->addWidget(page, 1);
 
     m_bar = new CCommandBar(this);
-    m_bar->AddTools(247, {{kCmdSettingsHelp, "Help"}}, QSize(16, 16));
+    m_bar->AddTools(247, {{kCmdSettingsHelp, tr("Help")}}, QSize(16, 16));
     m_bar->AddStretch();
     connect(m_bar, &CCommandBar::commandTriggered, this, [this](int command) {
         if (command == kCmdSettingsHelp) {
@@ -137,17 +155,15 @@ bool CSettingsDlg::TakeNumber(QLineEdit* edit, int lo, int hi, int& value) {
     static const QRegularExpression integer(R"(^\s*[+-]?\d+\s*$)");
     bool ok = integer.match(edit->text()).hasMatch();
     const int number = ok ? edit->text().trimmed().toInt(&ok) : 0;
-    const char* refusal = nullptr;
-    std::string range;
-    if (!ok) {
-        refusal = "Please enter an integer.";
-    } else if (number < lo || number > hi) {
-        range = "Please enter an integer between " + std::to_string(lo) + " and " +
-                std::to_string(hi) + ".";
-        refusal = range.c_str();
-    }
-    if (refusal) {
-        ShowMessageBox(refusal, {}, MbIcon::Warning);
+    if (!ok || number < lo || number > hi) {
+        if (!ok) {
+            ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Please enter an integer."), {},
+                           MbIcon::Warning);
+        } else {
+            ShowFilledMessageBox(
+                QT_TRANSLATE_NOOP("Message", "Please enter an integer between %1 and %2."),
+                {std::to_string(lo), std::to_string(hi)}, {}, MbIcon::Warning);
+        }
         edit->setFocus();
         edit->selectAll();
         return false;
@@ -175,7 +191,14 @@ bool CSettingsDlg::OnOK() {
     c.UnitsFormat = Chosen(m_units, c.UnitsFormat);
     c.DaylightSavingTime = m_daylight->isChecked();
     c.Skin = Chosen(m_skin, c.Skin);
+    const int language = Chosen(m_language, c.Language);
+    const bool newLanguage = language != c.Language;
+    c.Language = language;
     ApplySettingsCopy();
+    // The screens speak the new language from now on; the main window retranslates itself.
+    if (newLanguage) {
+        ApplyLanguage(ResolveLanguage(language));
+    }
     SoundsEnabled = m_sounds->isChecked();
     SetReminderTimeFormat(AppSettings.TimeFormat);
     accept();

@@ -26,6 +26,7 @@ enum SettingsControl : int {
     kSettingsDaylightId = 1099,
     kSettingsSkinId = 1101,
     kSettingsSoundsId = 1104,
+    kSettingsLanguageId = 1105,
     kCmdSettingsHelp = 32836,
 };
 
@@ -34,6 +35,8 @@ enum SettingsControl : int {
 // settings copy, the settings and the sounds flag; a number outside its range is refused
 // and nothing is taken. Cancel takes nothing.
 class CSettingsDlg : public QDialog {
+    Q_OBJECT
+
 public:
     CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent = nullptr);
 
@@ -59,6 +62,7 @@ private:
     QComboBox* m_dateFormat;
     QComboBox* m_timeFormat;
     QComboBox* m_skin;
+    QComboBox* m_language = nullptr;
     QCheckBox* m_daylight;
     QCheckBox* m_sounds;
     CCommandBar* m_bar;

@@ -1,9 +1,12 @@
 // The help pages and the help browser: what each page holds, how the arrows and links move
 // through them, what is drawn, and the titles given back.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
+#include <QTranslator>
 #include <map>
 #include <set>
 
@@ -394,6 +397,79 @@ TEST_F(HelpTest, HighlightedWordsStandWhereTheLineRuleSaysAndPageTwosViewALittle
     // "you'll" starts right after the bold word.
     EXPECT_GE(firstInkFrom(6, 190), 194);
     EXPECT_LE(firstInkFrom(6, 190), 195);
+}
+
+// A text for the Alarm History page several times longer than its own, with long words, a
+// check box's picture and a word too long for any line.
+QString LongAlarmHistory() {
+    const QString sentence = QString::fromUtf8(
+        "Выберите строку в списке и нажмите <b>Просмотр</b>, "
+        "чтобы увидеть все будильники, "
+        "установленные на выбранную дату.\n");
+    return sentence.repeated(7) + QString::fromUtf8("\n<icon=221>Секс, предохранение<br>") +
+           QString::fromUtf8("Сверх").repeated(12);
+}
+
+class LongPageTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return QByteArrayView(context) == "Help" &&
+                       QByteArrayView(source).startsWith("A tabular  view of all alarms")
+                   ? LongAlarmHistory()
+                   : QString();
+    }
+};
+
+TEST_F(HelpTest, ALongerTranslationIsWrappedToTheTextWidthAndPagedByTheArrows) {
+    CHelpDialog d(&frame, 6);
+    LongPageTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const std::vector<HelpLine>& lines = HelpLines(2);
+    const int count = HelpLineCount(2);
+    ASSERT_GT(count, 2 * 13);
+
+    // Every character is drawn once, in order, bold where marked, and no line is wider than the
+    // text.
+    QString drawn;
+    QString bold;
+    int icons = 0;
+    for (const HelpLine& line : lines) {
+        int end = line.icon ? 40 + 14 : 20;
+        icons += line.icon == 221;
+        for (const HelpRun& run : line.runs) {
+            EXPECT_GE(run.x, end) << run.text.toStdString();
+            end = run.x + QFontMetrics(HelpFont(run.style)).horizontalAdvance(run.text);
+            EXPECT_LE(end, 20 + 210) << run.text.toStdString();
+            drawn += run.text;
+            bold += run.style == HelpStyle::Bold ? run.text : QString();
+        }
+    }
+    const QRegularExpression tags("<[^>]*>|\\s");
+    EXPECT_EQ(drawn.remove(tags), LongAlarmHistory().remove(tags));
+    EXPECT_EQ(bold, QString::fromUtf8("Просмотр").repeated(7));
+    EXPECT_EQ(icons, 1);
+
+    // The arrows page through it, and nothing is drawn past the right margin.
+    d.SetPage(2);
+    std::vector<int> scrolls;
+    while (d.Page() == 2) {
+        scrolls.push_back(d.Scroll());
+        const QImage& image = DrawnOnWhite(d);
+        for (int y = 45; y < 250; ++y) {
+            for (int x = 231; x < 240; ++x) {
+                EXPECT_FALSE(Ink(image, x, y)) << d.Scroll() << ": " << x << "," << y;
+            }
+        }
+        d.NextScreen();
+    }
+    EXPECT_EQ(static_cast<int>(scrolls.size()), (count + 12) / 13);
+    EXPECT_EQ(scrolls.back(), (count - 1) / 13 * 13);
+    EXPECT_EQ(HelpLineCount(3), LineCount(3));  // the untranslated pages as written
+
+    // Without the translation the page is as written again.
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(HelpLineCount(2), LineCount(2));
 }
 
 TEST_F(HelpTest, TheSkinBackgroundIsLoadedAtEveryPaint) {

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPointer>
+#include <QPushButton>
 #include <QThread>
 #include <algorithm>
 #include <vector>
@@ -34,6 +35,57 @@ struct ButtonMap {
     QMessageBox::StandardButton qt;
     int result;
 };
+
+// The buttons' words (Qt's own), translated like the messages.
+const char* ButtonText(QMessageBox::StandardButton button) {
+    switch (button) {
+        case QMessageBox::Ok:
+            return QT_TRANSLATE_NOOP("Message", "OK");
+        case QMessageBox::Cancel:
+            return QT_TRANSLATE_NOOP("Message", "Cancel");
+        case QMessageBox::Yes:
+            return QT_TRANSLATE_NOOP("Message", "&Yes");
+        case QMessageBox::No:
+            return QT_TRANSLATE_NOOP("Message", "&No");
+        case QMessageBox::Retry:
+            return QT_TRANSLATE_NOOP("Message", "Retry");
+        case QMessageBox::Abort:
+            return QT_TRANSLATE_NOOP("Message", "Abort");
+        case QMessageBox::Ignore:
+            return QT_TRANSLATE_NOOP("Message", "Ignore");
+        default:
+            break;
+    }
+    return nullptr;
+}
+
+QString TranslatedMessage(const std::string& source) {
+    return QCoreApplication::translate("Message", source.c_str());
+}
+
+// The box's text in the user's language: a fixed text as a whole; a filled-in one pattern
+// first, then each part (a part nobody translates, such as a path, stays as it is).
+QString MessageText(const MessageBoxRequest& r) {
+    if (r.pattern.empty()) {
+        return TranslatedMessage(r.text);
+    }
+    const QString pattern = TranslatedMessage(r.pattern);
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern[i + 1] >= QLatin1Char('1') &&
+            pattern[i + 1] <= QLatin1Char('9')) {
+            const auto n = static_cast<size_t>(pattern[i + 1].unicode() - '1');
+            if (n < r.parts.size()) {
+                text += TranslatedMessage(r.parts[n]);
+                ++i;
+                continue;
+            }
+        }
+        text += c;
+    }
+    return text;
+}
 
 std::vector<ButtonMap> Buttons(MbButtons b) {
     switch (b) {
@@ -73,14 +125,18 @@ std::vector<QPointer<QMessageBox>>& Posted() {
 }
 
 QMessageBox* MakeBox(const MessageBoxRequest& r) {
-    auto* box =
-        new QMessageBox(ToQt(r.icon), QString::fromStdString(r.caption),
-                        QString::fromStdString(r.text), QMessageBox::NoButton, Owner(r.owner));
+    auto* box = new QMessageBox(ToQt(r.icon), TranslatedMessage(r.caption), MessageText(r),
+                                QMessageBox::NoButton, Owner(r.owner));
     QMessageBox::StandardButtons set;
     for (const auto& b : Buttons(r.buttons)) {
         set |= b.qt;
     }
     box->setStandardButtons(set);
+    for (const auto& b : Buttons(r.buttons)) {
+        if (const char* text = ButtonText(b.qt)) {
+            box->button(b.qt)->setText(QCoreApplication::translate("Message", text));
+        }
+    }
     if (r.topmost) {
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
