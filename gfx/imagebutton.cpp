@@ -26,6 +26,8 @@ bool CImageButton::Attach(QAbstractButton* button) {
     }
     m_button = button;
     m_watched = button;
+    // The picture shows, not the text: a mark for whoever lays out or checks texts.
+    button->setProperty("velmoraPicture", true);
     connect(button, &QObject::destroyed, this, [this] { m_watched = nullptr; });
     m_bitmap = QPixmap::fromImage(image);
     button->setFixedSize(image.size());

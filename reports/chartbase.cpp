@@ -21,6 +21,7 @@
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
+#include "ui/kit/text.h"
 
 namespace velmora {
 
@@ -67,7 +68,7 @@ CChartDlg::CChartDlg(IMainFrame* frame, ChartSetup setup, QWidget* parent)
     if (m_setup.monthly) {
         m_months = m_bar->AddCombo(kChartMonthListId, kMonthListWidth);
         for (const char* name : MonthAbbrevs) {
-            m_months->addItem(QString::fromLatin1(name));
+            m_months->addItem(TrName(name));
         }
     }
     m_years = m_bar->AddCombo(kChartYearListId, kYearListWidth);

@@ -40,7 +40,9 @@ ChartSetup CycleSetup() {
     return s;
 }
 
-constexpr char kMonthLetters[] = "JFMAMJJASOND";
+// The months' first letters under the bars, January to December.
+//: The first letters of the twelve months, January to December: exactly twelve letters.
+constexpr char kMonthLetters[] = QT_TRANSLATE_NOOP("velmora::CCycleChartDlg", "JFMAMJJASOND");
 
 }  // namespace
 
@@ -138,7 +140,9 @@ QString CCycleChartDlg::ScaleLabel(int row) const {
 }
 
 QString CCycleChartDlg::TickLabel(int index) const {
-    return QString(QChar::fromLatin1(kMonthLetters[index % 12]));
+    const QString letters = tr(kMonthLetters);
+    return letters.size() == 12 ? letters.mid(index % 12, 1)
+                                : QString(QChar::fromLatin1(kMonthLetters[index % 12]));
 }
 
 void CCycleChartDlg::DrawValues(QImage& surface, QPainter& painter) {

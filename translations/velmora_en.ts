@@ -835,7 +835,7 @@ cannot be created: %2.</translation>
     </message>
     <message>
         <source>Боль в жив.</source>
-        <translation>Stomachache</translation>
+        <translation>Stomach</translation>
     </message>
     <message>
         <source>Головная</source>
@@ -919,7 +919,7 @@ cannot be created: %2.</translation>
     </message>
     <message>
         <source>12 часов (AM/PM)</source>
-        <translation>12-hour (AM/PM)</translation>
+        <translation>12-hour</translation>
     </message>
     <message>
         <source>Animals</source>
@@ -1288,6 +1288,11 @@ cannot be created: %2.</translation>
     <message>
         <source>day</source>
         <translation>day</translation>
+    </message>
+    <message>
+        <source>JFMAMJJASOND</source>
+        <extracomment>The first letters of the twelve months, January to December: exactly twelve letters.</extracomment>
+        <translation>JFMAMJJASOND</translation>
     </message>
 </context>
 <context>

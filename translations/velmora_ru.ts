@@ -835,7 +835,7 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>Боль в жив.</source>
-        <translation>Боль в жив.</translation>
+        <translation>Живот</translation>
     </message>
     <message>
         <source>Головная</source>
@@ -855,7 +855,7 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>Межменструальн.</source>
-        <translation>Межменструальн.</translation>
+        <translation>Мажущие</translation>
     </message>
     <message>
         <source>Мутные, Липкие</source>
@@ -863,19 +863,19 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>Тянущиеся,Белые</source>
-        <translation>Тянущиеся, белые</translation>
+        <translation>Тянущ., белые</translation>
     </message>
     <message>
         <source>Парикмахер</source>
-        <translation>Парикмахер</translation>
+        <translation>Парикм.</translation>
     </message>
     <message>
         <source>Косметолог</source>
-        <translation>Косметолог</translation>
+        <translation>Космет.</translation>
     </message>
     <message>
         <source>Маникюрша</source>
-        <translation>Маникюрша</translation>
+        <translation>Маникюр</translation>
     </message>
     <message>
         <source>Фитнес</source>
@@ -919,7 +919,7 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>12 часов (AM/PM)</source>
-        <translation>12 часов (AM/PM)</translation>
+        <translation>12 часов</translation>
     </message>
     <message>
         <source>Animals</source>
@@ -1289,6 +1289,11 @@ cannot be created: %2.</source>
         <source>day</source>
         <translation>дн.</translation>
     </message>
+    <message>
+        <source>JFMAMJJASOND</source>
+        <extracomment>The first letters of the twelve months, January to December: exactly twelve letters.</extracomment>
+        <translation>ЯФМАМИИАСОНД</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CCycleHistoryDlg</name>
@@ -1361,7 +1366,7 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>Предменстр. синдром</source>
-        <translation>Предменстр. синдром</translation>
+        <translation>ПМС</translation>
     </message>
     <message>
         <source>Спазмы</source>
