@@ -7,6 +7,7 @@
 #include <set>
 
 #include "gfx/lz77.h"
+#include "gfx/pictures.h"
 #include "platform/messagebox.h"
 #include "platform/resources.h"
 
@@ -15,11 +16,11 @@ namespace velmora {
 namespace {
 
 void FatalBox(const std::string& text) {
-    ShowMessageBox(text, "Fatal Error", MbIcon::Stop, MbButtons::Ok, kForegroundWindow);
+    ShowMessageBox(text, QT_TRANSLATE_NOOP("Message", "Fatal Error"), MbIcon::Stop, MbButtons::Ok, kForegroundWindow);
 }
 
 // The picture id of a name, -1 when the name is not a decimal number.
-int PictureId(std::u16string_view name) {
+int PictureNumber(std::u16string_view name) {
     std::string ascii;
     for (char16_t c : name) {
         if (c < u'0' || c > u'9') {
@@ -65,13 +66,18 @@ bool CFastBitmap::Load(int id, uint16_t width, uint16_t height) {
 }
 
 bool CFastBitmap::Load(std::u16string_view name, uint16_t width, uint16_t height) {
+    if (const int asked = PictureNumber(name); asked >= 0) {
+        if (const int shown = PictureIn(CurrentPictureLanguage(), asked); shown != asked) {
+            return Load(shown, width, height);  // a Russian drawing stands for itself
+        }
+    }
     Release();
     m_surface = std::make_unique<GraphicBuffer>(width, height);
     m_width = width;
     m_height = height;
     m_name.assign(name.substr(0, 25));
 
-    const int id = PictureId(name);
+    const int id = PictureNumber(name);
     if (id < 0 || !FindResource("PCT", id)) {
         // Every picture the screens ask for is part of the program; one that is not is a
         // fault of the build, shown once, and the screen goes on with a blank picture.

@@ -19,8 +19,9 @@ public:
     CFastBitmap& operator=(const CFastBitmap&) = delete;
 
     // Decodes picture `name` (its id as decimal text) of width x height pixels, replacing the
-    // picture held before. A picture missing from the program is reported once as a "Fatal
-    // Error" naming it and left blank; false then.
+    // picture held before; a picture with words comes in CurrentPictureLanguage (see
+    // gfx/pictures.h), and Name() is then its Russian drawing's. A picture missing from the
+    // program is reported once as a "Fatal Error" naming it and left blank; false then.
     bool Load(std::u16string_view name, uint16_t width, uint16_t height);
     bool Load(int id, uint16_t width, uint16_t height);
 

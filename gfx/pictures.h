@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include "gfx/fastbitmap.h"
 
@@ -66,6 +69,67 @@ inline constexpr PictureSize kRequiredPictures[] = {
     {233, 10, 10},   {240, 10, 10},   {241, 10, 10},   {242, 10, 10},  {244, 10, 10},
     {251, 10, 10},   {254, 10, 10},   {255, 10, 10},
 };
+
+// Pictures with words in them are drawn in two languages: the program's own words and
+// Russian. The Russian drawing of a picture or a tool-bar strip has the id of the one it
+// stands for plus kRussianPictureOffset, the Russian drawing of a button bitmap its name
+// plus "_RU"; each has the size of the one it stands for.
+enum class PictureLanguage { Own, Russian };
+inline constexpr int kRussianPictureOffset = 1000;
+
+// Every picture with words, at its size.
+inline constexpr PictureSize kWordedPictures[] = {
+    {kPicWeekSunday, 230, 12},     {kPicWeekMonday, 230, 12}, {kPicYearWeekSunday, 112, 10},
+    {kPicYearWeekMonday, 112, 10}, {kPicStart, 240, 268},     {kPicAbout1, 240, 268},
+    {kPicAbout2, 240, 268},
+};
+// Every tool-bar strip with words, at its size (the strips of arrows and "?" have none).
+inline constexpr PictureSize kWordedToolbars[] = {
+    {324, 180, 18}, {193, 80, 16}, {189, 200, 16}, {210, 200, 16}, {155, 172, 18},
+};
+// Every button bitmap with words, at its size. OK reads the same in Russian and has one
+// drawing.
+struct NamedPictureSize {
+    std::string_view name;
+    uint16_t width;
+    uint16_t height;
+};
+inline constexpr NamedPictureSize kWordedBitmaps[] = {
+    {"ADDU", 31, 16},     {"CALCULATEU", 72, 16}, {"CANCEL1U", 72, 18},
+    {"CANCELU", 72, 17},  {"DELETEALLU", 72, 16}, {"DELETEU", 54, 16},
+    {"HEIGHTU", 170, 16}, {"VIEWU", 39, 16},      {"WEIGHTU", 170, 16},
+};
+inline constexpr std::string_view kRussianBitmapSuffix = "_RU";
+
+namespace detail {
+constexpr int DrawingIn(PictureLanguage language, int id, std::span<const PictureSize> worded) {
+    if (language == PictureLanguage::Russian) {
+        for (const PictureSize& p : worded) {
+            if (p.id == id) {
+                return id + kRussianPictureOffset;
+            }
+        }
+    }
+    return id;
+}
+}  // namespace detail
+
+// The id of the drawing of picture `id` in `language`: its Russian drawing for a picture
+// with words, else `id` itself.
+constexpr int PictureIn(PictureLanguage language, int id) {
+    return detail::DrawingIn(language, id, kWordedPictures);
+}
+// The same for tool-bar strip `id`.
+constexpr int ToolbarIn(PictureLanguage language, int id) {
+    return detail::DrawingIn(language, id, kWordedToolbars);
+}
+// The name of the drawing of button bitmap `name` (in any case) in `language`.
+std::string BitmapIn(PictureLanguage language, std::string_view name);
+
+// The language in which CFastBitmap::Load, BitmapResource and ToolbarResource give the
+// pictures with words: Own until the screens' language is set to Russian.
+void SetPictureLanguage(PictureLanguage language);
+PictureLanguage CurrentPictureLanguage();
 
 // The screens that show a background of the chosen skin.
 enum class SkinnedScreen {

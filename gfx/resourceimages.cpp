@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 
+#include "gfx/pictures.h"
 #include "platform/resources.h"
 
 namespace velmora {
@@ -16,7 +17,7 @@ QImage Decode(const ResourceEntry* e) {
 }  // namespace
 
 QImage BitmapResource(std::string_view name) {
-    return Decode(FindResource("BITMAP", name));
+    return Decode(FindResource("BITMAP", BitmapIn(CurrentPictureLanguage(), name)));
 }
 
 QImage BitmapResource(int id) {
@@ -24,7 +25,7 @@ QImage BitmapResource(int id) {
 }
 
 QImage ToolbarResource(int id) {
-    return Decode(FindResource("TOOLBAR", id));
+    return Decode(FindResource("TOOLBAR", ToolbarIn(CurrentPictureLanguage(), id)));
 }
 
 std::vector<QIcon> ToolbarIcons(int id, int count) {

@@ -8,7 +8,8 @@
 
 namespace velmora {
 
-// Images of the program's "BITMAP" and "TOOLBAR" resources (PNG bytes), decoded on demand.
+// Images of the program's "BITMAP" and "TOOLBAR" resources (PNG bytes), decoded on demand;
+// a bitmap named or a strip with words comes in CurrentPictureLanguage (gfx/pictures.h).
 // A missing resource gives a null image.
 QImage BitmapResource(std::string_view name);
 QImage BitmapResource(int id);

@@ -60,10 +60,13 @@ int FlowPicture(int flowClass) {
 }  // namespace
 
 CFastBitmap& PictureCache::Get(int id, uint16_t width, uint16_t height) {
-    auto& slot = m_pictures[id];
+    // Kept by the drawing shown: after a change of picture language the week header is
+    // the other language's.
+    const int shown = PictureIn(CurrentPictureLanguage(), id);
+    auto& slot = m_pictures[shown];
     if (!slot) {
         slot = std::make_unique<CFastBitmap>();
-        slot->Load(id, width, height);
+        slot->Load(shown, width, height);
     }
     return *slot;
 }

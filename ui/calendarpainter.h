@@ -10,6 +10,7 @@
 namespace velmora {
 
 // Pictures decoded once and kept, by id: the calendar draws few distinct ones many times.
+// A picture with words is the drawing of the picture language current at Get.
 class PictureCache {
 public:
     CFastBitmap& Get(int id, uint16_t width, uint16_t height);

@@ -270,8 +270,9 @@ QImage strip(int w, int h, const std::vector<Tool>& tools) {
     return img;
 }
 
-// The scale's mode switch: two segments, the current mode lit.
-QImage modeSwitch(bool weightLit) {
+// The scale's mode switch: two segments, the current mode lit, each with its label in `font`.
+QImage modeSwitch(bool weightLit, const QString& weightLabel, const QString& heightLabel,
+                  const QFont& font) {
     QImage img = blank(170, 16, kSurround);
     QPainter p(&img);
     smooth(p);
@@ -284,12 +285,70 @@ QImage modeSwitch(bool weightLit) {
     p.setPen(QPen(kRoseDark, 1));
     p.setBrush(kRose);
     p.drawRoundedRect(lit, 6.5, 6.5);
-    p.setFont(sansFont(10, true));
+    p.setFont(font);
     p.setPen(weightLit ? kPaper : kPlum);
-    p.drawText(left, Qt::AlignCenter, "Ideal weight");
+    p.drawText(left, Qt::AlignCenter, weightLabel);
     p.setPen(weightLit ? kPlum : kPaper);
-    p.drawText(right, Qt::AlignCenter, "Ideal height");
+    p.drawText(right, Qt::AlignCenter, heightLabel);
     return img;
+}
+
+// The buttons and strips with words, in Russian: the same faces and sizes. A bitmap's name
+// gains "_RU" and a strip's id 1000. OK stays as it is: Russian reads it the same. Russian
+// words run longer, so most buttons give up their glyph for the word's room, a few words
+// are the usual short forms, and the narrow Help of the View, Help strip is its "?" alone,
+// like the program's other help buttons.
+void makeRussianButtons(Catalogue& cat) {
+    cat.addBitmap("ADDU_RU", button(31, 16, Face::Plain, Glyph::None, "Доб."),
+                  "button: Add, in Russian");
+    cat.addBitmap("CALCULATEU_RU", button(72, 16, Face::Primary, Glyph::None, "Рассчитать"),
+                  "button: Calculate, in Russian");
+    cat.addBitmap("CANCEL1U_RU", button(72, 18, Face::Plain, Glyph::Cross, "Отмена"),
+                  "button: Cancel (scale), in Russian");
+    cat.addBitmap("CANCELU_RU", button(72, 17, Face::Plain, Glyph::Cross, "Отмена"),
+                  "button: Cancel, in Russian");
+    cat.addBitmap("DELETEALLU_RU", button(72, 16, Face::Plain, Glyph::None, "Удалить всё"),
+                  "button: Delete All, in Russian");
+    cat.addBitmap("DELETEU_RU", button(54, 16, Face::Plain, Glyph::None, "Удалить"),
+                  "button: Delete, in Russian");
+    const QString weight = "Идеальный вес", height = "Идеальный рост";
+    const QFont modeFont = fitted(height, 79, 10, true);
+    cat.addBitmap("HEIGHTU_RU", modeSwitch(false, weight, height, modeFont),
+                  "switch: ideal height shown (tap for weight), in Russian");
+    cat.addBitmap("WEIGHTU_RU", modeSwitch(true, weight, height, modeFont),
+                  "switch: ideal weight shown (tap for height), in Russian");
+    cat.addBitmap("VIEWU_RU", button(39, 16, Face::Plain, Glyph::None, "Откр."),
+                  "button: View, in Russian");
+
+    cat.addToolbar(1324,
+                   strip(60, 18,
+                         {{Glyph::None, "Сохранить", Face::Primary},
+                          {Glyph::None, "Очистить"},
+                          {Glyph::None, "Закрыть"}}),
+                   "tool bar: save, clear, close, in Russian");
+    cat.addToolbar(1193, strip(40, 16, {{Glyph::None, "Откр."}, {Glyph::Help, ""}}),
+                   "tool bar: View, Help, in Russian");
+    cat.addToolbar(1189,
+                   strip(50, 16,
+                         {{Glyph::None, "График"},
+                          {Glyph::None, "Открыть"},
+                          {Glyph::None, "Удалить"},
+                          {Glyph::None, "Очистить"}}),
+                   "tool bar: Chart, View, Delete, Delete All, in Russian");
+    cat.addToolbar(1210,
+                   strip(50, 16,
+                         {{Glyph::None, "Открыть"},
+                          {Glyph::None, "Удалить"},
+                          {Glyph::None, "Очистить"},
+                          {Glyph::None, "Справка"}}),
+                   "tool bar: View, Delete, Delete All, Help, in Russian");
+    cat.addToolbar(1155,
+                   strip(43, 18,
+                         {{Glyph::Left, "Год"},
+                          {Glyph::None, "Янв-Июн"},
+                          {Glyph::None, "Июл-Дек"},
+                          {Glyph::Right, "Год", Face::Plain, true}}),
+                   "tool bar: previous year, first half, second half, next year, in Russian");
 }
 
 }  // namespace
@@ -304,8 +363,10 @@ void makeButtons(Catalogue& cat) {
     cat.addBitmap("DELETEALLU", button(72, 16, Face::Plain, Glyph::Bins, "Delete All"),
                   "button: Delete All");
     cat.addBitmap("DELETEU", button(54, 16, Face::Plain, Glyph::Bin, "Delete"), "button: Delete");
-    cat.addBitmap("HEIGHTU", modeSwitch(false), "switch: ideal height shown (tap for weight)");
-    cat.addBitmap("WEIGHTU", modeSwitch(true), "switch: ideal weight shown (tap for height)");
+    cat.addBitmap("HEIGHTU", modeSwitch(false, "Ideal weight", "Ideal height", sansFont(10, true)),
+                  "switch: ideal height shown (tap for weight)");
+    cat.addBitmap("WEIGHTU", modeSwitch(true, "Ideal weight", "Ideal height", sansFont(10, true)),
+                  "switch: ideal weight shown (tap for height)");
     cat.addBitmap("HELPU", button(16, 16, Face::Plain, Glyph::Help, ""), "button: help");
     cat.addBitmap("LEFTSQU", button(24, 18, Face::Square, Glyph::Left, ""),
                   "button: previous help screen");
@@ -351,6 +412,8 @@ void makeButtons(Catalogue& cat) {
                           {Glyph::None, "Jul-Dec"},
                           {Glyph::Right, "Year", Face::Plain, true}}),
                    "tool bar: previous year, first half, second half, next year");
+
+    makeRussianButtons(cat);
 }
 
 }  // namespace artgen

@@ -1,5 +1,5 @@
 // Calendar day cells (32 x 48), the calendar's week headers (230 x 12) and the Year View's
-// weekday strips (112 x 10).
+// weekday strips (112 x 10), the headers and strips in English and in Russian.
 //
 // A cell sits on the calendar's white page. The day number goes into its top-left corner
 // and up to ten 10 x 10 icons fill the rest down to row 44, so the cells stay light and
@@ -178,6 +178,23 @@ void makeCells(Catalogue& cat) {
     QImage y209 = blank(112, 10, Qt::white);
     drawYearStrip(y209, monShort, true);
     cat.addPicture(209, y209, "Year View weekday strip, Monday first");
+
+    // The same four in Russian, where the week's two-letter names serve both the calendar
+    // and the Year View. Each is its English picture's id plus 1000.
+    const QStringList ruSunFirst = {"Вс", "Пн", "Вт", "Ср", "Чт", "Пт", "Сб"};
+    const QStringList ruMonFirst = {"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
+    QImage h1185 = blank(230, 12, Qt::white);
+    drawWeekHeader(h1185, ruSunFirst, false);
+    cat.addPicture(1185, h1185, "calendar week header, Sunday first, in Russian");
+    QImage h1208 = blank(230, 12, Qt::white);
+    drawWeekHeader(h1208, ruMonFirst, true);
+    cat.addPicture(1208, h1208, "calendar week header, Monday first, in Russian");
+    QImage y1186 = blank(112, 10, Qt::white);
+    drawYearStrip(y1186, ruSunFirst, false);
+    cat.addPicture(1186, y1186, "Year View weekday strip, Sunday first, in Russian");
+    QImage y1209 = blank(112, 10, Qt::white);
+    drawYearStrip(y1209, ruMonFirst, true);
+    cat.addPicture(1209, y1209, "Year View weekday strip, Monday first, in Russian");
 }
 
 }  // namespace artgen

@@ -1,12 +1,14 @@
-// The start picture (204) and the two About pages (249, 250). They share the program's
-// own look: rose to lavender, a plum wordmark and the cycle ring, the ring of days with the
-// period in red and the fertile days in green.
+// The start picture (204) and the two About pages (249, 250), and the same three in Russian
+// (1204, 1249, 1250). They share the program's own look: rose to lavender, a plum wordmark
+// and the cycle ring, the ring of days with the period in red and the fertile days in green.
+// The wordmark is the program's name and stays as it is in both languages.
 //
 // The About screen acts on taps in fixed places: on the first page x 1..59, y 240..259
 // closes and x 75..153, y 240..259 turns to the second page; on the second page
 // x 89..150, y 239..260 closes. The buttons are drawn just inside those places.
 #include <QPainterPath>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 #include "art.h"
@@ -123,8 +125,72 @@ void centred(QPainter& p, QRectF r, const QString& text, const QFont& f, const Q
     p.restore();
 }
 
+// `font` at `size` pixels, or smaller, down to 8, until each of `texts` fits `box` (wrapped
+// at word boundaries when it has room for more than one line). The English words all fit at
+// the size asked; the longer Russian ones come out a pixel or two smaller.
+QFont fitting(const std::function<QFont(double)>& font, double size, const QStringList& texts,
+              QSizeF box) {
+    for (double px = size; px > 8; px -= 1) {
+        const QFont f = font(px);
+        const QFontMetricsF m(f);
+        bool fits = true;
+        for (const QString& t : texts) {
+            const QRectF r = m.boundingRect(QRectF(QPointF(0, 0), box), Qt::TextWordWrap, t);
+            fits = fits && r.width() <= box.width() && r.height() <= box.height();
+        }
+        if (fits)
+            return f;
+    }
+    return font(8);
+}
+
+// The words on the three pictures, in one language.
+struct ScreenWords {
+    QString tagline;      // under the start picture's wordmark
+    QString version;
+    QString description;  // About, first page
+    QString close;
+    QString more;
+    QString legendTitle;  // About, second page
+    QStringList cellNames;  // period, fertile, spotting, other
+    QStringList items;      // the fifteen calendar icons, in legend order
+    QString today;
+};
+
+const ScreenWords kEnglish = {
+    "your private cycle diary",
+    "version 0.1",
+    "A private diary for your cycle. Note your period, how you feel and what the day "
+    "brought; Velmora learns your rhythm, predicts your next periods and shows your "
+    "fertile days. Everything stays with you, on this device.",
+    "Close",
+    QString("More  \u203A"),
+    "Reading the calendar",
+    {"Period", "Fertile", "Spotting", "Other"},
+    {"light flow", "normal flow", "heavy flow", "expected", "alarm", "sport", "sex", "bloating",
+     "doctor", "ache", "protection", "PMS", "cramps", "note", "diary"},
+    "Today's date is boxed in white.",
+};
+
+const ScreenWords kRussian = {
+    "ваш личный дневник цикла",
+    "версия 0.1",
+    "Личный дневник вашего цикла. Отмечайте месячные, самочувствие и события дня; "
+    "Velmora узнаёт ваш ритм, предсказывает следующие месячные и показывает "
+    "фертильные дни. Всё остаётся у вас, на этом устройстве.",
+    "Закрыть",
+    QString("Далее  \u203A"),
+    "Как читать календарь",
+    {"Месячные", "Фертильные", "Мажущие", "Обычные"},
+    {"скудные", "умеренные", "обильные", "ожидаемые", "напоминание", "спорт", "секс", "вздутие",
+     "врач", "боль", "защита", "ПМС", "спазмы", "заметка", "дневник"},
+    "Сегодняшний день обведён белым.",
+};
+
 // A button drawn inside the rectangle where the About screen reacts to a tap.
 void aboutButton(QPainter& p, QRectF r, const QString& label, bool primary) {
+    const QFont font = fitting([](double px) { return sansFont(px, true); }, 11, {label},
+                               QSizeF(r.width() - 8, r.height()));
     p.save();
     smooth(p);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -139,7 +205,7 @@ void aboutButton(QPainter& p, QRectF r, const QString& label, bool primary) {
     }
     p.setBrush(g);
     p.drawRoundedRect(r, 6, 6);
-    p.setFont(sansFont(11, true));
+    p.setFont(font);
     p.setPen(primary ? QColor(0xF4, 0xF0, 0xF4) : kPlum);
     p.drawText(r.adjusted(0, 0, 0, -0.5), Qt::AlignCenter, label);
     p.restore();
@@ -155,42 +221,40 @@ QImage transparentKey(const QImage& icon) {
     return a;
 }
 
-QImage splash() {
+QImage splash(const ScreenWords& w) {
     QImage img = blank(W, H, kLavender);
     QPainter p(&img);
     backdrop(p, QRectF(0, 0, W, H), 204);
     cycleRing(p, QPointF(120, 96), 50, 4.2);
     wordmark(p, QPointF(120, 190), 34);
-    centred(p, QRectF(0, 200, W, 20), "your private cycle diary", sansFont(13, false, true),
-            kPlumSoft);
-    centred(p, QRectF(0, 244, W, 16), "version 0.1", sansFont(10), kPlumSoft);
+    centred(p, QRectF(0, 200, W, 20), w.tagline, sansFont(13, false, true), kPlumSoft);
+    centred(p, QRectF(0, 244, W, 16), w.version, sansFont(10), kPlumSoft);
     return img;
 }
 
-QImage aboutFirst() {
+QImage aboutFirst(const ScreenWords& w) {
     QImage img = blank(W, H, kLavender);
     QPainter p(&img);
     backdrop(p, QRectF(0, 0, W, H), 249);
     cycleRing(p, QPointF(120, 44), 28, 2.8);
     wordmark(p, QPointF(120, 102), 26);
-    centred(p, QRectF(0, 106, W, 16), "version 0.1", sansFont(10), kPlumSoft);
+    centred(p, QRectF(0, 106, W, 16), w.version, sansFont(10), kPlumSoft);
     p.save();
     smooth(p);
     p.setPen(QPen(QColor(0xD8, 0xBC, 0xD0), 1));
     p.setBrush(withAlpha(kCard, 0.92));
     p.drawRoundedRect(QRectF(10.5, 126.5, 219, 104), 9, 9);
     p.restore();
-    centred(p, QRectF(20, 132, 200, 94),
-            "A private diary for your cycle. Note your period, how you feel and what the day "
-            "brought; Velmora learns your rhythm, predicts your next periods and shows your "
-            "fertile days. Everything stays with you, on this device.",
-            sansFont(11), kPlum, Qt::AlignHCenter | Qt::AlignVCenter);
-    aboutButton(p, QRectF(3.5, 241.5, 54, 17), "Close", false);
-    aboutButton(p, QRectF(77.5, 241.5, 74, 17), QString("More  \u203A"), true);
+    const QRectF text(20, 132, 200, 94);
+    centred(p, text, w.description,
+            fitting([](double px) { return sansFont(px); }, 11, {w.description}, text.size()),
+            kPlum, Qt::AlignHCenter | Qt::AlignVCenter);
+    aboutButton(p, QRectF(3.5, 241.5, 54, 17), w.close, false);
+    aboutButton(p, QRectF(77.5, 241.5, 74, 17), w.more, true);
     return img;
 }
 
-QImage aboutSecond(const Catalogue& cat) {
+QImage aboutSecond(const Catalogue& cat, const ScreenWords& w) {
     QImage img = blank(W, H, kLavender);
     QPainter p(&img);
     backdrop(p, QRectF(0, 0, W, H), 250);
@@ -200,43 +264,40 @@ QImage aboutSecond(const Catalogue& cat) {
     p.setBrush(withAlpha(kCard, 0.94));
     p.drawRoundedRect(QRectF(5.5, 5.5, 229, 228), 9, 9);
     p.restore();
-    centred(p, QRectF(0, 9, W, 18), "Reading the calendar", sansFont(14, true), kPlum);
+    centred(p, QRectF(0, 9, W, 18), w.legendTitle, sansFont(14, true), kPlum);
 
     // The four kinds of day, as the calendar shows them (their lower part, where the
     // pattern and the band are).
     const int cells[4] = {184, 207, 313, 166};
-    const char* cellNames[4] = {"Period", "Fertile", "Spotting", "Other"};
+    const QFont cellFont =
+        fitting([](double px) { return sansFont(px); }, 10, w.cellNames, QSizeF(52, 13));
     for (int i = 0; i < 4; ++i) {
         const QImage c = cat.picture(cells[i]);
         const int x = 16 + i * 56;
         p.drawImage(QPoint(x, 32), c, QRect(0, 22, 32, 26));
-        centred(p, QRectF(x - 12, 59, 56, 13), cellNames[i], sansFont(10), kPlum);
+        centred(p, QRectF(x - 12, 59, 56, 13), w.cellNames[i], cellFont, kPlum);
     }
 
-    struct Item {
-        int id;
-        const char* text;
-    };
-    const Item items[] = {
-        {225, "light flow"}, {226, "normal flow"}, {230, "heavy flow"}, {251, "expected"},
-        {240, "alarm"},      {229, "sport"},       {242, "sex"},        {244, "bloating"},
-        {233, "doctor"},     {227, "ache"},        {232, "protection"}, {241, "PMS"},
-        {231, "cramps"},     {255, "note"},        {254, "diary"},
-    };
+    // The icons in legend order; their words are w.items.
+    const int items[15] = {225, 226, 230, 251, 240, 229, 242, 244,
+                           233, 227, 232, 241, 231, 255, 254};
     p.save();
     smooth(p);
-    p.setFont(sansFont(11));
+    p.setFont(fitting([](double px) { return sansFont(px); }, 11, w.items, QSizeF(90, 14)));
     p.setPen(kPlum);
     for (int i = 0; i < 15; ++i) {
         const int col = i < 8 ? 0 : 1, row = i < 8 ? i : i - 8;
         const int x = 18 + col * 112, y = 80 + row * 15;
-        p.drawImage(QPoint(x, y + 2), transparentKey(cat.picture(items[i].id)));
-        p.drawText(QRectF(x + 16, y, 90, 14), Qt::AlignLeft | Qt::AlignVCenter, items[i].text);
+        p.drawImage(QPoint(x, y + 2), transparentKey(cat.picture(items[i])));
+        p.drawText(QRectF(x + 16, y, 90, 14), Qt::AlignLeft | Qt::AlignVCenter, w.items[i]);
     }
     p.restore();
-    centred(p, QRectF(124, 200, 104, 28), "Today's date is boxed in white.",
-            sansFont(10, false, true), kPlumSoft, Qt::AlignLeft | Qt::AlignVCenter);
-    aboutButton(p, QRectF(90.5, 240.5, 59, 18), "Close", true);
+    const QRectF today(124, 200, 104, 28);
+    centred(p, today, w.today,
+            fitting([](double px) { return sansFont(px, false, true); }, 10, {w.today},
+                    today.size()),
+            kPlumSoft, Qt::AlignLeft | Qt::AlignVCenter);
+    aboutButton(p, QRectF(90.5, 240.5, 59, 18), w.close, true);
     return img;
 }
 
@@ -263,9 +324,13 @@ QImage appIcon(int size) {
 }
 
 void makeScreens(Catalogue& cat) {
-    cat.addPicture(204, splash(), "start picture: Velmora Plus");
-    cat.addPicture(249, aboutFirst(), "About, first page (Close, More)");
-    cat.addPicture(250, aboutSecond(cat), "About, second page: calendar legend (Close)");
+    cat.addPicture(204, splash(kEnglish), "start picture: Velmora Plus");
+    cat.addPicture(249, aboutFirst(kEnglish), "About, first page (Close, More)");
+    cat.addPicture(250, aboutSecond(cat, kEnglish), "About, second page: calendar legend (Close)");
+    cat.addPicture(1204, splash(kRussian), "start picture: Velmora Plus, in Russian");
+    cat.addPicture(1249, aboutFirst(kRussian), "About, first page (Close, More), in Russian");
+    cat.addPicture(1250, aboutSecond(cat, kRussian),
+                   "About, second page: calendar legend (Close), in Russian");
 }
 
 }  // namespace artgen

@@ -5,6 +5,8 @@
 #include <QTranslator>
 #include <memory>
 
+#include "gfx/pictures.h"
+
 namespace velmora {
 
 namespace {
@@ -62,6 +64,9 @@ bool ApplyLanguage(UiLanguage language) {
         QCoreApplication::installTranslator(installed.get());
     }
     g_current = language;
+    // Pictures with words come in the same language.
+    SetPictureLanguage(language == UiLanguage::Russian ? PictureLanguage::Russian
+                                                       : PictureLanguage::Own);
     return true;
 }
 

@@ -21,8 +21,9 @@ UiLanguage ResolveLanguage(int setting, const QStringList& systemLanguages);
 UiLanguage ResolveLanguage(int setting);
 
 // Installs the compiled translations of `language` in the application, in place of those
-// installed before; Source removes them. Open windows get a LanguageChange event. False, with
-// nothing changed, when the translations cannot be loaded.
+// installed before; Source removes them. Open windows get a LanguageChange event, and the
+// pictures with words follow. False, with nothing changed, when the translations cannot be
+// loaded.
 bool ApplyLanguage(UiLanguage language);
 UiLanguage CurrentLanguage();
 
