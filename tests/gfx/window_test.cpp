@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTranslator>
+#include <algorithm>
+#include <vector>
 
 #include "gfx/dibgraphicbuffer.h"
 #include "gfx/imagebutton.h"
@@ -197,6 +202,48 @@ TEST(QtMessageBoxTest, PostedBoxesShowWithoutWaitingAndCloseAtTheEnd) {
     ClosePostedMessageBoxes();
     QCoreApplication::processEvents();
     EXPECT_EQ(OpenPostedMessageBoxes(), 0);
+    SetMessageBoxHandler({});
+    SetPostedMessageBoxHandler({});
+}
+
+// A translator of a few texts, as a .qm file would give them.
+class FewTexts : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        const QString key = QString::fromUtf8(context) + "|" + QString::fromUtf8(source);
+        if (key == "Message|Reminder at  %1 \n%2") {
+            return QStringLiteral("Напоминание: %1\n%2");
+        }
+        if (key == "Names|Pill") {
+            return QStringLiteral("Таблетка");
+        }
+        if (key == "Message|Alarm") {
+            return QStringLiteral("Будильник");
+        }
+        return {};
+    }
+};
+
+TEST(QtMessageBoxTest, ABoxShowsItsPatternAndItsPartsTranslated) {
+    FewTexts translator;
+    QCoreApplication::installTranslator(&translator);
+    InstallQtMessageBoxes();
+    // The pattern, a part nobody translates (the time) and a name.
+    PostFilledMessageBox("Reminder at  %1 \n%2", {"09:15", "Pill"}, "Alarm");
+    // A whole text without a translation stays as it is.
+    PostMessageBox("Disk is full!", "Alarm");
+    QCoreApplication::processEvents();
+    std::vector<QString> shown;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Будильник"));
+            shown.push_back(box->text());
+        }
+    }
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<QString>{"Disk is full!", "Напоминание: 09:15\nТаблетка"}));
+    ClosePostedMessageBoxes();
+    QCoreApplication::removeTranslator(&translator);
     SetMessageBoxHandler({});
     SetPostedMessageBoxHandler({});
 }

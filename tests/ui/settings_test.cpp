@@ -1,5 +1,6 @@
 // Program Settings, opened from the menu of the running program.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include "tests/app/apptest.h"
 #include "tests/support/screentest.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/language.h"
 #include "ui/settingsdlg.h"
 
 namespace velmora {
@@ -246,6 +248,45 @@ TEST_F(SettingsTest, HelpOpensTheSettingsPageAndGivesTheTitleBack) {
     EXPECT_EQ(titleInHelp, "Help");
     EXPECT_EQ(titleAfterHelp, "Program Settings");
     EXPECT_EQ(Frame().Title(), "Calendar View");
+}
+
+TEST_F(SettingsTest, ALanguageChosenSpeaksAtOnceInTheMenusAndTheTitle) {
+    Start();
+    Settings([](QDialog& d) {
+        Control<QComboBox>(&d, kSettingsLanguageId)->setCurrentIndex(kLanguageRussian);
+        Press(&d, IDOK);
+    });
+    EXPECT_EQ(AppSettings.Language, kLanguageRussian);
+    EXPECT_EQ(CurrentLanguage(), UiLanguage::Russian);
+    QCoreApplication::processEvents();  // the windows hear of the new language
+    const QAction* today = Frame().findChild<QAction*>(QString::number(kCmdGoToToday));
+    ASSERT_NE(today, nullptr);
+    EXPECT_EQ(today->text(), "Сегодня");
+    EXPECT_EQ(Frame().Title(), "Календарь (месяц)");
+    ApplyLanguage(UiLanguage::Source);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(today->text(), "Go To Today");
+}
+
+TEST(LanguageTest, TheSettingOrTheFirstSystemLanguageTheProgramHasDecides) {
+    const struct {
+        int setting;
+        QStringList system;
+        UiLanguage expected;
+    } cases[] = {
+        {kLanguageSystem, {"ru-RU", "en-US"}, UiLanguage::Russian},
+        {kLanguageSystem, {"ru_UA"}, UiLanguage::Russian},
+        {kLanguageSystem, {"de-DE", "ru", "en"}, UiLanguage::Russian},
+        {kLanguageSystem, {"en-GB", "ru-RU"}, UiLanguage::English},
+        {kLanguageSystem, {"de-DE", "fr"}, UiLanguage::English},
+        {kLanguageSystem, {}, UiLanguage::English},
+        {kLanguageEnglish, {"ru-RU"}, UiLanguage::English},
+        {kLanguageRussian, {"en-US"}, UiLanguage::Russian},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ResolveLanguage(c.setting, c.system), c.expected)
+            << c.setting << " " << c.system.join(',').toStdString();
+    }
 }
 
 }  // namespace

@@ -69,22 +69,16 @@ QString MessageText(const MessageBoxRequest& r) {
     if (r.pattern.empty()) {
         return TranslatedMessage(r.text);
     }
-    const QString pattern = TranslatedMessage(r.pattern);
-    QString text;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern[i + 1] >= QLatin1Char('1') &&
-            pattern[i + 1] <= QLatin1Char('9')) {
-            const auto n = static_cast<size_t>(pattern[i + 1].unicode() - '1');
-            if (n < r.parts.size()) {
-                text += TranslatedMessage(r.parts[n]);
-                ++i;
-                continue;
-            }
+    std::vector<std::string> parts;
+    for (const std::string& part : r.parts) {
+        // A part is a message's own word or a name (an alarm type, a month).
+        QString text = TranslatedMessage(part);
+        if (text == QString::fromStdString(part)) {
+            text = QCoreApplication::translate("Names", part.c_str());
         }
-        text += c;
+        parts.push_back(text.toStdString());
     }
-    return text;
+    return QString::fromStdString(FillPattern(TranslatedMessage(r.pattern).toStdString(), parts));
 }
 
 std::vector<ButtonMap> Buttons(MbButtons b) {
