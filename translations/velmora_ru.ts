@@ -6,11 +6,11 @@
     <message>
         <source>Alarm History</source>
         <extracomment>An entry of the help&apos;s contents, and the heading of its page.</extracomment>
-        <translation>История будильников</translation>
+        <translation>История сигналов</translation>
     </message>
     <message>
         <source>Calendar View</source>
-        <translation>Календарь</translation>
+        <translation>Календарь (месяц)</translation>
     </message>
     <message>
         <source>Cycle Bar</source>
@@ -38,7 +38,7 @@
     </message>
     <message>
         <source>Program Settings</source>
-        <translation>Опции</translation>
+        <translation>Настройки программы</translation>
     </message>
     <message>
         <source>Temperature Chart</source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Year View</source>
-        <translation>Просмотр года</translation>
+        <translation>Календарь</translation>
     </message>
     <message>
         <source>A tabular  view of all alarms entered

@@ -1,5 +1,6 @@
 #include "ui/scaledlg.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -199,9 +200,22 @@ void CScaleDlg::Render() {
     auto text = [&](int left, int top, int right, int bottom, const QString& s) {
         p.drawText(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), flags, s);
     };
-    // The question in two lines: its first 40 characters, then its last 14.
-    text(9, 14, 235, 29, m_modeText.left(40));
-    text(9, 29, 235, 45, m_modeText.right(14));
+    // The question in two lines: the program's own text its first 40 characters, then its
+    // last 14; a translation breaks at the last space that lets the first line fit.
+    QString first = m_modeText.left(40);
+    QString second = m_modeText.right(14);
+    if (m_modeText != QString::fromUtf8(m_weightMode ? kWeightModeText : kHeightModeText)) {
+        const QFontMetrics metrics(crisp);
+        const int room = 235 - 9;
+        qsizetype cut = m_modeText.size();
+        while (cut > 0 && metrics.horizontalAdvance(m_modeText.left(cut)) > room) {
+            cut = m_modeText.lastIndexOf(QLatin1Char(' '), cut - 1);
+        }
+        first = cut > 0 ? m_modeText.left(cut) : m_modeText;
+        second = cut > 0 ? m_modeText.mid(cut + 1) : QString();
+    }
+    text(9, 14, 235, 29, first);
+    text(9, 29, 235, 45, second);
     text(23, 80, 75, 95, m_inputLabel);
     text(23, 121, 70, 136, m_outputLabel);
     text(76, 121, 147, 136, m_result);
