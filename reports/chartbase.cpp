@@ -21,6 +21,7 @@
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
+#include "ui/kit/screentext.h"
 #include "ui/kit/text.h"
 
 namespace velmora {
@@ -239,8 +240,9 @@ void CChartDlg::DrawFrame(QImage& surface, QPainter& p) {
     p.setPen(Qt::black);
     p.setFont(ScreenFont(11, {.bold = true}));
     const Rect& u = l.unitRect;
-    p.drawText(QRect(u.left, u.top, u.right - u.left, u.bottom - u.top),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, UnitText());
+    DrawScreenText(p, QRect(u.left, u.top, u.right - u.left, u.bottom - u.top),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                   UnitText());
 
     p.setFont(ScreenFont(10));
     const QRgb ink = qRgb(0, 0, 0);
@@ -263,6 +265,7 @@ void CChartDlg::DrawFrame(QImage& surface, QPainter& p) {
             DrawThinLine(surface, x, kAxisY - 1, x, kAxisY - 5, ink);
         } else {
             DrawThinLine(surface, x, kAxisY - 1, x, kAxisY - 8, ink);
+            // Numbers and single letters, a pixel wider than their cell where they need it.
             p.drawText(QRect(x - 2, kAxisY, 10, 10),
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, label);
         }

@@ -20,6 +20,7 @@
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/screentext.h"
 #include "ui/kit/text.h"
 #include "ui/kit/titles.h"
 
@@ -328,7 +329,8 @@ void CCycleBar::Redraw() {
             p.setFont(ScreenFont(10, {.crisp = true}));
             p.setPen(Qt::black);
             for (const Text& t : texts) {
-                p.drawText(t.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, t.text);
+                DrawScreenText(p, t.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                               t.text);
             }
         }
         screen.WindowDC()->painter.drawImage(0, 0, layer);

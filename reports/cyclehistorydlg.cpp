@@ -18,6 +18,7 @@
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
+#include "ui/kit/screentext.h"
 
 namespace velmora {
 
@@ -56,8 +57,8 @@ protected:
         QPainter p(this);
         p.setFont(DialogFont());
         p.setPen(Qt::black);
-        p.drawText(QRect(90, 250, 150, 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                   m_text);
+        DrawScreenText(p, QRect(90, 250, 150, 20),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_text);
     }
 
 private:

@@ -19,6 +19,7 @@
 #include "store/velmoradoc.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
+#include "ui/kit/screentext.h"
 #include "ui/kit/text.h"
 
 namespace velmora {
@@ -215,9 +216,11 @@ void CYearViewDlg::Redraw() {
         const int pair = k / 2;
         const int nameLeft = left ? 40 : 163;
         p.setPen(Qt::black);
-        p.drawText(QRect(nameLeft, kNameTop[pair], kScreenWidth - nameLeft,
-                         kScreenHeight - kNameTop[pair]),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, TrName(MonthNames[month - 1]));
+        DrawScreenText(p,
+                       QRect(nameLeft, kNameTop[pair], kScreenWidth - nameLeft,
+                             kScreenHeight - kNameTop[pair]),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                       TrName(MonthNames[month - 1]));
         int week = 0;
         const int length = DaysInMonth(m_year, month);
         for (int d = 1; d <= length; ++d) {

@@ -16,10 +16,11 @@
 #include "gfx/screenbuffer.h"
 #include "platform/messagebox.h"
 #include "store/settings.h"
-#include "ui/kit/fonts.h"
-#include "ui/scalecalc.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/screentext.h"
+#include "ui/scalecalc.h"
 
 namespace velmora {
 
@@ -198,7 +199,7 @@ void CScaleDlg::Render() {
     p.setPen(Qt::black);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     auto text = [&](int left, int top, int right, int bottom, const QString& s) {
-        p.drawText(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), flags, s);
+        DrawScreenText(p, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), flags, s);
     };
     // The question in two lines: the program's own text its first 40 characters, then its
     // last 14; a translation breaks at the last space that lets the first line fit.

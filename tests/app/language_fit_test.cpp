@@ -1,5 +1,5 @@
-// Every screen in English and in Russian: each label, check box, text button, list item and
-// column heading fits the room its screen gives it at the 240-pixel layout.
+// Every screen in English and in Russian: each label, check box, text button, list item,
+// column heading and drawn text fits the room its screen gives it at the 240-pixel layout.
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "tests/app/apptest.h"
+#include "tools/demo/demodiary.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/language.h"
+#include "ui/kit/screentext.h"
 
 namespace velmora {
 namespace {
@@ -85,6 +87,11 @@ struct Screen {
 
 const Screen kScreens[] = {
     {"Day View", 0},
+    {"Cycle Bar", kCmdCycleBar},
+    {"Cycles Chart", kCmdCycleChart},
+    {"Temperature Chart", kCmdTemperatureChart},
+    {"Weight Chart", kCmdWeightChart},
+    {"Year View", kCmdYearView},
     {"My Diary", kCmdMyDiary},
     {"Cycles History", kCmdCycleHistory},
     {"Temperature History", kCmdTemperatureHistory},
@@ -99,7 +106,17 @@ const Screen kScreens[] = {
 class LanguageFitTest : public AppTest, public ::testing::WithParamInterface<UiLanguage> {};
 
 TEST_P(LanguageFitTest, EveryTextFitsItsControlOnEveryScreen) {
+    // Half a year of diary, so that the Cycle Bar and the charts have labels to draw.
+    WriteDemoDiary(Clock::Now() - 200 * kSecondsPerDay, 201);
     Start([](AppOptions& o) { o.language = GetParam(); });
+    // The texts the picture screens draw, each against its rectangle.
+    std::vector<std::string> drawn;
+    SetDrawnTextListener([&](const QString& text, int need, int room) {
+        if (need > room) {
+            drawn.push_back("'" + text.toStdString() + "' needs " + std::to_string(need) +
+                            ", has " + std::to_string(room));
+        }
+    });
     for (const Screen& screen : kScreens) {
         std::vector<std::string> overflows;
         bool opened = false;
@@ -129,7 +146,11 @@ TEST_P(LanguageFitTest, EveryTextFitsItsControlOnEveryScreen) {
         EXPECT_TRUE(opened) << screen.name;
         EXPECT_TRUE(overflows.empty())
             << screen.name << ":\n" << ::testing::PrintToString(overflows);
+        EXPECT_TRUE(drawn.empty()) << screen.name << " draws:\n"
+                                   << ::testing::PrintToString(drawn);
+        drawn.clear();
     }
+    SetDrawnTextListener({});
     // The main window's own command bar.
     EXPECT_TRUE(Overflows(Frame()).empty()) << ::testing::PrintToString(Overflows(Frame()));
     ApplyLanguage(UiLanguage::Source);
