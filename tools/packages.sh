@@ -5,7 +5,7 @@ velmora_build_packages=(
     g++ cmake ninja-build pkg-config
     libsqlite3-dev sqlite3
     libpng-dev zlib1g-dev
-    qt6-base-dev qt6-tools-dev qt6-l10n-tools libsdl2-dev
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libsdl2-dev
     fonts-liberation2 fonts-dejavu-core
 )
 velmora_test_packages=(

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolButton>
+#include <memory>
 
 #include "cycle/cycleinfo.h"
 #include "cycle/monthmodel.h"
@@ -263,6 +265,11 @@ TEST_F(SettingsTest, ALanguageChosenSpeaksAtOnceInTheMenusAndTheTitle) {
     ASSERT_NE(today, nullptr);
     EXPECT_EQ(today->text(), "Сегодня");
     EXPECT_EQ(Frame().Title(), "Календарь (месяц)");
+    // Qt's own texts follow too: the edit fields' context menu.
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    EXPECT_FALSE(menu->actions().front()->text().contains("Undo"))
+        << menu->actions().front()->text().toStdString();
     ApplyLanguage(UiLanguage::Source);
     QCoreApplication::processEvents();
     EXPECT_EQ(today->text(), "Go To Today");

@@ -1,6 +1,7 @@
 #include "ui/kit/language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
@@ -14,6 +15,13 @@ namespace {
 UiLanguage g_current = UiLanguage::Source;
 
 std::unique_ptr<QTranslator>& Installed() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+// Qt's own texts (the edit fields' context menus, the standard dialogs), from the system's
+// Qt translations when they are installed.
+std::unique_ptr<QTranslator>& InstalledQt() {
     static std::unique_ptr<QTranslator> translator;
     return translator;
 }
@@ -55,13 +63,25 @@ bool ApplyLanguage(UiLanguage language) {
             return false;
         }
     }
-    std::unique_ptr<QTranslator>& installed = Installed();
-    if (installed) {
-        QCoreApplication::removeTranslator(installed.get());
+    std::unique_ptr<QTranslator> nextQt;
+    if (language == UiLanguage::Russian) {
+        nextQt = std::make_unique<QTranslator>();
+        if (!nextQt->load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            nextQt.reset();
+        }
     }
-    installed = std::move(next);
-    if (installed) {
-        QCoreApplication::installTranslator(installed.get());
+    for (auto* slot : {&InstalledQt(), &Installed()}) {
+        if (*slot) {
+            QCoreApplication::removeTranslator(slot->get());
+        }
+    }
+    Installed() = std::move(next);
+    InstalledQt() = std::move(nextQt);
+    for (auto* slot : {&InstalledQt(), &Installed()}) {
+        if (*slot) {
+            QCoreApplication::installTranslator(slot->get());
+        }
     }
     g_current = language;
     // Pictures with words come in the same language.
