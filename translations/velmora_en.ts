@@ -395,7 +395,7 @@ height&lt;/b&gt;. Type your height or weight
 and tap Calculate. The units are
 those of Program Settings.</source>
         <extracomment>The help page &quot;Weight | Height Scale&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>Here you can calculate your ideal weight from your height, or the ideal height for your weight. Tap the wide button at the top to switch between the two: &lt;b&gt;Calculate your ideal weight&lt;/b&gt; / &lt;b&gt;Calculate your ideal height&lt;/b&gt;. Type your height or weight and tap Calculate. The units are those of Program Settings.</translation>
+        <translation>Here you can calculate your ideal weight from your height, or the ideal height for your weight. Tap the wide button at the top to switch between the two: &lt;b&gt;Ideal weight&lt;/b&gt; / &lt;b&gt;Ideal height&lt;/b&gt;. Type your height or weight and tap Calculate. The units are those of Program Settings.</translation>
     </message>
     <message>
         <source>This screen  presents  a calendar for
@@ -409,7 +409,7 @@ bottom. Two buttons switch between
 the halves of the year; the other
 two step a year forward or back:&lt;br&gt;&lt;b&gt;Next &lt;br&gt;Previous &lt;/b&gt;</source>
         <extracomment>The help page &quot;Year View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>This screen presents a calendar for half a year: six months, January to June or July to December. The days of menstruation, the predicted days and the fertile days have colours of their own, and so do the weekends. Choose the year in the list at the bottom. Two buttons switch between the halves of the year; the other two step a year forward or back:&lt;br&gt;&lt;b&gt;Next year&lt;/b&gt;&lt;br&gt;&lt;b&gt;Previous year&lt;/b&gt;</translation>
+        <translation>This screen presents a calendar for half a year: six months, January to June or July to December. The days of menstruation, the predicted days and the fertile days have colours of their own, and so do the weekends. Choose the year in the list at the bottom. The &lt;b&gt;Jan-Jun&lt;/b&gt; and &lt;b&gt;Jul-Dec&lt;/b&gt; buttons switch between the halves of the year, and the two &lt;b&gt;Year&lt;/b&gt; buttons with arrows step a year back or forward.</translation>
     </message>
     <message>
         <source>Contents</source>

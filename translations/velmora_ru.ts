@@ -77,7 +77,7 @@ program&apos;s  database. By  tapping  on
 button  &lt;b&gt;Delete All&lt;/b&gt;you&apos;ll delete all
 alarms entered so far.</source>
         <extracomment>The help page &quot;Alarm History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>На этом экране в виде таблицы показаны все будильники, заданные в программе. Выберите строку в списке и нажмите &lt;b&gt;Просмотр&lt;/b&gt;, чтобы увидеть все будильники, установленные на выбранную дату. Выберите будильник и нажмите &lt;b&gt;Удалить&lt;/b&gt;, чтобы удалить выбранную запись из базы данных программы. Кнопка &lt;b&gt;Удалить все&lt;/b&gt; удаляет все будильники, заданные до сих пор.</translation>
+        <translation>На этом экране в виде таблицы показаны все будильники, заданные в программе. Выберите строку в списке и нажмите &lt;b&gt;Открыть&lt;/b&gt;, чтобы увидеть все будильники, установленные на выбранную дату. Выберите будильник и нажмите &lt;b&gt;Удалить&lt;/b&gt;, чтобы удалить выбранную запись из базы данных программы. Кнопка &lt;b&gt;Очистить&lt;/b&gt; удаляет все будильники, заданные до сих пор.</translation>
     </message>
     <message>
         <source>This is the main view of the program
@@ -153,7 +153,7 @@ and tap on button &lt;b&gt;View &lt;/b&gt;to see it
 in the Cycle &lt;b&gt;Bar View &lt;/b&gt;
 with all of its dates.</source>
         <extracomment>The help page &quot;Cycle History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>На этом экране в виде таблицы показаны ваши циклы за последние два года: день начала каждого цикла, начало его фертильного окна и его длительность в днях, а в конце — средняя длительность ваших циклов. Выберите цикл и нажмите &lt;b&gt;Просмотр&lt;/b&gt;, чтобы увидеть его на &lt;b&gt;Панели циклов&lt;/b&gt; со всеми датами.</translation>
+        <translation>На этом экране в виде таблицы показаны ваши циклы за последние два года: день начала каждого цикла, начало его фертильного окна и его длительность в днях, а в конце — средняя длительность ваших циклов. Выберите цикл и нажмите &lt;b&gt;Откр.&lt;/b&gt;, чтобы увидеть его на &lt;b&gt;Панели циклов&lt;/b&gt; со всеми датами.</translation>
     </message>
     <message>
         <source>This is the main input screen of the
@@ -260,11 +260,11 @@ undone, so use it with care.</source>
         <extracomment>The help page &quot;My Diary&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
         <translation>На этом экране в виде таблицы показаны записи вашего дневника. Выберите вид записей в списке внизу: парикмахер, косметолог, маникюрша, фитнес, доктор или другое. Записи этого вида перечислены с датами, новые сначала.
 
-Нажмите &lt;b&gt;Добавить&lt;/b&gt;, чтобы написать новую запись этого вида. Откроется небольшое окно, где вы выбираете дату и вводите текст (на один день — не больше четырёх записей). Когда закончите, нажмите &lt;b&gt;OK&lt;/b&gt;, чтобы сохранить запись, или &lt;b&gt;Отмена&lt;/b&gt;, чтобы закрыть окно без сохранения.
+Нажмите &lt;b&gt;Доб.&lt;/b&gt;, чтобы добавить новую запись этого вида. Откроется небольшое окно, где вы выбираете дату и вводите текст (на один день — не больше четырёх записей). Когда закончите, нажмите &lt;b&gt;OK&lt;/b&gt;, чтобы сохранить запись, или &lt;b&gt;Отмена&lt;/b&gt;, чтобы закрыть окно без сохранения.
 
-Выберите запись и нажмите &lt;b&gt;Просмотр&lt;/b&gt;, чтобы открыть её день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;: там её можно прочитать и изменить вместе с остальными данными этого дня.
+Выберите запись и нажмите &lt;b&gt;Откр.&lt;/b&gt;, чтобы открыть её день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;: там её можно прочитать и изменить вместе с остальными данными этого дня.
 
-Эти записи — те же записи дневника, что и на третьей вкладке окна «Просмотр дня»: запись, добавленная здесь, появится и там, и наоборот. Чтобы удалить запись, выберите её и нажмите &lt;b&gt;Удалить&lt;/b&gt;. Чтобы сразу удалить все записи этого вида, нажмите &lt;b&gt;Удалить все&lt;/b&gt;; это действие нельзя отменить, поэтому будьте осторожны.</translation>
+Эти записи — те же записи дневника, что и на третьей вкладке окна «Просмотр дня»: запись, добавленная здесь, появится и там, и наоборот. Чтобы удалить запись, выберите её и нажмите &lt;b&gt;Удалить&lt;/b&gt;. Чтобы сразу удалить все записи этого вида, нажмите &lt;b&gt;Удалить всё&lt;/b&gt;; это действие нельзя отменить, поэтому будьте осторожны.</translation>
     </message>
     <message>
         <source>You  can  use a password  to protect
@@ -347,7 +347,7 @@ anything is deleted. The list shows
 degrees Celsius or Fahrenheit, as set
 in Program Settings.</source>
         <extracomment>The help page &quot;Temperature History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>Таблица ваших записей температуры: каждый день с температурой указан с датой и значением. Выберите запись и нажмите &lt;b&gt;График&lt;/b&gt;, чтобы открыть &lt;b&gt;График температуры&lt;/b&gt; за её месяц. Кнопка &lt;b&gt;Просмотр&lt;/b&gt; открывает этот день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;, где его можно посмотреть или изменить. Кнопка &lt;b&gt;Удалить&lt;/b&gt; удаляет температуру выбранного дня, а &lt;b&gt;Удалить все&lt;/b&gt; — все температуры, введённые до сих пор. Перед удалением программа просит подтверждения. Температура в списке показана в градусах Цельсия или Фаренгейта, как задано в окне «Опции».</translation>
+        <translation>Таблица ваших записей температуры: каждый день с температурой указан с датой и значением. Выберите запись и нажмите &lt;b&gt;График&lt;/b&gt;, чтобы открыть &lt;b&gt;График температуры&lt;/b&gt; за её месяц. Кнопка &lt;b&gt;Открыть&lt;/b&gt; открывает этот день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;, где его можно посмотреть или изменить. Кнопка &lt;b&gt;Удалить&lt;/b&gt; удаляет температуру выбранного дня, а &lt;b&gt;Очистить&lt;/b&gt; — все температуры, введённые до сих пор. Перед удалением программа просит подтверждения. Температура в списке показана в градусах Цельсия или Фаренгейта, как задано в окне «Опции».</translation>
     </message>
     <message>
         <source>This  screen  represents  a  chart of
@@ -382,7 +382,7 @@ anything is deleted. The list shows
 kilograms or pounds, as set in
 Program Settings.</source>
         <extracomment>The help page &quot;Weight History&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>На этом экране в виде таблицы показаны ваши записи веса: каждый день с весом указан со своей датой. Выберите запись и нажмите &lt;b&gt;График&lt;/b&gt;, чтобы открыть &lt;b&gt;График веса&lt;/b&gt; за её месяц. Кнопка &lt;b&gt;Просмотр&lt;/b&gt; открывает этот день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;, где его можно посмотреть или изменить. Кнопка &lt;b&gt;Удалить&lt;/b&gt; удаляет вес выбранного дня, а &lt;b&gt;Удалить все&lt;/b&gt; — все значения веса, введённые до сих пор. Перед удалением программа просит подтверждения. Вес в списке показан в килограммах или фунтах, как задано в окне «Опции».</translation>
+        <translation>На этом экране в виде таблицы показаны ваши записи веса: каждый день с весом указан со своей датой. Выберите запись и нажмите &lt;b&gt;График&lt;/b&gt;, чтобы открыть &lt;b&gt;График веса&lt;/b&gt; за её месяц. Кнопка &lt;b&gt;Открыть&lt;/b&gt; открывает этот день в окне &lt;b&gt;Просмотр дня&lt;/b&gt;, где его можно посмотреть или изменить. Кнопка &lt;b&gt;Удалить&lt;/b&gt; удаляет вес выбранного дня, а &lt;b&gt;Очистить&lt;/b&gt; — все значения веса, введённые до сих пор. Перед удалением программа просит подтверждения. Вес в списке показан в килограммах или фунтах, как задано в окне «Опции».</translation>
     </message>
     <message>
         <source>Here you are  able  to calculate your
@@ -395,7 +395,7 @@ height&lt;/b&gt;. Type your height or weight
 and tap Calculate. The units are
 those of Program Settings.</source>
         <extracomment>The help page &quot;Weight | Height Scale&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>Здесь можно рассчитать идеальный вес по вашему росту или идеальный рост для вашего веса. Широкая кнопка вверху переключает эти режимы: &lt;b&gt;Рассчитать идеальный вес&lt;/b&gt; / &lt;b&gt;Рассчитать идеальный рост&lt;/b&gt;. Введите рост или вес и нажмите «Рассчитать». Единицы измерения — те, что выбраны в окне «Опции».</translation>
+        <translation>Здесь можно рассчитать идеальный вес по вашему росту или идеальный рост для вашего веса. Широкая кнопка вверху переключает эти режимы: &lt;b&gt;Идеальный вес&lt;/b&gt; / &lt;b&gt;Идеальный рост&lt;/b&gt;. Введите рост или вес и нажмите «Рассчитать». Единицы измерения — те, что выбраны в окне «Опции».</translation>
     </message>
     <message>
         <source>This screen  presents  a calendar for
@@ -409,7 +409,7 @@ bottom. Two buttons switch between
 the halves of the year; the other
 two step a year forward or back:&lt;br&gt;&lt;b&gt;Next &lt;br&gt;Previous &lt;/b&gt;</source>
         <extracomment>The help page &quot;Year View&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>Этот экран показывает календарь на полгода: шесть месяцев, с января по июнь или с июля по декабрь. Дни менструации, предсказанные дни и фертильные дни выделены своими цветами, как и выходные. Выберите год в списке внизу. Две кнопки переключают половины года, а две другие переходят на год вперёд или назад:&lt;br&gt;&lt;b&gt;Следующий год&lt;/b&gt;&lt;br&gt;&lt;b&gt;Предыдущий год&lt;/b&gt;</translation>
+        <translation>Этот экран показывает календарь на полгода: шесть месяцев, с января по июнь или с июля по декабрь. Дни менструации, предсказанные дни и фертильные дни выделены своими цветами, как и выходные. Выберите год в списке внизу. Кнопки &lt;b&gt;Янв-Июн&lt;/b&gt; и &lt;b&gt;Июл-Дек&lt;/b&gt; переключают половины года, а две кнопки &lt;b&gt;Год&lt;/b&gt; со стрелками переходят на год назад или вперёд.</translation>
     </message>
     <message>
         <source>Contents</source>
@@ -1195,7 +1195,7 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>View</source>
-        <translation>Просмотр</translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1203,11 +1203,11 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>Delete All</source>
-        <translation>Удалить все</translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Помощь</translation>
+        <translation>Справка</translation>
     </message>
 </context>
 <context>
@@ -1299,7 +1299,7 @@ cannot be created: %2.</source>
     <name>velmora::CCycleHistoryDlg</name>
     <message>
         <source>View</source>
-        <translation>Просмотр</translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1558,7 +1558,7 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>View</source>
-        <translation>Просмотр</translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1566,7 +1566,7 @@ cannot be created: %2.</source>
     </message>
     <message>
         <source>Delete All</source>
-        <translation>Удалить все</translation>
+        <translation>Очистить</translation>
     </message>
 </context>
 <context>
