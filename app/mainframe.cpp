@@ -1,5 +1,6 @@
 #include "app/mainframe.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
@@ -11,9 +12,13 @@
 
 #include "platform/clock.h"
 #include "store/names.h"
+#include "store/settings.h"
 #include "ui/calendarview.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/text.h"
+#include "ui/kit/zoom.h"
 
 namespace velmora {
 
@@ -73,6 +78,9 @@ constexpr ToolTip kToolTips[] = {
     {kCmdCalendarHelp, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Help")},
 };
 
+constexpr char kZoomTitle[] = QT_TRANSLATE_NOOP("velmora::CMainFrame", "&Zoom");
+constexpr char kZoomAutomaticText[] = QT_TRANSLATE_NOOP("velmora::CMainFrame", "Automatic");
+
 // The property that keeps a menu button's source title, for a change of language.
 constexpr char kSourceText[] = "velmoraSourceText";
 
@@ -96,6 +104,9 @@ CMainFrame::CMainFrame(CVelmoraMFCDoc& doc) {
             } else {
                 AddMenuCommand(menu, tr(entry.text), entry.command);
             }
+        }
+        if (button.entries.data() == kServiceMenu) {
+            AddZoomMenu(menu);
         }
         m_bar->AddMenuButton(tr(button.title), menu)->setProperty(kSourceText, button.title);
     }
@@ -129,6 +140,30 @@ CMainFrame::CMainFrame(CVelmoraMFCDoc& doc) {
     m_bar->hide();
     setFixedSize(kScreenWidth, kScreenHeight + kCommandBarHeight);
     setWindowTitle("Velmora Plus");
+    AddHelpKey(this, [this] { HandleCommand(kCmdCalendarHelp); });
+}
+
+void CMainFrame::AddZoomMenu(QMenu* service) {
+    m_zoomMenu = service->addMenu(tr(kZoomTitle));
+    auto* group = new QActionGroup(m_zoomMenu);
+    for (int choice = kZoomAutomatic; choice < kZoomChoiceCount; ++choice) {
+        const int command = kCmdZoomAutomatic + choice;
+        QAction* action = m_zoomMenu->addAction(choice == kZoomAutomatic ? tr(kZoomAutomaticText)
+                                                                         : ZoomName(choice));
+        action->setObjectName(QString::number(command));
+        action->setCheckable(true);
+        group->addAction(action);
+        // Sent here, not through the command bar's menu (which hears a submenu's items only
+        // when they are chosen through it).
+        connect(action, &QAction::triggered, this, [this, command] { HandleCommand(command); });
+    }
+    // The tick shows the setting, however it was last changed.
+    connect(m_zoomMenu, &QMenu::aboutToShow, this, [this] {
+        const QList<QAction*> actions = m_zoomMenu->actions();
+        for (int i = 0; i < actions.size(); ++i) {
+            actions[i]->setChecked(i == AppSettings.Zoom);
+        }
+    });
 }
 
 CMainFrame::~CMainFrame() {
@@ -161,8 +196,11 @@ void CMainFrame::Retranslate() {
     for (const ToolTip& tool : kToolTips) {
         if (QToolButton* button = m_bar->ToolButton(tool.command)) {
             button->setToolTip(tr(tool.tip));
+            button->setAccessibleName(tr(tool.tip));
         }
     }
+    m_zoomMenu->setTitle(tr(kZoomTitle));
+    m_zoomMenu->actions().front()->setText(tr(kZoomAutomaticText));
     for (int i = 0; i < MonthCombo->count() && i < 12; ++i) {
         MonthCombo->setItemText(i, TrName(MonthAbbrevs[i]));
     }

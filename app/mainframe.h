@@ -6,6 +6,7 @@
 #include "ui/kit/mainframe.h"
 
 class QComboBox;
+class QMenu;
 
 namespace velmora {
 
@@ -33,6 +34,10 @@ enum MainCommand : int {
     kCmdPassword = 32812,
     kCmdYearView = 32813,
     kCmdHelp = 57670,
+    // The Zoom menu: automatic, then 1x to 4x.
+    kCmdZoomAutomatic = 32840,
+    kCmdZoom1 = 32841,
+    kCmdZoom4 = 32844,
 };
 
 inline constexpr int kMonthComboId = 1012;
@@ -69,9 +74,11 @@ protected:
 private:
     void HandleCommand(int command);
     void Retranslate();
+    void AddZoomMenu(QMenu* service);
 
     CVelmoraMFCView* m_view = nullptr;
     CCommandBar* m_bar = nullptr;
+    QMenu* m_zoomMenu = nullptr;
 };
 
 }  // namespace velmora

@@ -2,10 +2,16 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "app/aboutdlg.h"
+#include "app/desktopnotifier.h"
 #include "app/mainframe.h"
 #include "app/processglue.h"
 #include "app/qsettingsprofile.h"
@@ -19,10 +25,50 @@
 #include "ui/calendarview.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/modal.h"
-#include "ui/kit/titles.h"
 #include "ui/kit/qtmessagebox.h"
+#include "ui/kit/titles.h"
+#include "ui/kit/zoom.h"
 
 namespace velmora {
+
+namespace {
+
+// Where the main window stood, in device pixels of the desktop, so a change of zoom keeps it
+// in place; none before the first run's end.
+constexpr char kWindowX[] = "WindowX";
+constexpr char kWindowY[] = "WindowY";
+constexpr int kNoPosition = std::numeric_limits<int>::min();
+
+void RestorePosition(QWidget& frame, IProfileStore& profile) {
+    const int x = profile.GetProfileInt(kSettingsSection, kWindowX, kNoPosition);
+    const int y = profile.GetProfileInt(kSettingsSection, kWindowY, kNoPosition);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (x == kNoPosition || y == kNoPosition || !primary) {
+        return;  // the window manager places it
+    }
+    const double ratio = primary->devicePixelRatio();
+    QPoint at(static_cast<int>(std::lround(x / ratio)), static_cast<int>(std::lround(y / ratio)));
+    // On a screen, whole, even when the screens changed since.
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    const QRect area = (screen ? screen : primary)->availableGeometry();
+    const QSize size = frame.size().expandedTo(frame.minimumSize());  // not laid out yet
+    at.setX(
+        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    frame.move(at);
+}
+
+void SavePosition(const QWidget& frame, IProfileStore& profile) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const double ratio = primary ? primary->devicePixelRatio() : 1.0;
+    profile.WriteProfileInt(kSettingsSection, kWindowX,
+                            static_cast<int>(std::lround(frame.x() * ratio)));
+    profile.WriteProfileInt(kSettingsSection, kWindowY,
+                            static_cast<int>(std::lround(frame.y() * ratio)));
+}
+
+}  // namespace
 
 AppOptions AppOptions::FromEnvironment() {
     AppOptions options;
@@ -34,10 +80,23 @@ AppOptions AppOptions::FromEnvironment() {
     if (const char* code = std::getenv("VELMORA_LANGUAGE")) {
         options.language = LanguageFromCode(QString::fromUtf8(code));
     }
+    auto zoom = [&options](const QString& text) {
+        bool ok = false;
+        const int n = text.toInt(&ok);
+        if (ok && n >= kMinZoom && n <= kMaxZoom) {
+            options.zoom = n;
+        }
+    };
+    if (const char* n = std::getenv("VELMORA_ZOOM")) {
+        zoom(QString::fromUtf8(n));
+    }
     const QString flag = QStringLiteral("--language=");
+    const QString zoomFlag = QStringLiteral("--zoom=");
     for (const QString& argument : QCoreApplication::arguments()) {
         if (argument.startsWith(flag)) {
             options.language = LanguageFromCode(argument.mid(flag.size()));
+        } else if (argument.startsWith(zoomFlag)) {
+            zoom(argument.mid(zoomFlag.size()));
         }
     }
     // For the start-race test only: widens the moment between deciding to run and listening.
@@ -71,6 +130,30 @@ void CVelmoraMFCApp::RequestQuit() {
     m_quitRequested = true;
     m_qt.quit();
 }
+
+namespace {
+
+// A reminder's notification was activated: the main window comes to the front with the
+// alarm's day in the Day View, as a tap on that day opens it. A screen that is open holds
+// the document's day, so over one (or before the calendar shows) the window only comes up.
+void OpenReminderDay(CMainFrame* frame, CVelmoraMFCDoc& doc, CTime day) {
+    if (!frame) {
+        return;
+    }
+    frame->showNormal();
+    frame->raise();
+    frame->activateWindow();
+    if (!frame->View()->IsStarted() || QApplication::activeModalWidget()) {
+        return;
+    }
+    const LocalTime local = day.Local();
+    SelectMonth(local.month, local.year);
+    CDayViewDlg::RunForDay(doc, frame, kDayViewFromCalendar, day);
+    frame->SetTitle(ScreenTitle(title::kCalendarView));
+    frame->View()->Reanalyze();
+}
+
+}  // namespace
 
 bool CVelmoraMFCApp::InitInstance() {
     // The signals first: from the moment a second start could find this copy, a SIGTERM
@@ -112,6 +195,9 @@ bool CVelmoraMFCApp::InitInstance() {
     LoadSettings(*m_profile, AppSettings, SoundsEnabled);
     SetReminderTimeFormat(AppSettings.TimeFormat);
     ApplyLanguage(m_options.language.value_or(ResolveLanguage(AppSettings.Language)));
+    // The zoom before the first window, the password prompt included.
+    ApplyZoom(m_options.zoom.value_or(ResolveZoom(AppSettings.Zoom)));
+    m_zoomSetting = AppSettings.Zoom;
     // 3. The window in front now: the password prompt goes over it.
     m_foreground = QApplication::activeWindow();
     // 4. The reminder thread; it waits for the mixer (step 10) before its first look.
@@ -152,7 +238,8 @@ bool CVelmoraMFCApp::InitInstance() {
     palette.setColor(QPalette::Window, QColor(255, 242, 223));
     palette.setColor(QPalette::WindowText, Qt::black);
     m_qt.setPalette(palette, "QDialog");
-    // 8. Show.
+    // 8. Show, where the window stood last time.
+    RestorePosition(*m_frame, *m_profile);
     m_frame->show();
     // 10. The sound mixer. One that finds no device stays: sounds are skipped, reminders
     // still show.
@@ -160,6 +247,14 @@ bool CVelmoraMFCApp::InitInstance() {
         m_mixer = std::make_unique<CSoundMixer>();
         m_mixer->Open(22050, 1);
         TheSoundMixer = m_mixer.get();
+    }
+    // 11. Reminders also as desktop notifications, before the reminder thread's first look.
+    if (m_reminders) {
+        m_notifier = std::make_unique<DesktopNotifier>(m_options.notificationBus);
+        QObject::connect(m_notifier.get(), &DesktopNotifier::dayRequested, &m_qt,
+                         [this](CTime day) { OpenReminderDay(m_frame.get(), m_doc, day); });
+        m_reminders->SetListener(
+            [notifier = m_notifier.get()](const DueAlarm& alarm) { notifier->Notify(alarm); });
     }
     if (m_reminders) {
         m_reminders->MixerSettled();
@@ -178,9 +273,13 @@ int CVelmoraMFCApp::ExitInstance() {
         m_reminders->Stop();
         m_reminders.reset();
     }
+    m_notifier.reset();  // after the thread that calls it
     ClosePostedMessageBoxes();
-    // 2. The settings, every value.
+    // 2. The settings, every value (the window's place first; the settings make it durable).
     if (m_profile) {
+        if (m_frame) {
+            SavePosition(*m_frame, *m_profile);
+        }
         SaveSettings(*m_profile, AppSettings, SoundsEnabled);
     }
     // 3. Start the program again at the next alarm.
@@ -206,6 +305,11 @@ void CVelmoraMFCApp::RegisterScreen(int command, Screen screen) {
 }
 
 void CVelmoraMFCApp::OnCommand(int command) {
+    if (command >= kCmdZoomAutomatic && command <= kCmdZoom4) {
+        AppSettings.Zoom = command - kCmdZoomAutomatic;
+        FollowZoomSetting();
+        return;
+    }
     const auto it = m_screens.find(command);
     if (it == m_screens.end() || !m_frame) {
         return;  // not a screen's command
@@ -225,6 +329,17 @@ void CVelmoraMFCApp::OnCommand(int command) {
     if (titles) {
         m_frame->SetTitle(ScreenTitle(title::kCalendarView));
     }
+    FollowZoomSetting();
+}
+
+void CVelmoraMFCApp::FollowZoomSetting() {
+    if (AppSettings.Zoom == m_zoomSetting) {
+        return;
+    }
+    m_zoomSetting = AppSettings.Zoom;
+    // Queued: a menu or a screen that asked is still on the stack, and windows are taken
+    // down and put up again.
+    QTimer::singleShot(0, &m_qt, [] { ApplyZoom(ResolveZoom(AppSettings.Zoom)); });
 }
 
 void CVelmoraMFCApp::RegisterOwnScreens() {

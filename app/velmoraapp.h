@@ -17,6 +17,7 @@ class QApplication;
 namespace velmora {
 
 class CMainFrame;
+class DesktopNotifier;
 class IMainFrame;
 class CSoundMixer;
 class IStartScheduler;
@@ -46,9 +47,13 @@ struct AppOptions {
     // The screens' language; from the Language setting when none (--language=en|ru|source,
     // or VELMORA_LANGUAGE, asks for one).
     std::optional<UiLanguage> language;
+    // The zoom for this run, 1-4; from the Zoom setting when none (--zoom=N, or VELMORA_ZOOM).
+    std::optional<int> zoom;
     std::shared_ptr<IProfileStore> profile;      // the settings store; QSettings when none
     std::shared_ptr<IStartScheduler> scheduler;  // starts the program at the next alarm;
                                                  // the user's systemd when none
+    QString notificationBus;  // where reminders go as desktop notifications: the D-Bus
+                              // address; the session bus when empty
 
     // The program's options: the language from the command line or the environment, and the
     // test-only waits from the environment.
@@ -101,6 +106,8 @@ public:
 
 private:
     void RegisterOwnScreens();
+    // Puts the Zoom setting into effect when it changed, once the command's screens closed.
+    void FollowZoomSetting();
     // Ends the message loop, or keeps it from starting when start-up is still running.
     void RequestQuit();
 
@@ -113,10 +120,12 @@ private:
     std::unique_ptr<SignalQuitter> m_signals;
     std::shared_ptr<IStartScheduler> m_scheduler;
     std::unique_ptr<ReminderThread> m_reminders;
+    std::unique_ptr<DesktopNotifier> m_notifier;
     std::unique_ptr<CSoundMixer> m_mixer;
     std::map<int, Screen> m_screens;
     WindowRef m_foreground = kNoOwner;
     int16_t m_prompt = kPromptNone;
+    int m_zoomSetting = 0;  // the Zoom setting last put into effect
     bool m_handedOver = false;
     bool m_exited = false;
     bool m_quitRequested = false;

@@ -21,20 +21,11 @@ extern char** environ;
 namespace velmora {
 namespace {
 
-DayMarks EveryIcon() {
-    DayMarks marks{};
-    for (size_t i = 0; i < marks.size(); ++i) {
-        marks[i].events = 0xFF;
-        marks[i].cycle = static_cast<uint16_t>(0x01FF & ~(i % 3 ? 0x0008 : 0));
-    }
-    return marks;
-}
-
 void BM_DrawMonth_EveryIcon(benchmark::State& state) {
     RegisterProgramResources();
     GraphicBuffer buffer(240, 268);
     PictureCache pictures;
-    const DayMarks marks = EveryIcon();
+    const DayMarks marks = bench::EveryIcon();
     CalendarMonth month;
     month.month = 10;
     month.year = 2022;  // 31 days that need a sixth row

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cycle/monthmodel.h"
 #include "platform/ctime.h"
 
 namespace velmora::bench {
@@ -22,6 +23,16 @@ CTime TwentyYearsFirstDay();
 // The store's day `index` (0 is the first), `index` whole days of seconds after the first.
 CTime TwentyYearsDay(int index);
 void EnsureTwentyYearStore();
+
+// The worst month for the calendar to draw: every icon on every day, flows in turn.
+inline DayMarks EveryIcon() {
+    DayMarks marks{};
+    for (size_t i = 0; i < marks.size(); ++i) {
+        marks[i].events = 0xFF;
+        marks[i].cycle = static_cast<uint16_t>(0x01FF & ~(i % 3 ? 0x0008 : 0));
+    }
+    return marks;
+}
 
 // The floor beside them: one SQLite statement stepping over every property row of the
 // store and reading every column, no objects built.

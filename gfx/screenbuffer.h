@@ -15,10 +15,12 @@ namespace velmora {
 
 // A screen's off-screen buffer and what its window shows.
 //
-// The buffer is a fixed logical 240 x 268 surface whatever the window's size. "Present"
-// copies buffer rectangles into the window surface; text and lines drawn "on the window"
-// are painted into the window surface; the window's paint event shows the window surface,
-// scaled by a whole factor without smoothing on high-density screens.
+// The buffer is a fixed logical 240 x 268 surface whatever the window's size. The window
+// surface has the window's resolution: the screen's pixels times the window's whole device
+// pixel ratio (the zoom), and paints in the screen's coordinates. "Present" copies buffer
+// rectangles into it, each pixel a zoom x zoom block; text and lines drawn "on the window"
+// are painted into it at the device's resolution, so they stay sharp; the window's paint
+// event shows it pixel for pixel.
 class ScreenBuffer {
 public:
     explicit ScreenBuffer(QWidget* window, uint32_t width = kScreenWidth,
@@ -39,13 +41,22 @@ public:
     // window's own paint event, which shows it right after).
     void CopyToWindow();
 
-    // What the window shows; paint text and lines "on the window" into it.
+    // What the window shows; paint text and lines "on the window" into it. Its device
+    // pixel ratio is Scale(): a painter on it works in the screen's pixels.
     QImage& WindowSurface() { return m_window; }
     const QImage& WindowSurface() const { return m_window; }
     // A painter on the window surface, set up like the buffer's.
     std::unique_ptr<DrawContext> WindowDC() { return std::make_unique<DrawContext>(m_window); }
     // Asks the window to repaint (after drawing on the window surface).
     void Update();
+    // Device pixels per pixel of the screen in the window surface.
+    int Scale() const { return m_scale; }
+    // A clear layer as large and as fine as the window surface, for text that must not be
+    // drawn straight onto the 16-bit surface.
+    QImage TextLayer() const;
+    // Follows the window to a new zoom: a new window surface with the buffer copied in.
+    // True when the scale changed (what was drawn only on the window is then gone).
+    bool FollowWindowScale();
 
     // Shows the window surface in `painter` (the window's paint event), top-left at (0, 0).
     void Paint(QPainter& painter) const;
@@ -55,6 +66,7 @@ private:
 
     QPointer<QWidget> m_widget;
     DibGraphicBuffer m_buffer;
+    int m_scale = 1;
     QImage m_window;
 };
 

@@ -196,8 +196,7 @@ void CHelpDialog::Render() {
     m_screen->CopyToWindow();
     // The text goes onto a clear layer first: crisp one-bit glyphs land garbled when they are
     // drawn straight onto a 16-bit surface.
-    QImage text(kScreenWidth, kScreenHeight, QImage::Format_ARGB32_Premultiplied);
-    text.fill(Qt::transparent);
+    QImage text = m_screen->TextLayer();
     {
         QPainter p(&text);
         if (m_page == kHelpContentsPage) {

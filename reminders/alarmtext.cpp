@@ -24,9 +24,12 @@ std::string FormatAlarmTime(CTime t, int timeFormat) {
     }
 }
 
+std::vector<std::string> ReminderParts(CTime t, int timeFormat, int alarmType) {
+    return {FormatAlarmTime(t, timeFormat), AlarmTypeName(alarmType)};
+}
+
 std::string ReminderText(CTime t, int timeFormat, int alarmType) {
-    return FillPattern(kReminderPattern,
-                       {FormatAlarmTime(t, timeFormat), AlarmTypeName(alarmType)});
+    return FillPattern(kReminderPattern, ReminderParts(t, timeFormat, alarmType));
 }
 
 }  // namespace velmora

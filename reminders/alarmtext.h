@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/ctime.h"
 #include "platform/messagebox.h"
@@ -12,8 +13,11 @@ namespace velmora {
 // "12:30 PM", 00:05 is "12:05 AM"); any other value gives an empty text.
 std::string FormatAlarmTime(CTime t, int timeFormat);
 
-// The reminder box's text: "Reminder at  " (two spaces), the time, " \n", the type's name
-// (a code outside 0-9 reads "None").
+// The parts of kReminderPattern for an alarm: its time and its type's name (a code outside
+// 0-9 reads "None").
+std::vector<std::string> ReminderParts(CTime t, int timeFormat, int alarmType);
+
+// The reminder box's text: "Reminder at  " (two spaces), the time, " \n", the type's name.
 std::string ReminderText(CTime t, int timeFormat, int alarmType);
 
 inline constexpr const char* kReminderCaption = QT_TRANSLATE_NOOP("Message", "Alarm");

@@ -37,11 +37,10 @@ void ShowReminder(const CSound& alarmSound, const DueAlarm& alarm) {
         mixer->PlaySound(alarmSound);
     }
     // Posted, not shown: an open reminder must not hold up the next one.
-    PostFilledMessageBox(
-        kReminderPattern,
-        {FormatAlarmTime(alarm.time, ReminderTimeFormat()), AlarmTypeName(alarm.type)},
-        kReminderCaption, MbIcon::Warning, MbButtons::Ok, kNoOwner,
-        /*topmost=*/true);
+    PostFilledMessageBox(kReminderPattern,
+                         ReminderParts(alarm.time, ReminderTimeFormat(), alarm.type),
+                         kReminderCaption, MbIcon::Warning, MbButtons::Ok, kNoOwner,
+                         /*topmost=*/true);
 }
 
 // What the store files look like from outside. Reading every day costs far more than a
@@ -138,6 +137,11 @@ void ReminderThread::MixerSettled() {
     m_changed.notify_all();
 }
 
+void ReminderThread::SetListener(Listener listener) {
+    std::lock_guard listening(m_listenerMutex);
+    m_listener = std::move(listener);
+}
+
 void ReminderThread::Rescan() {
     {
         std::lock_guard lock(m_mutex);
@@ -202,8 +206,13 @@ void ReminderThread::Run() {
             // Looked at before reading, so a write during the scan shows next turn.
             const StoreLook look = LookAtStore();
             if (asked || MinuteOf(now) != lastMinute || look != lastLook) {
-                watch.Scan(doc, now,
-                           [&](const DueAlarm& alarm) { ShowReminder(alarmSound, alarm); });
+                watch.Scan(doc, now, [&](const DueAlarm& alarm) {
+                    ShowReminder(alarmSound, alarm);
+                    std::lock_guard listening(m_listenerMutex);
+                    if (m_listener) {
+                        m_listener(alarm);
+                    }
+                });
                 if (doc.m_db.IsOpen()) {
                     doc.m_db.Close();
                 }

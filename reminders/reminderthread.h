@@ -48,7 +48,8 @@ private:
 // The thread that watches the alarms while the program runs. It reads the store through a
 // document and connection of its own, shows each reminder as a posted (non-blocking),
 // topmost box with the caption "Alarm", and plays the alarm sound whatever the Sounds
-// setting, when a mixer exists.
+// setting, when a mixer exists. A listener, when set, hears of each reminder after its box
+// (the window layer sends it to the desktop as a notification).
 //
 // Start-up: construct it early (its construction time is the program's start), Start() it,
 // and call MixerSettled() once the mixer has been created or has failed to be: the thread
@@ -63,6 +64,11 @@ public:
     ReminderThread& operator=(const ReminderThread&) = delete;
 
     void Start();
+    // Called on this thread with each alarm that comes due, after its box has been posted.
+    // It must return quickly and never wait for another thread. Any thread may set or clear
+    // it; once this returns, the listener it replaced is not called again.
+    using Listener = std::function<void(const DueAlarm&)>;
+    void SetListener(Listener listener);
     // Start-up has finished with the mixer (TheSoundMixer is set, or will stay null).
     void MixerSettled();
     // Scan again now, without waiting for the next turn (a second start of the program
@@ -86,6 +92,8 @@ private:
     bool m_finished = false;
     uint64_t m_requested = 0;  // scans asked for
     uint64_t m_completed = 0;  // the request count a finished scan began under
+    std::mutex m_listenerMutex;  // held while the listener runs
+    Listener m_listener;
 };
 
 }  // namespace velmora

@@ -12,6 +12,7 @@
 #include "ui/alarmsetupdlg.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
 #include "ui/kit/text.h"
@@ -32,6 +33,7 @@ CAlarmHistoryDlg::CAlarmHistoryDlg(IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_frame(frame) {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(ScreenTitle(title::kAlarmHistory));
+    AddHelpKey(this, [this] { ShowHelp(); });
     m_list = LayOutHistoryScreen(this, kAlarmHistoryListId, m_bar);
     m_list->SetColumns({{tr("Date"), 74}, {tr("Type"), 84}, {tr("Time"), 65}});
     m_bar->AddTools(kToolbarId,

@@ -20,6 +20,7 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/screentext.h"
 #include "ui/kit/text.h"
@@ -57,6 +58,9 @@ CChartDlg::CChartDlg(IMainFrame* frame, ChartSetup setup, QWidget* parent)
     : CPictureScreenDlg(frame, parent), m_setup(std::move(setup)) {
     setObjectName(QString::number(m_setup.templateId));
     setWindowTitle(m_setup.title);
+    AddHelpKey(this, [this] { ShowHelp(); });
+    AddScreenKey(this, QKeySequence(Qt::Key_Left), [this] { Step(-1); });
+    AddScreenKey(this, QKeySequence(Qt::Key_Right), [this] { Step(+1); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -273,8 +277,10 @@ void CChartDlg::DrawFrame(QImage& surface, QPainter& p) {
 }
 
 void CChartDlg::DrawThinLine(QImage& surface, int x0, int y0, int x1, int y1, QRgb colour) {
-    const int w = surface.width();
-    const int h = surface.height();
+    // In the screen's pixels; each is a block of the surface's device pixels.
+    const int n = std::max(1, static_cast<int>(surface.devicePixelRatio()));
+    const int w = surface.width() / n;
+    const int h = surface.height() / n;
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1;
@@ -287,7 +293,11 @@ void CChartDlg::DrawThinLine(QImage& surface, int x0, int y0, int x1, int y1, QR
     const QRgb pixel = QColor(colour).rgb();
     while (x != x1 || y != y1) {
         if (x >= 0 && x < w && y >= 0 && y < h) {
-            surface.setPixel(x, y, pixel);
+            for (int dy = 0; dy < n; ++dy) {
+                for (int dx = 0; dx < n; ++dx) {
+                    surface.setPixel(x * n + dx, y * n + dy, pixel);
+                }
+            }
         }
         const int e2 = 2 * err;
         if (e2 >= dy) {

@@ -18,6 +18,7 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/screentext.h"
@@ -49,6 +50,9 @@ long long CivilOf(CTime t) {
 
 CCycleBar::CCycleBar(IMainFrame* frame, QWidget* parent) : CPictureScreenDlg(frame, parent) {
     setObjectName(QString::number(kTemplateId));
+    AddHelpKey(this, [this] { ShowHelp(); });
+    AddScreenKey(this, QKeySequence(Qt::Key_Left), [this] { MoveToPrevious(); });
+    AddScreenKey(this, QKeySequence(Qt::Key_Right), [this] { MoveToNext(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -322,8 +326,7 @@ void CCycleBar::Redraw() {
     {
         // One-bit glyphs land garbled when drawn straight onto a 16-bit surface: the labels
         // go onto a clear layer first, and the layer onto the window.
-        QImage layer(kScreenWidth, kScreenHeight, QImage::Format_ARGB32_Premultiplied);
-        layer.fill(Qt::transparent);
+        QImage layer = screen.TextLayer();
         {
             QPainter p(&layer);
             p.setFont(ScreenFont(10, {.crisp = true}));

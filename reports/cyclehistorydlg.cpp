@@ -16,6 +16,7 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
 #include "ui/kit/screentext.h"
@@ -70,6 +71,7 @@ private:
 CCycleHistoryDlg::CCycleHistoryDlg(IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_frame(frame) {
     setObjectName(QString::number(kTemplateId));
+    AddHelpKey(this, [this] { ShowHelp(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

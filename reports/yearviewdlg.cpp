@@ -206,8 +206,7 @@ void CYearViewDlg::Redraw() {
 
     // One-bit glyphs land garbled when drawn straight onto a 16-bit surface: the texts go
     // onto a clear layer first, and the layer onto the window.
-    QImage layer(kScreenWidth, kScreenHeight, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
+    QImage layer = screen.TextLayer();
     QPainter p(&layer);
     p.setFont(ScreenFont(11, {.crisp = true}));
     for (int k = 0; k < 6; ++k) {

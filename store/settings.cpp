@@ -31,6 +31,7 @@ void LoadSettings(IProfileStore& p, VelmoraSettings& s, bool& sounds) {
     sounds = p.GetProfileInt(kSettingsSection, "Sounds", 1) != 0;
     s.Skin = ReadRanged(p, "Skin", d.Skin, 0, kSkinCount - 1);
     s.Language = ReadRanged(p, "Language", d.Language, 0, kLanguageChoiceCount - 1);
+    s.Zoom = ReadRanged(p, "Zoom", d.Zoom, 0, kZoomChoiceCount - 1);
 }
 
 bool SaveSettings(IProfileStore& p, const VelmoraSettings& s, bool sounds) {
@@ -48,6 +49,7 @@ bool SaveSettings(IProfileStore& p, const VelmoraSettings& s, bool sounds) {
     ok &= p.WriteProfileInt(sec, "Sounds", sounds ? 1 : 0);
     ok &= p.WriteProfileInt(sec, "Skin", s.Skin);
     ok &= p.WriteProfileInt(sec, "Language", s.Language);
+    ok &= p.WriteProfileInt(sec, "Zoom", s.Zoom);
     ok &= p.Flush();
     return ok;
 }
@@ -69,6 +71,7 @@ void FillSettingsCopy() {
     c.TimeFormat = s.TimeFormat;
     c.WeekStarts = s.WeekStarts;
     c.Language = s.Language;
+    c.Zoom = s.Zoom;
 }
 
 void ApplySettingsCopy() {
@@ -84,6 +87,7 @@ void ApplySettingsCopy() {
     s.DaylightSavingTime = c.DaylightSavingTime;
     s.Skin = c.Skin;
     s.Language = c.Language;
+    s.Zoom = c.Zoom;
 }
 
 }  // namespace velmora

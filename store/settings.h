@@ -23,6 +23,7 @@ struct VelmoraSettings {
     bool DaylightSavingTime = false;
     int Skin = 3;  // 0 Animals ... 3 Floral ... 6 Nature
     int Language = 0;  // the screens' language: kLanguageSystem, kLanguageEnglish, kLanguageRussian
+    int Zoom = 0;      // kZoomAutomatic, or 1-4 device pixels per pixel of the screens
 
     bool operator==(const VelmoraSettings&) const = default;
 };
@@ -53,6 +54,7 @@ struct SettingsCopy {
     int TimeFormat = 0;
     int WeekStarts = 1;
     int Language = 0;
+    int Zoom = 0;
     CVelmoraMFCDoc* CurrentDocument = nullptr;
 };
 extern SettingsCopy TheSettingsCopy;
@@ -79,5 +81,8 @@ inline constexpr int kLanguageSystem = 0;
 inline constexpr int kLanguageEnglish = 1;
 inline constexpr int kLanguageRussian = 2;
 inline constexpr int kLanguageChoiceCount = 3;
+// The Zoom values: fit the screen, or a whole number of device pixels per pixel.
+inline constexpr int kZoomAutomatic = 0;
+inline constexpr int kZoomChoiceCount = 5;  // automatic, 1, 2, 3, 4
 
 }  // namespace velmora

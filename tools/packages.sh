@@ -5,7 +5,7 @@ velmora_build_packages=(
     g++ cmake ninja-build pkg-config
     libsqlite3-dev sqlite3
     libpng-dev zlib1g-dev
-    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libsdl2-dev
+    qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libsdl2-dev
     fonts-liberation2 fonts-dejavu-core
 )
 velmora_test_packages=(
@@ -13,6 +13,7 @@ velmora_test_packages=(
     xvfb xauth
     clang libclang-rt-14-dev
     locales
+    dbus-daemon
 )
 
 # ensure_packages PACKAGE...: apt-get installs the ones not installed yet.

@@ -1421,6 +1421,65 @@ cannot be created: %2.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::CImageButton</name>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Ideal height</source>
+        <translation>Ideal height</translation>
+    </message>
+    <message>
+        <source>Ideal weight</source>
+        <translation>Ideal weight</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Мой дневник</source>
@@ -1513,6 +1572,14 @@ cannot be created: %2.</translation>
     <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
     </message>
 </context>
 <context>
@@ -1716,6 +1783,93 @@ cannot be created: %2.</translation>
         <source>Language:</source>
         <translation>Language:</translation>
     </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CVelmoraMFCView</name>
+    <message>
+        <source>today</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>light flow</source>
+        <translation>light flow</translation>
+    </message>
+    <message>
+        <source>normal flow</source>
+        <translation>normal flow</translation>
+    </message>
+    <message>
+        <source>heavy flow</source>
+        <translation>heavy flow</translation>
+    </message>
+    <message>
+        <source>spotting</source>
+        <translation>spotting</translation>
+    </message>
+    <message>
+        <source>expected period</source>
+        <translation>expected period</translation>
+    </message>
+    <message>
+        <source>fertile day</source>
+        <translation>fertile day</translation>
+    </message>
+    <message>
+        <source>alarm</source>
+        <translation>alarm</translation>
+    </message>
+    <message>
+        <source>sport</source>
+        <translation>sport</translation>
+    </message>
+    <message>
+        <source>sex</source>
+        <translation>sex</translation>
+    </message>
+    <message>
+        <source>bloating</source>
+        <translation>bloating</translation>
+    </message>
+    <message>
+        <source>doctor</source>
+        <translation>doctor</translation>
+    </message>
+    <message>
+        <source>protection</source>
+        <translation>protection</translation>
+    </message>
+    <message>
+        <source>PMS</source>
+        <translation>PMS</translation>
+    </message>
+    <message>
+        <source>cramps</source>
+        <translation>cramps</translation>
+    </message>
+    <message>
+        <source>ache</source>
+        <translation>ache</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>diary</translation>
+    </message>
+    <message>
+        <source>Calendar, %1</source>
+        <translation>Calendar, %1</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CYearViewDlg</name>
@@ -1734,6 +1888,13 @@ cannot be created: %2.</translation>
     <message>
         <source>Next year</source>
         <translation>Next year</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::DesktopNotifier</name>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
     </message>
 </context>
 </TS>

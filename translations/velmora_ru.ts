@@ -1421,6 +1421,65 @@ cannot be created: %2.</source>
     </message>
 </context>
 <context>
+    <name>velmora::CImageButton</name>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Рассчитать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Удалить всё</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Ideal height</source>
+        <translation>Идеальный рост</translation>
+    </message>
+    <message>
+        <source>Ideal weight</source>
+        <translation>Идеальный вес</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Мой дневник</source>
@@ -1513,6 +1572,14 @@ cannot be created: %2.</source>
     <message>
         <source>Help</source>
         <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Масштаб</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
     </message>
 </context>
 <context>
@@ -1716,6 +1783,93 @@ cannot be created: %2.</source>
         <source>Language:</source>
         <translation>Язык:</translation>
     </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Масштаб:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CVelmoraMFCView</name>
+    <message>
+        <source>today</source>
+        <translation>сегодня</translation>
+    </message>
+    <message>
+        <source>light flow</source>
+        <translation>скудные выделения</translation>
+    </message>
+    <message>
+        <source>normal flow</source>
+        <translation>умеренные выделения</translation>
+    </message>
+    <message>
+        <source>heavy flow</source>
+        <translation>обильные выделения</translation>
+    </message>
+    <message>
+        <source>spotting</source>
+        <translation>мажущие выделения</translation>
+    </message>
+    <message>
+        <source>expected period</source>
+        <translation>ожидаемая менструация</translation>
+    </message>
+    <message>
+        <source>fertile day</source>
+        <translation>фертильный день</translation>
+    </message>
+    <message>
+        <source>alarm</source>
+        <translation>напоминание</translation>
+    </message>
+    <message>
+        <source>sport</source>
+        <translation>спорт</translation>
+    </message>
+    <message>
+        <source>sex</source>
+        <translation>секс</translation>
+    </message>
+    <message>
+        <source>bloating</source>
+        <translation>вздутие</translation>
+    </message>
+    <message>
+        <source>doctor</source>
+        <translation>врач</translation>
+    </message>
+    <message>
+        <source>protection</source>
+        <translation>защита</translation>
+    </message>
+    <message>
+        <source>PMS</source>
+        <translation>ПМС</translation>
+    </message>
+    <message>
+        <source>cramps</source>
+        <translation>спазмы</translation>
+    </message>
+    <message>
+        <source>ache</source>
+        <translation>боль</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>заметка</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>дневник</translation>
+    </message>
+    <message>
+        <source>Calendar, %1</source>
+        <translation>Календарь, %1</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CYearViewDlg</name>
@@ -1734,6 +1888,13 @@ cannot be created: %2.</source>
     <message>
         <source>Next year</source>
         <translation>Следующий год</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::DesktopNotifier</name>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
     </message>
 </context>
 </TS>

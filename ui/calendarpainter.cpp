@@ -152,6 +152,15 @@ MonthLayout DrawCalendarMonth(GraphicBuffer& buffer, const DayMarks& marks,
     return layout;
 }
 
+Rect CalendarCellOf(int day, const CalendarMonth& month) {
+    const int i = FirstColumn(month) + day - 1;
+    const int c = i % 7;
+    const int r = i / 7 < 5 ? i / 7 : 0;
+    const int x = kCalendarCellWidth * c + 3;
+    const int y = kCalendarCellHeight * r + kCalendarGridTop;
+    return {x, y, x + 32, y + 48};
+}
+
 int CalendarDayAt(int x, int y, const CalendarMonth& month, const MonthLayout& layout) {
     // Columns are the cells as drawn, from 3 pixels in; left of them and past the last
     // column nothing is selected.

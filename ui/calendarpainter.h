@@ -58,6 +58,10 @@ int FirstColumn(const CalendarMonth& month);
 MonthLayout DrawCalendarMonth(GraphicBuffer& buffer, const DayMarks& marks,
                               const CalendarMonth& month, PictureCache& pictures);
 
+// The cell of day `day` as drawn (right and bottom exclusive): days of a sixth week stand
+// in the first row.
+Rect CalendarCellOf(int day, const CalendarMonth& month);
+
 // The day of the month under (x, y), or 0. Columns are the cells as drawn; the week header
 // counts as row 0; days that wrapped are found in the first row.
 int CalendarDayAt(int x, int y, const CalendarMonth& month, const MonthLayout& layout);

@@ -50,6 +50,18 @@ public:
 
     // A tap at (x, y) of the calendar area; true when it opened a day.
     bool Tap(int x, int y);
+    // Opens day `day` of the shown month in the Day View, as a tap on it does.
+    bool OpenDay(int day);
+
+    // The keyboard's day cursor: a day of the shown month (today's at first). It shows from
+    // the first key that moves it, while the calendar has the keyboard, until a tap.
+    int CursorDay() const { return m_cursor; }
+    bool CursorShown() const { return m_cursorShown && hasFocus(); }
+
+    // For assistive technology: day `day` of the shown month in words, its date and what
+    // it holds ("6 December 2026: normal flow, note, alarm"), and the month.
+    QString DescribeDay(int day) const;
+    QString DescribeMonth() const;
 
     // The day a tap selects: 0 for none.
     int DayAt(int x, int y) const;
@@ -74,9 +86,20 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Arrows move the day cursor (across month edges), Enter or Space open its day, Page Up
+    // and Page Down the month, with Ctrl the year, Home today.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void FinishStart();
+    // Moves the cursor `days` days on; a move out of the month shows the month it lands in.
+    void MoveCursor(int days);
+    // Shows `month` of `year` (within the years the lists offer), the cursor on `day` or the
+    // month's last day.
+    void ShowMonth(int month, int year, int day);
+    void CursorChanged();
 
     CVelmoraMFCDoc& m_doc;
     IMainFrame* m_frame = nullptr;
@@ -87,6 +110,8 @@ private:
     bool m_splash = false;
     bool m_started = false;
     bool m_firstFrame = false;
+    int m_cursor = 1;
+    bool m_cursorShown = false;  // from the first key that moves it until a tap
 };
 
 }  // namespace velmora

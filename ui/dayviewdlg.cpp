@@ -27,6 +27,7 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/text.h"
@@ -239,6 +240,13 @@ CDayViewDlg::CDayViewDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, DayViewMode mod
     setObjectName(QString::number(kDayViewTemplateId));
     setWindowTitle(tr("Просмотр дня"));
     setFont(DialogFont());
+    AddHelpKey(this, [this] { OnHelp(); });
+    // The arrows beside the date, through the same checks.
+    AddScreenKey(this, QKeySequence(Qt::AltModifier | Qt::Key_Left), [this] { OnPreviousDay(); });
+    AddScreenKey(this, QKeySequence(Qt::AltModifier | Qt::Key_Right), [this] { OnNextDay(); });
+    // Enter saves, as Save does (the note's editor keeps its own Enter for new lines).
+    AddScreenKey(this, QKeySequence(Qt::Key_Return), [this] { OnSaveAndClose(); });
+    AddScreenKey(this, QKeySequence(Qt::Key_Enter), [this] { OnSaveAndClose(); });
     BuildControls();
 
     // The icons are drawn once; every paint copies them from the buffer.

@@ -16,6 +16,7 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/reporttable.h"
@@ -47,6 +48,7 @@ CMyDiaryDlg::CMyDiaryDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* parent
     setObjectName(QString::number(kMyDiaryTemplateId));
     setWindowTitle(tr("Мой дневник"));
     setFont(DialogFont());
+    AddHelpKey(this, [this] { OnHelp(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

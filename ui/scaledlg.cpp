@@ -19,6 +19,7 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/screentext.h"
 #include "ui/scalecalc.h"
 
@@ -42,6 +43,7 @@ CScaleDlg::CScaleDlg(IMainFrame* frame, QWidget* parent)
     : QDialog(parent), m_frame(frame), m_metric(IsMetric(AppSettings.UnitsFormat)) {
     setObjectName("171");
     setFont(DialogFont());
+    AddHelpKey(this, [this] { OpenHelp(m_frame, 10, 15); });
 
     // The buffer asks for no repaints of its own: the view repaints when something changes.
     m_screen = std::make_unique<ScreenBuffer>(nullptr);
@@ -190,8 +192,7 @@ void CScaleDlg::Render() {
     m_screen->CopyToWindow();
     // The labels go onto a clear layer first: crisp one-bit glyphs land garbled when they
     // are drawn straight onto a 16-bit surface.
-    QImage layer(kScreenWidth, kScreenHeight, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
+    QImage layer = m_screen->TextLayer();
     QPainter p(&layer);
     QFont crisp = font();
     crisp.setStyleStrategy(QFont::NoAntialias);

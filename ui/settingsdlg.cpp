@@ -18,9 +18,11 @@
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/help.h"
+#include "ui/kit/keys.h"
 #include "ui/kit/language.h"
 #include "ui/kit/okcancel.h"
 #include "ui/kit/text.h"
+#include "ui/kit/zoom.h"
 
 namespace velmora {
 
@@ -77,6 +79,7 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
     setObjectName(QString::number(kSettingsTemplateId));
     setWindowTitle(tr("Опции"));
     setFont(DialogFont());
+    AddHelpKey(this, [this] { OpenHelp(m_frame, 9, 10); });
 
     // The copy mirrors the settings whenever this screen is not open.
     FillSettingsCopy();
@@ -121,6 +124,16 @@ CSettingsDlg::CSettingsDlg(CVelmoraMFCDoc& doc, IMainFrame* frame, QWidget* pare
                                                                                         : 0);
     m_language->setFixedSize(kFieldWidth, kFieldHeight);
     addRow(tr("Language:"), m_language);
+    // The zoom: to fit the screen, or a whole number of device pixels per pixel.
+    m_zoom = new QComboBox(page);
+    m_zoom->setObjectName(QString::number(kSettingsZoomId));
+    m_zoom->addItem(tr("Automatic"));
+    for (int zoom = kMinZoom; zoom <= kMaxZoom; ++zoom) {
+        m_zoom->addItem(ZoomName(zoom));
+    }
+    m_zoom->setCurrentIndex(c.Zoom >= 0 && c.Zoom < kZoomChoiceCount ? c.Zoom : 0);
+    m_zoom->setFixedSize(kFieldWidth, kFieldHeight);
+    addRow(tr("Zoom:"), m_zoom);
     m_daylight = new QCheckBox(tr("Летнее время"), page);
     m_daylight->setObjectName(QString::number(kSettingsDaylightId));
     m_daylight->setChecked(c.DaylightSavingTime);
@@ -194,6 +207,8 @@ bool CSettingsDlg::OnOK() {
     const int language = Chosen(m_language, c.Language);
     const bool newLanguage = language != c.Language;
     c.Language = language;
+    // The zoom follows once this screen has closed: windows are put up again for it.
+    c.Zoom = Chosen(m_zoom, c.Zoom);
     ApplySettingsCopy();
     // The screens speak the new language from now on; the main window retranslates itself.
     if (newLanguage) {

@@ -27,6 +27,7 @@ enum SettingsControl : int {
     kSettingsSkinId = 1101,
     kSettingsSoundsId = 1104,
     kSettingsLanguageId = 1105,
+    kSettingsZoomId = 1106,
     kCmdSettingsHelp = 32836,
 };
 
@@ -56,6 +57,7 @@ private:
     IMainFrame* m_frame;
     QLineEdit* m_menstrualDays;
     QLineEdit* m_cycleLength;
+    QComboBox* m_zoom;
     QComboBox* m_units;
     QComboBox* m_weekStarts;
     QComboBox* m_separator;

@@ -64,6 +64,7 @@ protected:
         options.scheduler = scheduler;
         options.profile = profile;
         options.language = UiLanguage::Source;  // the exact texts the tests expect
+        options.zoom = 1;                       // the screens' own pixels, whatever the screen
         return options;
     }
 

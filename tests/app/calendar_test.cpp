@@ -1,12 +1,25 @@
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <QAccessible>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
 
 #include "app/aboutdlg.h"
 #include "gfx/bitmapfont.h"
 #include "gfx/pictures.h"
 #include "gfx/screenbuffer.h"
 #include "platform/datapaths.h"
+#include "reports/chartbase.h"
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
 #include "tests/support/screentest.h"
@@ -14,6 +27,8 @@
 #include "ui/dayviewdlg.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/mainframe.h"
+#include "ui/kit/zoom.h"
+#include "ui/settingsdlg.h"
 
 namespace velmora {
 namespace {
@@ -349,7 +364,264 @@ TEST_F(CalendarTest, TheExitRoutineWritesEverySetting) {
     AppSettings.Skin = 5;
     app.reset();
     EXPECT_EQ(profile->Raw("Velmora", "Skin"), "5");
-    EXPECT_EQ(profile->WriteLog().size(), 13u);
+    EXPECT_EQ(profile->WriteLog().size(), 16u);  // the settings and the window's place
+}
+
+TEST(ZoomTest, TheAutomaticZoomTakesAtMostSixtyPercentOfTheScreenAndNoLessThanItsRatio) {
+    struct Case {
+        int deviceHeight;
+        double ratio;
+        int zoom;
+    };
+    // 294 x N must fit 60% of the height: 1.76 x N x 294 / 0.6 for the next step.
+    const Case cases[] = {{400, 1.0, 1},  {768, 1.0, 1},  {1050, 1.0, 2},  {1080, 1.0, 2},
+                          {1440, 1.0, 2}, {1600, 1.0, 3}, {2160, 1.0, 4},  {4320, 1.0, 4},
+                          {600, 2.0, 2},  {900, 1.5, 2},  {1080, 1.25, 2}, {2160, 3.0, 4},
+                          {768, 4.0, 4}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(FittingZoom(c.deviceHeight, c.ratio), c.zoom)
+            << c.deviceHeight << " device pixels at " << c.ratio;
+    }
+}
+
+// Zoomed, the calendar's pictures and digits are each pixel a 2 x 2 block of the one at 1x;
+// the command bar's text is drawn again at the finer resolution; a tap at a device pixel
+// finds the day drawn there.
+TEST_F(CalendarTest, ZoomedTheCalendarIsAPixelCopyTextIsDrawnAgainAndTapsFindTheirDays) {
+    Start();
+    const QImage calendar1 = View().grab().toImage();
+    const QImage bar1 = Frame().CommandBar()->grab().toImage();
+    struct Unzoom {
+        ~Unzoom() { ApplyZoom(1); }
+    } unzoom;
+    ASSERT_TRUE(ApplyZoom(2));
+    ASSERT_TRUE(test::PumpUntil([&] { return Frame().isVisible(); }));
+    EXPECT_EQ(Frame().size(), QSize(240, 294));
+    EXPECT_EQ(Frame().windowHandle()->handle()->geometry().size(), QSize(480, 588));
+
+    const QImage calendar2 = View().grab().toImage();
+    ASSERT_EQ(calendar2.size(), calendar1.size() * 2);
+    int notCopied = 0;
+    for (int y = 0; y < calendar2.height(); ++y) {
+        for (int x = 0; x < calendar2.width(); ++x) {
+            notCopied += calendar2.pixel(x, y) != calendar1.pixel(x / 2, y / 2);
+        }
+    }
+    EXPECT_EQ(notCopied, 0);
+
+    const QImage bar2 = Frame().CommandBar()->grab().toImage();
+    ASSERT_EQ(bar2.size(), bar1.size() * 2);
+    int finer = 0;  // device pixels unlike the first of their 2 x 2 block
+    for (int y = 0; y < bar2.height(); ++y) {
+        for (int x = 0; x < bar2.width(); ++x) {
+            finer += bar2.pixel(x, y) != bar2.pixel(x & ~1, y & ~1);
+        }
+    }
+    EXPECT_GT(finer, 200);
+
+    WatchDayView();
+    QWindow* window = Frame().windowHandle();
+    const QPoint cell = View().mapTo(&Frame(), QPoint(CellX(3), CellY(2)));
+    const QPointF device = QPointF(cell) * 2 + QPointF(1, 1);  // inside the cell's 2 x 2 block
+    const QPointF global = device + window->handle()->geometry().topLeft();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window, device, global, held, Qt::LeftButton, type);
+    }
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], CVelmoraMFCDoc::DayAtNoon(2026, 12, 17));  // Thursday of the third row
+}
+
+// The arrows move a visible day cursor and cross month edges; Page Up and Page Down step
+// the month, with Ctrl the year (not past the lists' years); Home comes back to today;
+// Enter and Space open the cursor's day.
+TEST_F(CalendarTest, TheKeyboardMovesADayCursorAcrossMonthsAndOpensItsDay) {
+    Start();
+    WatchDayView();
+    ASSERT_TRUE(View().hasFocus());
+    EXPECT_EQ(View().CursorDay(), 6);  // today
+    struct Step {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int month, year, day;
+    };
+    const Step steps[] = {
+        {Qt::Key_Left, {}, 12, 2026, 5},
+        {Qt::Key_Up, {}, 11, 2026, 28},
+        {Qt::Key_Down, {}, 12, 2026, 5},
+        {Qt::Key_PageDown, {}, 1, 2027, 5},
+        {Qt::Key_PageUp, Qt::ControlModifier, 1, 2026, 5},
+        {Qt::Key_PageDown, Qt::ControlModifier, 1, 2027, 5},
+        {Qt::Key_PageDown, Qt::ControlModifier, 1, 2027, 5},  // the last year: told so
+        {Qt::Key_Home, {}, 12, 2026, 6},
+        {Qt::Key_Up, {}, 11, 2026, 29},
+        {Qt::Key_Right, {}, 11, 2026, 30},
+        {Qt::Key_Right, {}, 12, 2026, 1},
+        {Qt::Key_Left, {}, 11, 2026, 30},
+        {Qt::Key_PageUp, {}, 10, 2026, 30},
+        {Qt::Key_Down, {}, 11, 2026, 6},
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(&View(), static_cast<Qt::Key>(step.key), step.modifiers);
+        EXPECT_EQ(std::tuple(SelectedMonth(), SelectedYear(), View().CursorDay()),
+                  std::tuple(step.month, step.year, step.day))
+            << "after key " << std::hex << step.key;
+    }
+    EXPECT_EQ(boxes.Count(), 1u);
+    // The cursor is drawn: a frame inside its cell.
+    ASSERT_TRUE(View().CursorShown());
+    const QImage shown = View().grab().toImage();
+    const Rect cell = CalendarCellOf(6, View().ShownMonth());
+    EXPECT_EQ(shown.pixel(cell.left, cell.top) & 0xFFFFFF, qRgb(38, 38, 150) & 0xFFFFFF);
+    QTest::keyClick(&View(), Qt::Key_Return);
+    QTest::keyClick(&View(), Qt::Key_Right);
+    QTest::keyClick(&View(), Qt::Key_Space);
+    EXPECT_EQ(opened, (std::vector<CTime>{CVelmoraMFCDoc::DayAtNoon(2026, 11, 6),
+                                          CVelmoraMFCDoc::DayAtNoon(2026, 11, 7)}));
+}
+
+// Escape cancels and Enter confirms a screen, F1 opens its help, Alt+arrows step the Day
+// View's day and the arrows a chart's month, each through the screen's own handler.
+TEST_F(CalendarTest, ScreensAnswerEscapeEnterF1AndTheirArrowKeys) {
+    Start();
+    // Keys go to the window in front, as a person's do.
+    auto front = [](QDialog& dialog) {
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_EQ(QApplication::activeWindow(), &dialog);
+    };
+    QString help;
+    int settingsResult = -1;
+    QueueModalHook([&](QDialog& settings) {
+        QueueModalHook([&](QDialog& browser) {
+            help = browser.windowTitle();
+            front(browser);
+            QTest::keyClick(&browser, Qt::Key_Escape);
+        });
+        front(settings);
+        QTest::keyClick(&settings, Qt::Key_F1);
+        QTest::keyClick(&settings, Qt::Key_Escape);
+        settingsResult = settings.result();
+    });
+    app->OnCommand(kCmdSettings);
+    EXPECT_EQ(help, "Help");
+    EXPECT_EQ(settingsResult, QDialog::Rejected);
+
+    QueueModalHook([&](QDialog& settings) {
+        auto* days = settings.findChild<QLineEdit*>(QString::number(kSettingsMenstrualDaysId));
+        days->setText("7");
+        QTest::keyClick(days, Qt::Key_Return);
+    });
+    app->OnCommand(kCmdSettings);
+    EXPECT_EQ(AppSettings.MenstrualDays, 7);
+
+    QString stepped;
+    QueueModalHook([&](QDialog& dialog) {
+        auto& day = static_cast<CDayViewDlg&>(dialog);
+        front(day);
+        QTest::keyClick(&day, Qt::Key_Right, Qt::AltModifier);
+        QTest::keyClick(&day, Qt::Key_Right, Qt::AltModifier);
+        QTest::keyClick(&day, Qt::Key_Left, Qt::AltModifier);
+        stepped = day.DateText();
+        day.findChild<QLineEdit*>(QString::number(kDayViewWeightId))->setText("61.5");
+        QTest::keyClick(&day, Qt::Key_Return);
+    });
+    View().OpenDay(6);
+    EXPECT_EQ(stepped, "07.12.2026");
+    CVelmoraMFCDoc saved;
+    ASSERT_TRUE(saved.OpenDay(2026, 12, 7));
+    EXPECT_DOUBLE_EQ(saved.m_weight, 61.5);
+
+    QString month;
+    QueueModalHook([&](QDialog& chart) {
+        front(chart);
+        QTest::keyClick(&chart, Qt::Key_Left);
+        QTest::keyClick(&chart, Qt::Key_Left);
+        QTest::keyClick(&chart, Qt::Key_Right);
+        month = chart.findChild<QComboBox*>(QString::number(kChartMonthListId))->currentText();
+        QTest::keyClick(&chart, Qt::Key_Escape);
+    });
+    app->OnCommand(kCmdTemperatureChart);
+    EXPECT_EQ(month, "Nov");
+    EXPECT_EQ(PendingModalHooks(), 0);
+}
+
+// The window opens where it stood when the program ended, kept whole on the screen when the
+// screens changed since.
+TEST_F(CalendarTest, TheWindowOpensWhereItStoodAndOnTheScreen) {
+    Start();
+    Frame().move(300, 200);
+    app->ExitInstance();
+    EXPECT_EQ(profile->Raw("Velmora", "WindowX"), "300");
+    EXPECT_EQ(profile->Raw("Velmora", "WindowY"), "200");
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint lastWhole(area.right() + 1 - 240, area.bottom() + 1 - 294);
+    const std::pair<QPoint, QPoint> cases[] = {
+        {{300, 200}, {300, 200}}, {{5000, 4000}, lastWhole}, {{-700, -50}, area.topLeft()}};
+    for (const auto& [saved, shown] : cases) {
+        app.reset();
+        profile->WriteProfileInt("Velmora", "WindowX", saved.x());
+        profile->WriteProfileInt("Velmora", "WindowY", saved.y());
+        Start();
+        EXPECT_EQ(Frame().pos(), shown) << saved.x() << "," << saved.y();
+    }
+}
+
+// Assistive technology hears the month, each day with its date and marks, the keyboard's day
+// as the focus (and its moves), and the pictures' actions.
+TEST_F(CalendarTest, ScreenReadersHearTheDaysTheCursorAndThePicturesActions) {
+    SaveDay(2026, 12, 2, [](CVelmoraMFCDoc& d) {
+        d.m_fluid = 2;
+        d.m_note = u"Headache";
+    });
+    Start();
+    // As when a screen reader runs: the platform's accessibility on.
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_NE(platform, nullptr);
+    platform->setActive(true);
+    static std::vector<int> focused;
+    focused.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::Focus) {
+            focused.push_back(event->child());
+        }
+    });
+    QAccessibleInterface* calendar = QAccessible::queryAccessibleInterface(&View());
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->text(QAccessible::Name), "Calendar, December 2026");
+    ASSERT_EQ(calendar->childCount(), 31);
+    EXPECT_EQ(calendar->child(1)->text(QAccessible::Name), "2 December 2026: normal flow, note");
+    EXPECT_TRUE(calendar->child(5)->text(QAccessible::Name).startsWith("6 December 2026: today"));
+    const Rect cell = CalendarCellOf(2, View().ShownMonth());
+    EXPECT_EQ(calendar->childAt(View().mapToGlobal(QPoint(cell.left + 5, cell.top + 5)).x(),
+                                View().mapToGlobal(QPoint(cell.left + 5, cell.top + 5)).y()),
+              calendar->child(1));
+    QTest::keyClick(&View(), Qt::Key_Right);
+    EXPECT_EQ(focused, std::vector<int>{6});
+    ASSERT_NE(calendar->focusChild(), nullptr);
+    EXPECT_TRUE(calendar->focusChild()->text(QAccessible::Name).startsWith("7 December 2026"));
+    EXPECT_TRUE(calendar->focusChild()->state().focused);
+    QAccessible::installUpdateHandler(nullptr);
+    platform->setActive(false);
+
+    auto* previous = Frame().CommandBar()->ToolButton(kCmdPreviousMonth);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(previous)->text(QAccessible::Name),
+              "Previous month");
+    QString ok, cancel;
+    QueueModalHook([&](QDialog& settings) {
+        ok = QAccessible::queryAccessibleInterface(
+                 settings.findChild<QWidget*>(QString::number(IDOK)))
+                 ->text(QAccessible::Name);
+        cancel = QAccessible::queryAccessibleInterface(
+                     settings.findChild<QWidget*>(QString::number(IDCANCEL)))
+                     ->text(QAccessible::Name);
+        settings.reject();
+    });
+    app->OnCommand(kCmdSettings);
+    EXPECT_EQ(ok, "OK");
+    EXPECT_EQ(cancel, "Cancel");
 }
 
 }  // namespace

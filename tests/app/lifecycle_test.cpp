@@ -85,7 +85,7 @@ TEST_F(LifecycleTest, ACancelledPasswordEndsTheProgramButTheExitRoutineStillRuns
     EXPECT_EQ(app->MainFrame(), nullptr);  // no window was made
     profile->ClearWriteLog();
     app->ExitInstance();
-    EXPECT_EQ(profile->WriteLog().size(), 13u);
+    EXPECT_EQ(profile->WriteLog().size(), 14u);
     EXPECT_EQ(profile->Raw("Velmora", "Password"), "secret");
 }
 

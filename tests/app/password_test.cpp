@@ -88,7 +88,7 @@ TEST_F(PasswordTest, CancelEndsTheStartWithoutAWindowAndTheSettingsAreStillWritt
     EXPECT_EQ(boxes.CountText("Password not correct!"), 1u);
     profile->ClearWriteLog();
     app.reset();  // the exit routine
-    EXPECT_EQ(profile->WriteLog().size(), 13u);
+    EXPECT_EQ(profile->WriteLog().size(), 14u);
     EXPECT_EQ(profile->Raw("Velmora", "Password"), "Secret7");
 }
 

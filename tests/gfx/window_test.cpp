@@ -56,8 +56,19 @@ TEST(ScreenBufferTest, PresentCopiesTheBufferOrOnlyTheGivenRectangles) {
     s.GetBuffer()->Fill(0x07E0);
     const Rect rects[] = {{0, 2, 112, 12}, {123, 2, 235, 12}};
     s.PresentRects(rects, 2);
+    // A pixel of the screen as the window surface holds it: a whole block of the scale.
+    const int n = s.Scale();
+    EXPECT_EQ(s.WindowSurface().width(), 240 * n);
     auto shown = [&](int x, int y) {
-        return reinterpret_cast<const Pixel*>(s.WindowSurface().constScanLine(y))[x];
+        const QImage& surface = s.WindowSurface();
+        const Pixel first = reinterpret_cast<const Pixel*>(surface.constScanLine(y * n))[x * n];
+        for (int dy = 0; dy < n; ++dy) {
+            for (int dx = 0; dx < n; ++dx) {
+                const auto* row = reinterpret_cast<const Pixel*>(surface.constScanLine(y * n + dy));
+                EXPECT_EQ(row[x * n + dx], first) << x << "," << y;
+            }
+        }
+        return first;
     };
     EXPECT_EQ(shown(0, 2), 0x07E0);
     EXPECT_EQ(shown(111, 11), 0x07E0);
@@ -69,6 +80,30 @@ TEST(ScreenBufferTest, PresentCopiesTheBufferOrOnlyTheGivenRectangles) {
     EXPECT_EQ(shown(5, 1), 0);
     s.Present();
     EXPECT_EQ(shown(239, 267), 0x07E0);
+}
+
+// Text painted on the window lands at the window's resolution: zoomed, it is no block copy.
+TEST(ScreenBufferTest, TextOnTheWindowIsDrawnAtTheWindowsResolution) {
+    ScreenWidget widget;
+    ScreenBuffer& s = widget.Screen();
+    s.GetBuffer()->Fill(0xFFFF);
+    s.Present();
+    {
+        QPainter p(&s.WindowSurface());
+        p.setPen(Qt::black);
+        p.drawLine(10, 10, 200, 60);
+        p.drawText(QRect(10, 70, 220, 30), Qt::AlignLeft, QStringLiteral("36.60 Ag"));
+    }
+    const QImage& surface = s.WindowSurface();
+    const int n = s.Scale();
+    ASSERT_EQ(surface.size(), QSize(240 * n, 268 * n));
+    int finer = 0;
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            finer += surface.pixel(x, y) != surface.pixel(x - x % n, y - y % n);
+        }
+    }
+    EXPECT_EQ(finer > 100, n > 1) << finer << " device pixels finer than the screen's at " << n;
 }
 
 TEST(ScreenBufferTest, AScreenIsShownWholeAndCrisp) {

@@ -44,14 +44,14 @@ TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
     s.DaylightSavingTime = true;
     s.Skin = 6;
     s.Language = kLanguageRussian;
+    s.Zoom = 3;
     ASSERT_TRUE(SaveSettings(p, s, false));
-    EXPECT_EQ(p.WriteLog(),
-              (std::vector<std::string>{
-                  "Velmora/MenstrualDays", "Velmora/CycleLength", "Velmora/DateFormat",
-                  "Velmora/TimeFormat", "Velmora/DateSeparator", "Velmora/WeekStarts",
-                  "Velmora/UnitsFormat", "Velmora/MyDiaryType", "Velmora/Password",
-                  "Velmora/DaylightSavingTime", "Velmora/Sounds", "Velmora/Skin",
-                  "Velmora/Language"}));
+    EXPECT_EQ(p.WriteLog(), (std::vector<std::string>{
+                                "Velmora/MenstrualDays", "Velmora/CycleLength",
+                                "Velmora/DateFormat", "Velmora/TimeFormat", "Velmora/DateSeparator",
+                                "Velmora/WeekStarts", "Velmora/UnitsFormat", "Velmora/MyDiaryType",
+                                "Velmora/Password", "Velmora/DaylightSavingTime", "Velmora/Sounds",
+                                "Velmora/Skin", "Velmora/Language", "Velmora/Zoom"}));
     VelmoraSettings back;
     bool sounds = true;
     LoadSettings(p, back, sounds);
@@ -76,9 +76,9 @@ TEST(SettingsTest, FlagsAreOnForAnyNonZeroValueAndWrittenBackAsOne) {
 TEST(SettingsTest, ValuesOutsideTheirListsReadAsDefaults) {
     MemoryProfileStore p;
     const std::pair<const char*, const char*> bad[] = {
-        {"MenstrualDays", "2"}, {"CycleLength", "0"},   {"DateFormat", "2"},
-        {"TimeFormat", "-1"},   {"DateSeparator", "7"}, {"WeekStarts", "9"},
-        {"UnitsFormat", "3"},   {"MyDiaryType", "6"},   {"Skin", "99"},
+        {"MenstrualDays", "2"}, {"CycleLength", "0"}, {"DateFormat", "2"},  {"TimeFormat", "-1"},
+        {"DateSeparator", "7"}, {"WeekStarts", "9"},  {"UnitsFormat", "3"}, {"MyDiaryType", "6"},
+        {"Skin", "99"},         {"Language", "3"},    {"Zoom", "5"},
     };
     for (auto [entry, value] : bad) {
         p.WriteProfileString("Velmora", entry, value);

@@ -29,6 +29,7 @@
 #include "ui/kit/language.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/zoom.h"
 
 using namespace velmora;
 
@@ -79,12 +80,16 @@ void ShotContext::ShotOfCommand(int command, const QString& name,
 }  // namespace velmora
 
 int main(int argc, char** argv) {
-    // velmora-shots [--language en|ru|source] OUTDIR; the program's own texts by default.
+    // velmora-shots [--language en|ru|source] [--zoom N] OUTDIR; the program's own texts at
+    // its own pixels by default.
     std::optional<UiLanguage> language = UiLanguage::Source;
+    int zoom = 1;
     const char* outDir = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
             language = LanguageFromCode(QString::fromLocal8Bit(argv[++i]));
+        } else if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) {
+            zoom = std::atoi(argv[++i]);
         } else if (!outDir) {
             outDir = argv[i];
         } else {
@@ -92,8 +97,9 @@ int main(int argc, char** argv) {
             break;
         }
     }
-    if (!outDir || !language) {
-        std::fprintf(stderr, "usage: velmora-shots [--language en|ru|source] OUTDIR\n");
+    if (!outDir || !language || zoom < kMinZoom || zoom > kMaxZoom) {
+        std::fprintf(stderr,
+                     "usage: velmora-shots [--language en|ru|source] [--zoom 1-4] OUTDIR\n");
         return 2;
     }
     if (!std::getenv("QT_QPA_PLATFORM")) {
@@ -131,6 +137,7 @@ int main(int argc, char** argv) {
     options.qtMessageBoxes = false;
     options.profile = std::make_shared<MemoryProfileStore>();
     options.language = language;
+    options.zoom = zoom;
     CVelmoraMFCApp app(qt, options);
     if (!app.InitInstance()) {
         return 1;

@@ -64,6 +64,7 @@ std::vector<QToolButton*> CCommandBar::AddTools(int toolbarId, const std::vector
         button->setIconSize(buttonSize);
         button->setFixedSize(buttonSize + QSize(4, 4));
         button->setToolTip(tools[i].tip);
+        button->setAccessibleName(tools[i].tip);  // a picture without words
         button->setAutoRaise(true);
         const int command = tools[i].command;
         connect(button, &QToolButton::clicked, this, [this, command] {

@@ -14,6 +14,7 @@ OkCancelButtons AddOkCancel(QWidget* dialog, int y, std::array<CImageButton*, 2>
     for (QPushButton* b : {ok, cancel}) {
         b->setAutoDefault(false);
     }
+    ok->setDefault(true);  // Enter confirms, Escape cancels (the dialog's own keys)
     images[0] = new CImageButton(dialog);
     images[0]->Attach(ok);
     images[1] = new CImageButton(dialog);
@@ -31,6 +32,7 @@ OkCancelButtons AddOkCancelRow(QWidget* parent, QWidget* imageOwner, QHBoxLayout
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
     }
+    ok->setDefault(true);  // Enter confirms, Escape cancels (the dialog's own keys)
     row->addStretch(1);
     row->addWidget(ok);
     row->addSpacing(16);

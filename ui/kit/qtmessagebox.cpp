@@ -63,24 +63,6 @@ QString TranslatedMessage(const std::string& source) {
     return QCoreApplication::translate("Message", source.c_str());
 }
 
-// The box's text in the user's language: a fixed text as a whole; a filled-in one pattern
-// first, then each part (a part nobody translates, such as a path, stays as it is).
-QString MessageText(const MessageBoxRequest& r) {
-    if (r.pattern.empty()) {
-        return TranslatedMessage(r.text);
-    }
-    std::vector<std::string> parts;
-    for (const std::string& part : r.parts) {
-        // A part is a message's own word or a name (an alarm type, a month).
-        QString text = TranslatedMessage(part);
-        if (text == QString::fromStdString(part)) {
-            text = QCoreApplication::translate("Names", part.c_str());
-        }
-        parts.push_back(text.toStdString());
-    }
-    return QString::fromStdString(FillPattern(TranslatedMessage(r.pattern).toStdString(), parts));
-}
-
 std::vector<ButtonMap> Buttons(MbButtons b) {
     switch (b) {
         case MbButtons::Ok:
@@ -119,7 +101,7 @@ std::vector<QPointer<QMessageBox>>& Posted() {
 }
 
 QMessageBox* MakeBox(const MessageBoxRequest& r) {
-    auto* box = new QMessageBox(ToQt(r.icon), TranslatedMessage(r.caption), MessageText(r),
+    auto* box = new QMessageBox(ToQt(r.icon), TranslatedMessageCaption(r), TranslatedMessageText(r),
                                 QMessageBox::NoButton, Owner(r.owner));
     QMessageBox::StandardButtons set;
     for (const auto& b : Buttons(r.buttons)) {
@@ -156,6 +138,28 @@ int ShowOnThisThread(const MessageBoxRequest& r) {
 }
 
 }  // namespace
+
+QString TranslatedMessageCaption(const MessageBoxRequest& r) {
+    return TranslatedMessage(r.caption);
+}
+
+// A fixed text is translated as a whole; a filled-in one pattern first, then each part (a
+// part nobody translates, such as a path, stays as it is).
+QString TranslatedMessageText(const MessageBoxRequest& r) {
+    if (r.pattern.empty()) {
+        return TranslatedMessage(r.text);
+    }
+    std::vector<std::string> parts;
+    for (const std::string& part : r.parts) {
+        // A part is a message's own word or a name (an alarm type, a month).
+        QString text = TranslatedMessage(part);
+        if (text == QString::fromStdString(part)) {
+            text = QCoreApplication::translate("Names", part.c_str());
+        }
+        parts.push_back(text.toStdString());
+    }
+    return QString::fromStdString(FillPattern(TranslatedMessage(r.pattern).toStdString(), parts));
+}
 
 void InstallQtMessageBoxes() {
     SetMessageBoxHandler([](const MessageBoxRequest& r) {

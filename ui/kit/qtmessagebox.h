@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+
 namespace velmora {
+
+struct MessageBoxRequest;
 
 // Shows the program's message boxes as Qt dialogs. Boxes asked for on other threads are
 // shown on the interface thread; posted boxes (reminders) are shown without waiting.
@@ -11,5 +15,10 @@ void InstallQtMessageBoxes();
 void ClosePostedMessageBoxes();
 // How many posted boxes are open.
 int OpenPostedMessageBoxes();
+
+// A box's caption and text in the user's language, as its dialog shows them (for the same
+// message told another way, such as a desktop notification).
+QString TranslatedMessageCaption(const MessageBoxRequest& r);
+QString TranslatedMessageText(const MessageBoxRequest& r);
 
 }  // namespace velmora
