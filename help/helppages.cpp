@@ -410,6 +410,26 @@ constexpr const char* kPageTexts[] = {
 };
 static_assert(std::size(kPageTexts) == kHelpPageCount - 1);
 
+// The keys of a screen, after its page's text (none: the screen has no keys of its own).
+//: The keys of a screen, at the end of its help page; wrapped like the pages.
+constexpr const char* kCalendarKeys = QT_TRANSLATE_NOOP(
+    "Help",
+    "<b>Keys</b><br>Arrows move the day cursor, also into the month before or after; Enter or "
+    "Space opens its day. Page Up and Page Down show the month before and after, with Ctrl "
+    "the year. Home comes back to today. On every screen F1 opens its help, Escape closes "
+    "it, Enter confirms where there is an OK, and Tab moves between the fields.");
+constexpr const char* kDayViewKeys = QT_TRANSLATE_NOOP(
+    "Help",
+    "<b>Keys</b><br>Alt+Left and Alt+Right go to the day before and after, as the arrows do. "
+    "Enter saves the day, Escape closes the screen without saving.");
+constexpr const char* kArrowKeys =
+    QT_TRANSLATE_NOOP("Help", "<b>Keys</b><br>Left and Right do what the arrow buttons do.");
+constexpr const char* kKeyTexts[] = {
+    nullptr, kCalendarKeys, kArrowKeys, kArrowKeys, nullptr, kDayViewKeys, nullptr, nullptr,
+    nullptr, kArrowKeys,    nullptr,    kArrowKeys, nullptr, nullptr,      nullptr,
+};
+static_assert(std::size(kKeyTexts) == kHelpPageCount - 1);
+
 // Pieces that stand a few pixels off the running line, by page and piece. "View " of page 2
 // sits a little to the left, so it stays clear of the edge.
 struct Nudge {
@@ -845,6 +865,13 @@ const std::vector<HelpLine>& HelpLines(int page) {
     if (!l.done || l.text != text) {
         l.lines = text == QLatin1StringView(source) ? WrittenLines(HelpPageAt(page).pieces)
                                                     : WrappedLines(text);
+        // The screen's keys follow the page's text, after an empty line.
+        if (const char* keys = kKeyTexts[index]) {
+            l.lines.emplace_back();
+            const std::vector<HelpLine> more =
+                WrappedLines(QCoreApplication::translate("Help", keys));
+            l.lines.insert(l.lines.end(), more.begin(), more.end());
+        }
         l.text = text;
         l.done = true;
     }

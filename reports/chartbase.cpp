@@ -215,6 +215,11 @@ void CChartDlg::Redraw() {
         painter.setBrush(Qt::NoBrush);
         DrawValues(surface, painter);
     }
+    // For assistive technology: the chart, its period and its values in words.
+    const QString period = (m_months ? m_months->currentText() + QLatin1Char(' ') : QString()) +
+                           m_years->currentText();
+    m_screen->setAccessibleName(windowTitle() + QStringLiteral(", ") + period);
+    m_screen->setAccessibleDescription(DescribeValues());
     screen.Update();
 }
 

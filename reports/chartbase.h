@@ -127,6 +127,8 @@ protected:
     virtual QString TickLabel(int index) const = 0;
     // Draws the values onto the finished frame.
     virtual void DrawValues(QImage& surface, QPainter& painter) = 0;
+    // The values shown, in words, for assistive technology.
+    virtual QString DescribeValues() const = 0;
 
 private:
     // The lists point at another period: read it and show it.

@@ -338,6 +338,13 @@ void CCycleBar::Redraw() {
         }
         screen.WindowDC()->painter.drawImage(0, 0, layer);
     }
+    // What a screen reader says of the column: the dates its labels name, top to bottom.
+    QStringList spoken;
+    for (const Text& t : texts) {
+        spoken << t.text;
+    }
+    m_screen->setAccessibleName(windowTitle());
+    m_screen->setAccessibleDescription(spoken.join(QStringLiteral("; ")));
     CFastBitmap pictures[3];
     for (const DrawnCell& c : cells) {
         CFastBitmap& picture = pictures[c.picture - kPicMarker1];

@@ -6,8 +6,10 @@
 #include <optional>
 
 #include "platform/calendar.h"
+#include "store/names.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "ui/kit/text.h"
 #include "ui/kit/titles.h"
 
 namespace velmora {
@@ -143,6 +145,14 @@ QString CCycleChartDlg::TickLabel(int index) const {
     const QString letters = tr(kMonthLetters);
     return letters.size() == 12 ? letters.mid(index % 12, 1)
                                 : QString(QChar::fromLatin1(kMonthLetters[index % 12]));
+}
+
+QString CCycleChartDlg::DescribeValues() const {
+    QStringList bars;
+    for (const Bar& bar : m_bars) {
+        bars << tr("%1: %2 days").arg(TrName(MonthAbbrevs[bar.month - 1])).arg(bar.length);
+    }
+    return bars.isEmpty() ? tr("no cycles") : bars.join(QStringLiteral("; "));
 }
 
 void CCycleChartDlg::DrawValues(QImage& surface, QPainter& painter) {

@@ -42,6 +42,7 @@ protected:
     QString ScaleLabel(int row) const override;
     QString TickLabel(int index) const override;
     void DrawValues(QImage& surface, QPainter& painter) override;
+    QString DescribeValues() const override;
 
 private:
     int RowLength(int row) const;

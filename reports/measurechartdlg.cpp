@@ -1,10 +1,13 @@
 #include "reports/measurechartdlg.h"
 
+#include "reports/historybase.h"
+
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "reports/historybase.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/dayviewpages.h"
@@ -121,6 +124,7 @@ int CMeasureChartDlg::DayX(int day) const {
 
 CChartDlg::Reading CMeasureChartDlg::Read() {
     m_points.fill(std::nullopt);
+    m_values.fill(0.0);
     Reading reading;
     const int year = ShownYear();
     const int month = ShownMonth();
@@ -143,6 +147,7 @@ CChartDlg::Reading CMeasureChartDlg::Read() {
         }
         const int y = m_measure == Measure::Temperature ? TemperatureY(value) : WeightY(value);
         m_points[static_cast<size_t>(lt.day - 1)] = std::clamp(y, top, kAxisY);
+        m_values[static_cast<size_t>(lt.day - 1)] = value;
         reading.anyValue = true;
         return true;
     });
@@ -192,6 +197,20 @@ void CMeasureChartDlg::DrawValues(QImage& surface, QPainter& painter) {
             DrawThinLine(surface, DayX(day), kAxisY, DayX(day), *y, qRgb(255, 0, 0));
         }
     }
+}
+
+QString CMeasureChartDlg::DescribeValues() const {
+    QStringList days;
+    for (int day = 1; day <= kDays; ++day) {
+        const double value = m_values[static_cast<size_t>(day - 1)];
+        if (value != 0.0) {
+            const QString text = m_measure == Measure::Temperature
+                                     ? TemperatureHistoryText(value, AppSettings.UnitsFormat)
+                                     : WeightHistoryText(value, AppSettings.UnitsFormat);
+            days << tr("day %1: %2").arg(day).arg(text);
+        }
+    }
+    return days.isEmpty() ? tr("no values") : days.join(QStringLiteral("; "));
 }
 
 CTemperatureChartDlg::CTemperatureChartDlg(IMainFrame* frame, int year, int month, QWidget* parent)

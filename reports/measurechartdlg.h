@@ -42,11 +42,13 @@ protected:
     QString ScaleLabel(int row) const override;
     QString TickLabel(int index) const override;
     void DrawValues(QImage& surface, QPainter& painter) override;
+    QString DescribeValues() const override;
 
 private:
     Measure m_measure;
     bool m_metric;
     std::array<std::optional<int>, kDays> m_points{};
+    std::array<double, kDays> m_values{};  // as stored (Celsius, kilograms); 0 for none
 };
 
 // The Temperature Chart: a month of basal temperatures, 36.00 to 38.00 degrees Celsius (or

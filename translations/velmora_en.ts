@@ -421,6 +421,19 @@ two step a year forward or back:&lt;br&gt;&lt;b&gt;Next &lt;br&gt;Previous &lt;/
         <extracomment>Under each help page: the page&apos;s number and the number of pages, each for a %d.</extracomment>
         <translation>Page %d/%d</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Arrows move the day cursor, also into the month before or after; Enter or Space opens its day. Page Up and Page Down show the month before and after, with Ctrl the year. Home comes back to today. On every screen F1 opens its help, Escape closes it, Enter confirms where there is an OK, and Tab moves between the fields.</source>
+        <extracomment>The keys of a screen, at the end of its help page; wrapped like the pages.</extracomment>
+        <translation>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Arrows move the day cursor, also into the month before or after; Enter or Space opens its day. Page Up and Page Down show the month before and after, with Ctrl the year. Home comes back to today. On every screen F1 opens its help, Escape closes it, Enter confirms where there is an OK, and Tab moves between the fields.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Alt+Left and Alt+Right go to the day before and after, as the arrows do. Enter saves the day, Escape closes the screen without saving.</source>
+        <translation>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Alt+Left and Alt+Right go to the day before and after, as the arrows do. Enter saves the day, Escape closes the screen without saving.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right do what the arrow buttons do.</source>
+        <translation>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right do what the arrow buttons do.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1294,6 +1307,14 @@ cannot be created: %2.</translation>
         <extracomment>The first letters of the twelve months, January to December: exactly twelve letters.</extracomment>
         <translation>JFMAMJJASOND</translation>
     </message>
+    <message>
+        <source>%1: %2 days</source>
+        <translation>%1: %2 days</translation>
+    </message>
+    <message>
+        <source>no cycles</source>
+        <translation>no cycles</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CCycleHistoryDlg</name>
@@ -1595,6 +1616,14 @@ cannot be created: %2.</translation>
     <message>
         <source>Lb.</source>
         <translation>lb</translation>
+    </message>
+    <message>
+        <source>day %1: %2</source>
+        <translation>day %1: %2</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>no values</translation>
     </message>
 </context>
 <context>

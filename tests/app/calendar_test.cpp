@@ -574,6 +574,7 @@ TEST_F(CalendarTest, ScreenReadersHearTheDaysTheCursorAndThePicturesActions) {
     SaveDay(2026, 12, 2, [](CVelmoraMFCDoc& d) {
         d.m_fluid = 2;
         d.m_note = u"Headache";
+        d.m_temperature = 36.6;
     });
     Start();
     // As when a screen reader runs: the platform's accessibility on.
@@ -622,6 +623,27 @@ TEST_F(CalendarTest, ScreenReadersHearTheDaysTheCursorAndThePicturesActions) {
     app->OnCommand(kCmdSettings);
     EXPECT_EQ(ok, "OK");
     EXPECT_EQ(cancel, "Cancel");
+
+    // The picture screens: a chart's period and values, the cycle bar's dates.
+    QString chartName, chartValues, barDates;
+    QueueModalHook([&](QDialog& chart) {
+        QAccessibleInterface* area =
+            QAccessible::queryAccessibleInterface(chart.findChild<ScreenWidget*>());
+        chartName = area->text(QAccessible::Name);
+        chartValues = area->text(QAccessible::Description);
+        chart.reject();
+    });
+    app->OnCommand(kCmdTemperatureChart);
+    EXPECT_TRUE(chartName.endsWith(", Dec 2026")) << chartName.toStdString();
+    EXPECT_EQ(chartValues, "day 2: 36.60");
+    QueueModalHook([&](QDialog& bar) {
+        barDates = QAccessible::queryAccessibleInterface(bar.findChild<ScreenWidget*>())
+                       ->text(QAccessible::Description);
+        bar.reject();
+    });
+    app->OnCommand(kCmdCycleBar);
+    EXPECT_TRUE(barDates.startsWith("Start Menstruation (Dec, 2 2026); End Menstruation ("))
+        << barDates.toStdString();
 }
 
 }  // namespace
