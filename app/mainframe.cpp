@@ -134,6 +134,7 @@ CMainFrame::CMainFrame(CVelmoraMFCDoc& doc) {
     }
     connect(m_bar, &CCommandBar::commandTriggered, this, &CMainFrame::HandleCommand);
     layout->addWidget(m_bar);
+    AssignMenuMnemonics();
 
     setCentralWidget(client);
     // Hidden until the calendar has shown the start picture.
@@ -201,8 +202,15 @@ void CMainFrame::Retranslate() {
     }
     m_zoomMenu->setTitle(tr(kZoomTitle));
     m_zoomMenu->actions().front()->setText(tr(kZoomAutomaticText));
+    AssignMenuMnemonics();
     for (int i = 0; i < MonthCombo->count() && i < 12; ++i) {
         MonthCombo->setItemText(i, TrName(MonthAbbrevs[i]));
+    }
+}
+
+void CMainFrame::AssignMenuMnemonics() {
+    for (QMenu* menu : m_bar->findChildren<QMenu*>()) {
+        AssignMnemonics(menu);
     }
 }
 

@@ -75,6 +75,7 @@ private:
     void HandleCommand(int command);
     void Retranslate();
     void AddZoomMenu(QMenu* service);
+    void AssignMenuMnemonics();
 
     CVelmoraMFCView* m_view = nullptr;
     CCommandBar* m_bar = nullptr;

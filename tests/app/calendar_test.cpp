@@ -9,10 +9,12 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
+#include <set>
 
 #include "app/aboutdlg.h"
 #include "gfx/bitmapfont.h"
@@ -26,6 +28,7 @@
 #include "ui/addnotedlg.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/commandbar.h"
+#include "ui/kit/language.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/zoom.h"
 #include "ui/settingsdlg.h"
@@ -545,6 +548,77 @@ TEST_F(CalendarTest, ScreensAnswerEscapeEnterF1AndTheirArrowKeys) {
     app->OnCommand(kCmdTemperatureChart);
     EXPECT_EQ(month, "Nov");
     EXPECT_EQ(PendingModalHooks(), 0);
+}
+
+// Tab walks each screen's fields row by row, left to right, and comes round to the first;
+// every menu item has a mnemonic of its own in the source texts and in Russian.
+TEST_F(CalendarTest, TabReadsAScreenRowByRowAndMenuItemsHaveMnemonics) {
+    Start();
+    const std::function<void()> screens[] = {
+        [&] { app->OnCommand(kCmdSettings); },
+        [&] { app->OnCommand(kCmdPassword); },
+        [&] { app->OnCommand(kCmdScale); },
+        [&] { app->OnCommand(kCmdMyDiary); },
+        [&] { app->OnCommand(kCmdYearView); },
+        [&] { View().OpenDay(6); },
+        [&] { app->OnCommand(kCmdTemperatureHistory); },
+    };
+    for (const auto& open : screens) {
+        QueueModalHook([](QDialog& screen) {
+            QApplication::setActiveWindow(&screen);
+            std::vector<QWidget*> fields;
+            for (QWidget* w : screen.findChildren<QWidget*>()) {
+                if (w->isVisibleTo(&screen) && w->isEnabled() &&
+                    (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+                    w->window() == &screen) {
+                    fields.push_back(w);
+                }
+            }
+            ASSERT_GE(fields.size(), 2u);
+            auto area = [&](QWidget* w) { return QRect(w->mapTo(&screen, QPoint()), w->size()); };
+            QWidget* first = fields.front();
+            first->setFocus(Qt::TabFocusReason);
+            std::vector<QWidget*> walked{first};
+            for (size_t i = 0; i < fields.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                walked.push_back(QApplication::focusWidget());
+            }
+            EXPECT_EQ(walked.back(), first) << "Tab comes round to the first field";
+            EXPECT_EQ(std::set<QWidget*>(walked.begin(), walked.end()).size(), fields.size());
+            // Around the circle every step reads on, but one: from the last field back to
+            // the first.
+            int backSteps = 0;
+            for (size_t i = 1; i < walked.size(); ++i) {
+                const QRect a = area(walked[i - 1]);
+                const QRect b = area(walked[i]);
+                const bool sameRow = b.top() <= a.center().y() && a.top() <= b.center().y();
+                backSteps += sameRow ? b.left() < a.left() : b.top() < a.top();
+            }
+            EXPECT_EQ(backSteps, 1);
+            screen.reject();
+        });
+        open();
+    }
+    EXPECT_EQ(PendingModalHooks(), 0);
+
+    auto checkMnemonics = [&] {
+        for (QMenu* menu : Frame().findChildren<QMenu*>()) {
+            std::set<QChar> keys;
+            for (const QAction* action : menu->actions()) {
+                if (action->isSeparator()) {
+                    continue;
+                }
+                const QString text = action->text();
+                const qsizetype at = text.indexOf(u'&');
+                ASSERT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString();
+                EXPECT_TRUE(keys.insert(text[at + 1].toLower()).second) << text.toStdString();
+            }
+        }
+    };
+    checkMnemonics();
+    ASSERT_TRUE(ApplyLanguage(UiLanguage::Russian));
+    checkMnemonics();
+    ApplyLanguage(UiLanguage::Source);
 }
 
 // The window opens where it stood when the program ended, kept whole on the screen when the

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <deque>
 
+#include "ui/kit/keys.h"
 #include "ui/kit/mainframe.h"
 
 namespace velmora {
@@ -37,6 +38,7 @@ void PlaceOverMainWindow(QDialog& dialog, IMainFrame* frame, const QString& titl
 
 int RunModal(QDialog& dialog, IMainFrame* frame, const QString& title) {
     PlaceOverMainWindow(dialog, frame, title);
+    OrderTabsByReading(&dialog);
     if (!Hooks().empty()) {
         ModalHook hook = std::move(Hooks().front());
         Hooks().pop_front();
