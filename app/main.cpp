@@ -3,11 +3,32 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/commandline.h"
 #include "app/velmoraapp.h"
 #include "res/programresources.h"
 
+namespace {
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+}  // namespace
+
 int main(int argc, char** argv) {
+    // The verbs for scripts run without a window, and without a display.
+    if (const QStringList arguments = Arguments(argc, argv);
+        velmora::IsCommandLineCall(arguments)) {
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName("Velmora Plus");
+        QCoreApplication::setOrganizationName("Tessaryn");
+        QCoreApplication::setApplicationVersion(VELMORA_VERSION);
+        return velmora::RunCommandLineInUsersLanguage(arguments);
+    }
     QApplication qt(argc, argv);
+    QCoreApplication::setApplicationVersion(VELMORA_VERSION);
     QApplication::setApplicationName("Velmora Plus");
     QApplication::setOrganizationName("Tessaryn");
     QGuiApplication::setDesktopFileName("velmora");

@@ -53,6 +53,12 @@ constexpr MenuEntry kServiceMenu[] = {
     {kCmdScale, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Шкала Вес | Рост")},
     {kCmdMirror, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Зеркало")},
     {kCmdPassword, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Пароль")},
+    kSeparator,
+    {kCmdExport, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Экспорт…")},
+    {kCmdImport, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Импорт…")},
+    {kCmdBackupNow, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Back up now…")},
+    {kCmdRestore, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Restore…")},
+    kSeparator,
 };
 constexpr MenuEntry kHelpMenu[] = {
     {kCmdHelp, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Помощь")},

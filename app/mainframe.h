@@ -34,6 +34,11 @@ enum MainCommand : int {
     kCmdPassword = 32812,
     kCmdYearView = 32813,
     kCmdHelp = 57670,
+    // The diary in and out.
+    kCmdExport = 32850,
+    kCmdImport = 32851,
+    kCmdBackupNow = 32852,
+    kCmdRestore = 32853,
     // The Zoom menu: automatic, then 1x to 4x.
     kCmdZoomAutomatic = 32840,
     kCmdZoom1 = 32841,

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "gfx/imagebutton.h"
+#include "platform/clock.h"
 #include "platform/messagebox.h"
+#include "store/password.h"
 #include "store/settings.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/modal.h"
@@ -44,15 +46,16 @@ QLineEdit* PasswordEdit(int id, int maxLength, QWidget* parent) {
     return edit;
 }
 
-// A stored password longer than the usual limit (written by other means) can still be typed.
-int TypableLength(const std::string& password) {
-    return std::max<int>(kMaxPasswordLength,
-                         static_cast<int>(QString::fromStdString(password).size()));
-}
+// The fields that take the current password take any length: the hash does not tell it, and
+// one set by other means (an earlier version's settings file) may be longer than the limit.
+constexpr int kAnyLength = 32767;
+
+// How often the prompt looks at the clock while it waits.
+constexpr int kWaitTickMs = 250;
 
 }  // namespace
 
-PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
+PasswordPrompt AskForPassword(VelmoraSettings& settings) {
     QDialog dialog;
     dialog.setObjectName(QString::number(kPasswordPromptTemplateId));
     dialog.setFont(DialogFont());
@@ -64,10 +67,13 @@ PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
     layout->setSpacing(8);
     auto* label = new QLabel(CPasswordDlg::tr("Пароль:"), &dialog);
     layout->addWidget(label);
-    QLineEdit* edit =
-        PasswordEdit(kPromptPasswordEditId, TypableLength(settings.Password), &dialog);
+    QLineEdit* edit = PasswordEdit(kPromptPasswordEditId, kAnyLength, &dialog);
     edit->setFixedWidth(200);
     layout->addWidget(edit);
+    auto* wait = new QLabel(&dialog);
+    wait->setObjectName(QString::number(kPromptWaitLabelId));
+    wait->setWordWrap(true);
+    layout->addWidget(wait);
     auto* buttons = new QHBoxLayout;
     auto* ok = new QPushButton(QCoreApplication::translate("Message", "OK"), &dialog);
     ok->setObjectName(QString::number(IDOK));
@@ -79,13 +85,38 @@ PasswordPrompt AskForPassword(const VelmoraSettings& settings) {
     layout->addLayout(buttons);
     layout->addStretch(1);
 
+    // After too many wrong answers: OK waits, and the prompt says for how long.
+    QTimer clock;
+    clock.setInterval(kWaitTickMs);
+    auto showWait = [&] {
+        const int64_t left = PasswordWaitLeft(settings, Clock::Now());
+        ok->setEnabled(left == 0);
+        wait->setVisible(left > 0);
+        if (left > 0) {
+            wait->setText(CPasswordDlg::tr("Too many wrong passwords: wait %1 s.")
+                              .arg(QString::number(left)));
+        } else {
+            clock.stop();
+        }
+    };
+    QObject::connect(&clock, &QTimer::timeout, &dialog, showWait);
+    if (PasswordWaitLeft(settings, Clock::Now()) > 0) {
+        clock.start();
+    }
+    showWait();
+
     // Anything but OK (Cancel, Escape, closing the window) cancels.
     PasswordPrompt result = kPromptCancelled;
     QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
+        if (PasswordWaitLeft(settings, Clock::Now()) > 0) {
+            return;
+        }
         // The whole text against the whole password, letter case and all.
-        if (edit->text().toStdString() == settings.Password) {
+        if (PasswordMatches(settings.PasswordHash, edit->text().toStdString())) {
+            CountRightPassword(settings);
             result = kPromptAccepted;
         } else {
+            CountWrongPassword(settings, Clock::Now());
             ShowMessageBox(QT_TRANSLATE_NOOP("Message", "Password not correct!"),
                            QT_TRANSLATE_NOOP("Message", "Sorry"), MbIcon::Information,
                            MbButtons::Ok, kNoOwner);
@@ -115,7 +146,7 @@ CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
     grid->setVerticalSpacing(10);
     m_oldLabel = new QLabel(tr("Старый пароль:"), this);
     m_oldLabel->setObjectName(QString::number(kOldPasswordLabelId));
-    m_old = PasswordEdit(kOldPasswordEditId, TypableLength(settings.Password), this);
+    m_old = PasswordEdit(kOldPasswordEditId, kAnyLength, this);
     m_new = PasswordEdit(kNewPasswordEditId, kMaxPasswordLength, this);
     m_confirm = PasswordEdit(kConfirmPasswordEditId, kMaxPasswordLength, this);
     grid->addWidget(m_oldLabel, 0, 0);
@@ -138,7 +169,7 @@ CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 
     // Without a password there is no old one to ask for.
-    if (m_settings.Password.empty()) {
+    if (m_settings.PasswordHash.empty()) {
         m_oldLabel->hide();
         m_old->hide();
         m_new->setFocus();
@@ -149,11 +180,11 @@ CPasswordDlg::CPasswordDlg(VelmoraSettings& settings, QWidget* parent)
 
 void CPasswordDlg::OnOK() {
     const std::string oldText = m_old->text().toStdString();
-    if (m_settings.Password.empty()) {
+    if (m_settings.PasswordHash.empty()) {
         if (!oldText.empty()) {
             return;
         }
-    } else if (oldText != m_settings.Password) {
+    } else if (!PasswordMatches(m_settings.PasswordHash, oldText)) {
         ShowMessageBox(
             QT_TRANSLATE_NOOP("Message", "To change password you must type current password!"));
         m_old->setFocus();
@@ -166,7 +197,14 @@ void CPasswordDlg::OnOK() {
         return;
     }
     // Both empty: no password any more.
-    m_settings.Password = m_new->text().toStdString();
+    const std::string fresh = m_new->text().toStdString();
+    std::string hash;
+    if (!fresh.empty() && (hash = HashPassword(fresh)).empty()) {
+        ShowMessageBox(QT_TRANSLATE_NOOP(
+            "Message", "The password cannot be set: there is not enough memory."));
+        return;
+    }
+    m_settings.PasswordHash = std::move(hash);
     accept();
 }
 

@@ -21,12 +21,15 @@ inline constexpr int kOldPasswordEditId = 1071;
 inline constexpr int kOldPasswordLabelId = 1072;
 inline constexpr int kNewPasswordEditId = 1039;
 inline constexpr int kConfirmPasswordEditId = 1041;
+inline constexpr int kPromptWaitLabelId = 1074;
 // Longest password the change screen takes.
 inline constexpr int kMaxPasswordLength = 10;
 
 // The start-up prompt: asks once for the password of `settings` and tells how it went (a
-// wrong entry has been told to the user already). Closing it counts as Cancel.
-PasswordPrompt AskForPassword(const VelmoraSettings& settings);
+// wrong entry has been told to the user already). Closing it counts as Cancel. After
+// kFreePasswordAnswers wrong answers in a row it takes the next answer only after the wait
+// (store/password.h), showing it; the count and the wait are kept in `settings`.
+PasswordPrompt AskForPassword(VelmoraSettings& settings);
 
 // Setting, changing or removing the password. The old password is asked for only when one
 // is set; the new one is typed twice; both new fields empty remove the protection. Closing

@@ -54,11 +54,31 @@ QString SingleInstance::ServerName() {
                QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
 }
 
-bool SingleInstance::HandOverToRunningCopy() {
+namespace {
+int OpenLockFile() {
     const std::string dir = DataPaths::DataDir();
-    if (DataPaths::EnsurePrivateDir(dir)) {
-        m_lock = ::open((dir + "/velmora.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    return DataPaths::EnsurePrivateDir(dir)
+               ? ::open((dir + "/velmora.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)
+               : -1;
+}
+}  // namespace
+
+bool SingleInstance::TryHoldLock() {
+    if (m_lock < 0) {
+        m_lock = OpenLockFile();
     }
+    if (m_lock >= 0 && ::flock(m_lock, LOCK_EX | LOCK_NB) == 0) {
+        return true;
+    }
+    if (m_lock >= 0) {
+        ::close(m_lock);
+        m_lock = -1;
+    }
+    return false;
+}
+
+bool SingleInstance::HandOverToRunningCopy() {
+    m_lock = OpenLockFile();
     if (m_lock < 0) {
         // No lock to be had (a read-only folder): fall back on the rendezvous alone.
         QLocalSocket socket;

@@ -22,6 +22,10 @@ public:
     // True when another copy holds the lock; this one then handed over to it (or, should
     // that copy never answer, gave up) and must end.
     bool HandOverToRunningCopy();
+    // For work without a window that writes the diary: takes the lock when no copy of the
+    // program holds it, and keeps it while this object lives, so none can start meanwhile.
+    // False when a copy runs (or the lock cannot be had).
+    bool TryHoldLock();
     // Listens for later starts; `activated` runs for each. Only after
     // HandOverToRunningCopy() returned false.
     bool Listen(std::function<void()> activated);

@@ -54,6 +54,16 @@ bool QSettingsProfileStore::WriteProfileString(const std::string& section, const
     return true;
 }
 
+bool QSettingsProfileStore::HasProfileValue(const std::string& section, const std::string& entry) {
+    return m_settings->contains(Key(section, entry));
+}
+
+bool QSettingsProfileStore::RemoveProfileValue(const std::string& section,
+                                               const std::string& entry) {
+    m_settings->remove(Key(section, entry));
+    return true;
+}
+
 bool QSettingsProfileStore::Flush() {
     const std::string dir = QFileInfo(m_settings->fileName()).absolutePath().toStdString();
     DataPaths::EnsurePrivateDir(dir);

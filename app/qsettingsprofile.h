@@ -11,7 +11,7 @@ namespace velmora {
 
 // The program's settings store: QSettings with organisation "Tessaryn" and application
 // "VelmoraMFC" (an INI file under XDG_CONFIG_HOME here, the registry on Windows). The file
-// holds the password, so it and its folder are kept readable by their owner only.
+// holds the password's hash, so it and its folder are kept readable by their owner only.
 class QSettingsProfileStore : public IProfileStore {
 public:
     QSettingsProfileStore();
@@ -23,6 +23,8 @@ public:
     bool WriteProfileInt(const std::string& section, const std::string& entry, int value) override;
     bool WriteProfileString(const std::string& section, const std::string& entry,
                             const std::string& value) override;
+    bool HasProfileValue(const std::string& section, const std::string& entry) override;
+    bool RemoveProfileValue(const std::string& section, const std::string& entry) override;
     bool Flush() override;
 
     // Path of the settings file.

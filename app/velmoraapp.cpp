@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -15,6 +16,7 @@
 #include "app/mainframe.h"
 #include "app/processglue.h"
 #include "app/qsettingsprofile.h"
+#include "platform/backup.h"
 #include "reminders/nextalarm.h"
 #include "reminders/reminderthread.h"
 #include "reminders/sharedstate.h"
@@ -193,6 +195,8 @@ bool CVelmoraMFCApp::InitInstance() {
     // 1-2. The settings store, and the settings.
     m_profile = m_options.profile ? m_options.profile : std::make_shared<QSettingsProfileStore>();
     LoadSettings(*m_profile, AppSettings, SoundsEnabled);
+    // A password an earlier version kept as plain text is replaced by its hash at once.
+    UpgradePlainPassword(*m_profile, AppSettings);
     SetReminderTimeFormat(AppSettings.TimeFormat);
     ApplyLanguage(m_options.language.value_or(ResolveLanguage(AppSettings.Language)));
     // The zoom before the first window, the password prompt included.
@@ -206,10 +210,15 @@ bool CVelmoraMFCApp::InitInstance() {
         m_reminders = std::make_unique<ReminderThread>();
         m_reminders->Start();
     }
-    // 5. The password, asked again after every wrong entry.
-    if (!AppSettings.Password.empty() && promptForPassword) {
+    // 5. The password, asked again after every wrong entry. The count of wrong answers is
+    // kept at once, so that ending the program does not start it again.
+    if (!AppSettings.PasswordHash.empty() && promptForPassword) {
         do {
+            const int failures = AppSettings.PasswordFailures;
             m_prompt = promptForPassword();
+            if (AppSettings.PasswordFailures != failures) {
+                SavePasswordAttempts(*m_profile, AppSettings);
+            }
         } while (m_prompt == kPromptWrong);
         // Cancelled: nothing of the diary is shown, not even for a moment.
         if (m_prompt == kPromptCancelled) {
@@ -297,6 +306,21 @@ int CVelmoraMFCApp::ExitInstance() {
         m_mixer.reset();
     }
     ReleaseLastYear();
+    // 5. Today's backup of the diary, now that nothing writes to it any more; only after a
+    // run that opened the diary. Whatever happens to it, the program ends.
+    if (m_frame) {
+        try {
+            const BackupOutcome backup = WriteAutomaticBackup();
+            if (!backup.Succeeded()) {
+                const BackupMessage m = DescribeBackupOutcome(backup);
+                std::string line = FillPattern(m.pattern, m.parts);
+                std::replace(line.begin(), line.end(), '\n', ' ');
+                std::fprintf(stderr, "Velmora: %s\n", line.c_str());
+            }
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "Velmora: the daily backup failed: %s\n", e.what());
+        }
+    }
     return 0;
 }
 
@@ -364,6 +388,7 @@ void CVelmoraMFCApp::RegisterOwnScreens() {
     RegisterCycleScreens(*this);
     RegisterChartScreens(*this);
     RegisterToolScreens(*this);
+    RegisterDataScreens(*this);
 }
 
 }  // namespace velmora

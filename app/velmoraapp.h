@@ -136,6 +136,7 @@ private:
 void RegisterEntryScreens(CVelmoraMFCApp& app);  // Day View, alarms, My Diary
 void RegisterCycleScreens(CVelmoraMFCApp& app);  // Cycle Bar, Cycle History, Year View
 void RegisterChartScreens(CVelmoraMFCApp& app);  // charts and histories
+void RegisterDataScreens(CVelmoraMFCApp& app);   // export, import, back up now, restore
 void RegisterToolScreens(CVelmoraMFCApp& app);   // settings, password, help, scale
 
 }  // namespace velmora

@@ -57,6 +57,13 @@ bool MemoryProfileStore::WriteProfileString(const std::string& section, const st
     return true;
 }
 
+bool MemoryProfileStore::RemoveProfileValue(const std::string& section, const std::string& entry) {
+    std::lock_guard lock(m_mutex);
+    m_values.erase({section, entry});
+    m_log.push_back("-" + section + "/" + entry);
+    return true;
+}
+
 std::optional<std::string> MemoryProfileStore::Raw(const std::string& section,
                                                    const std::string& entry) const {
     std::lock_guard lock(m_mutex);

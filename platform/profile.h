@@ -24,6 +24,14 @@ public:
                                  int value) = 0;
     virtual bool WriteProfileString(const std::string& section, const std::string& entry,
                                     const std::string& value) = 0;
+    // Whether the value exists (of either kind).
+    virtual bool HasProfileValue(const std::string& section, const std::string& entry) {
+        // Missing is the one case where both defaults come back.
+        return GetProfileString(section, entry, "\x01") != "\x01" ||
+               !GetProfileString(section, entry, "").empty();
+    }
+    // Removes the value; it is gone with the next Flush. False when it cannot be removed.
+    virtual bool RemoveProfileValue(const std::string& section, const std::string& entry) = 0;
     // Makes written values durable. Returns false when they could not be stored.
     virtual bool Flush() { return true; }
 };
@@ -38,10 +46,12 @@ public:
     bool WriteProfileInt(const std::string& section, const std::string& entry, int value) override;
     bool WriteProfileString(const std::string& section, const std::string& entry,
                             const std::string& value) override;
+    bool RemoveProfileValue(const std::string& section, const std::string& entry) override;
 
     // The raw stored text, for tests.
     std::optional<std::string> Raw(const std::string& section, const std::string& entry) const;
-    // The order in which values were written, as "section/entry".
+    // The order in which values were written, as "section/entry" ("-section/entry" for a
+    // removal).
     const std::vector<std::string>& WriteLog() const { return m_log; }
     void ClearWriteLog() { m_log.clear(); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/profile.h"
@@ -19,11 +20,18 @@ struct VelmoraSettings {
     int WeekStarts = 1;     // 0 Sunday, 1 Monday
     int UnitsFormat = 1;    // 0 English (F, lb), 1 Metric (C, kg): see IsMetric
     int MyDiaryType = 0;    // 0-5: note kind last chosen in My Diary
-    std::string Password;   // UTF-8; empty = no password
+    // The password's Argon2id hash (store/password.h); empty = no password. The password
+    // itself is never stored.
+    std::string PasswordHash;
     bool DaylightSavingTime = false;
-    int Skin = 3;  // 0 Animals ... 3 Floral ... 6 Nature
+    int Skin = 3;      // 0 Animals ... 3 Floral ... 6 Nature
     int Language = 0;  // the screens' language: kLanguageSystem, kLanguageEnglish, kLanguageRussian
     int Zoom = 0;      // kZoomAutomatic, or 1-4 device pixels per pixel of the screens
+    // Wrong answers in a row at the start-up prompt, and the moment (seconds since 1970)
+    // before which it takes no answer. Written when they change (SavePasswordAttempts), so
+    // that a restart does not start the count again.
+    int PasswordFailures = 0;
+    int64_t PasswordWaitUntil = 0;
 
     bool operator==(const VelmoraSettings&) const = default;
 };
@@ -62,8 +70,17 @@ extern SettingsCopy TheSettingsCopy;
 // Reads every value, in order, with its default. A value outside its range or list (a file
 // edited by hand) reads as its default; the two flags are on for any non-zero value.
 void LoadSettings(IProfileStore& profile, VelmoraSettings& settings, bool& sounds);
-// Writes every value, changed or not, in order, and makes them durable.
+// Writes every value, changed or not, in order, and makes them durable. The prompt's count
+// of wrong answers is not among them (see SavePasswordAttempts).
 bool SaveSettings(IProfileStore& profile, const VelmoraSettings& settings, bool sounds);
+// A settings file of an earlier version keeps the password as plain text ("Password"): it
+// becomes its hash, and the plain value is removed, in one write of the settings. True when
+// the settings were changed (and `settings` holds the hash).
+bool UpgradePlainPassword(IProfileStore& profile, VelmoraSettings& settings);
+// The hash of a run whose plain password could not be converted: no answer matches it.
+inline constexpr const char* kUncheckablePassword = "!";
+// Writes the prompt's count of wrong answers and its wait, and makes them durable.
+bool SavePasswordAttempts(IProfileStore& profile, const VelmoraSettings& settings);
 // Remembers the type of the alarm the program was scheduled to start for.
 bool SaveAlarmType(IProfileStore& profile, int alarmType);
 

@@ -3,7 +3,7 @@
 
 velmora_build_packages=(
     g++ cmake ninja-build pkg-config
-    libsqlite3-dev sqlite3
+    libsqlite3-dev sqlite3 libsodium-dev nlohmann-json3-dev
     libpng-dev zlib1g-dev
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libsdl2-dev
     fonts-liberation2 fonts-dejavu-core

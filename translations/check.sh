@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$root"/translations/velmora_*.ts "$work"/
 cd "$root"
 "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h \
-    -I "$root" app ui reports help store platform reminders gfx cycle \
+    -I "$root" app ui reports help store platform reminders gfx cycle exchange \
     -ts "$work"/velmora_*.ts
 status=0
 for ts in "$root"/translations/velmora_*.ts; do

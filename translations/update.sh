@@ -8,5 +8,5 @@ root=$(dirname "$here")
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 cd "$root"
 "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h \
-    -I . app ui reports help store platform reminders gfx cycle \
+    -I . app ui reports help store platform reminders gfx cycle exchange \
     -ts translations/velmora_*.ts

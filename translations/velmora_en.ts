@@ -2,6 +2,257 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage:
+  velmora                                     open the diary
+  velmora export [--format csv|json] FILE    write every recorded day to FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              bring in the days of FILE (Velmora CSV or
+                                              JSON, or drip&apos;s CSV); --dry-run only shows
+                                              what would change, --replace takes the
+                                              imported day where both have one
+  velmora backup FILE                         write a checked copy of the diary to FILE
+  velmora restore FILE                        replace the diary by the backup FILE
+  velmora --help | --version</source>
+        <translation>Usage:
+  velmora                                     open the diary
+  velmora export [--format csv|json] FILE    write every recorded day to FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              bring in the days of FILE (Velmora CSV or
+                                              JSON, or drip&apos;s CSV); --dry-run only shows
+                                              what would change, --replace takes the
+                                              imported day where both have one
+  velmora backup FILE                         write a checked copy of the diary to FILE
+  velmora restore FILE                        replace the diary by the backup FILE
+  velmora --help | --version</translation>
+    </message>
+    <message>
+        <source>The format is csv or json, not &quot;%1&quot;.</source>
+        <translation>The format is csv or json, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not understood here.</source>
+        <translation>&quot;%1&quot; is not understood here.</translation>
+    </message>
+    <message>
+        <source>Which file? Name it after &quot;%1&quot;.</source>
+        <translation>Which file? Name it after &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The diary is exported to %1.</source>
+        <translation>The diary is exported to %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Nothing was imported.</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords: try again in %1 seconds.</source>
+        <translation>Too many wrong passwords: try again in %1 seconds.</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation>Password: </translation>
+    </message>
+    <message>
+        <source>The password is wrong.</source>
+        <translation>The password is wrong.</translation>
+    </message>
+    <message>
+        <source>Velmora is running with this diary. Close it, then try again.</source>
+        <translation>Velmora is running with this diary. Close it, then try again.</translation>
+    </message>
+</context>
+<context>
+    <name>Exchange</name>
+    <message numerus="yes">
+        <source>%n day(s) imported</source>
+        <translation>
+            <numerusform>%n day imported</numerusform>
+            <numerusform>%n days imported</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not a date (YYYY-MM-DD): %1</source>
+        <translation>Not a date (YYYY-MM-DD): %1</translation>
+    </message>
+    <message>
+        <source>The date is outside the years %1 to %2</source>
+        <translation>The date is outside the years %1 to %2</translation>
+    </message>
+    <message>
+        <source>The day %1 is in the file more than once (first on line %2)</source>
+        <translation>The day %1 is in the file more than once (first on line %2)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1</source>
+        <translation>Not a number: %1</translation>
+    </message>
+    <message>
+        <source>Out of range: %1</source>
+        <translation>Out of range: %1</translation>
+    </message>
+    <message>
+        <source>Unknown value: %1</source>
+        <translation>Unknown value: %1</translation>
+    </message>
+    <message>
+        <source>The text is too long for the diary (%1 characters, at most %2)</source>
+        <translation>The text is too long for the diary (%1 characters, at most %2)</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8</source>
+        <translation>The text is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>Not a date and time (YYYY-MM-DDTHH:MM): %1</source>
+        <translation>Not a date and time (YYYY-MM-DDTHH:MM): %1</translation>
+    </message>
+    <message>
+        <source>An alarm needs both a type and a time</source>
+        <translation>An alarm needs both a type and a time</translation>
+    </message>
+    <message>
+        <source>A value is missing</source>
+        <translation>A value is missing</translation>
+    </message>
+    <message>
+        <source>The value has the wrong type</source>
+        <translation>The value has the wrong type</translation>
+    </message>
+    <message>
+        <source>Slot %1 is in the day more than once</source>
+        <translation>Slot %1 is in the day more than once</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed</source>
+        <translation>A quoted field is not closed</translation>
+    </message>
+    <message>
+        <source>A quote in the middle of a field</source>
+        <translation>A quote in the middle of a field</translation>
+    </message>
+    <message>
+        <source>The row has %1 fields, the header has %2</source>
+        <translation>The row has %1 fields, the header has %2</translation>
+    </message>
+    <message>
+        <source>The column %1 is in the header more than once</source>
+        <translation>The column %1 is in the header more than once</translation>
+    </message>
+    <message>
+        <source>This is neither a Velmora export (CSV or JSON) nor a drip CSV export</source>
+        <translation>This is neither a Velmora export (CSV or JSON) nor a drip CSV export</translation>
+    </message>
+    <message>
+        <source>The JSON text is not valid: %1</source>
+        <translation>The JSON text is not valid: %1</translation>
+    </message>
+    <message>
+        <source>The file was written by a newer Velmora (format version %1)</source>
+        <translation>The file was written by a newer Velmora (format version %1)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) had values Velmora has no place for</source>
+        <translation>
+            <numerusform>%1: %n day had values Velmora has no place for</numerusform>
+            <numerusform>%1: %n days had values Velmora has no place for</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not a column Velmora knows, ignored (%n day(s) had values)</source>
+        <translation>
+            <numerusform>%1: not a column Velmora knows, ignored (%n day had values)</numerusform>
+            <numerusform>%1: not a column Velmora knows, ignored (%n days had values)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) marked as excluded; Velmora has no exclusion and keeps the value</source>
+        <translation>
+            <numerusform>%1: %n day marked as excluded; Velmora has no exclusion and keeps the value</numerusform>
+            <numerusform>%1: %n days marked as excluded; Velmora has no exclusion and keeps the value</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) had other pains beside a headache; Velmora keeps the headache</source>
+        <translation>
+            <numerusform>%1: %n day had other pains beside a headache; Velmora keeps the headache</numerusform>
+            <numerusform>%1: %n days had other pains beside a headache; Velmora keeps the headache</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) had cervical mucus beside bleeding; Velmora keeps the bleeding</source>
+        <translation>
+            <numerusform>%1: %n day had cervical mucus beside bleeding; Velmora keeps the bleeding</numerusform>
+            <numerusform>%1: %n days had cervical mucus beside bleeding; Velmora keeps the bleeding</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) had nothing Velmora has a place for and are left out</source>
+        <translation>
+            <numerusform>%n day had nothing Velmora has a place for and is left out</numerusform>
+            <numerusform>%n days had nothing Velmora has a place for and are left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new day(s)</source>
+        <translation>
+            <numerusform>%n new day</numerusform>
+            <numerusform>%n new days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed day(s)</source>
+        <translation>
+            <numerusform>%n changed day</numerusform>
+            <numerusform>%n changed days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) already in the diary as they are</source>
+        <translation>
+            <numerusform>%n day already in the diary as it is</numerusform>
+            <numerusform>%n days already in the diary as they are</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) with values that differ from the diary&apos;s</source>
+        <translation>
+            <numerusform>%n day with values that differ from the diary&apos;s</numerusform>
+            <numerusform>%n days with values that differ from the diary&apos;s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The diary cannot be read completely</source>
+        <translation>The diary cannot be read completely</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>The file has problems; nothing was imported</source>
+        <translation>The file has problems; nothing was imported</translation>
+    </message>
+    <message>
+        <source>The backup before the import failed; nothing was imported</source>
+        <translation>The backup before the import failed; nothing was imported</translation>
+    </message>
+    <message>
+        <source>The disk is full; nothing was imported</source>
+        <translation>The disk is full; nothing was imported</translation>
+    </message>
+    <message>
+        <source>The diary cannot be written; nothing was imported</source>
+        <translation>The diary cannot be written; nothing was imported</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Alarm History</source>
@@ -771,6 +1022,130 @@ cannot be created: %2.</translation>
         <source>NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE</source>
         <translation>Invalid size of the compressed file</translation>
     </message>
+    <message>
+        <source>The password cannot be set: there is not enough memory.</source>
+        <translation>The password cannot be set: there is not enough memory.</translation>
+    </message>
+    <message>
+        <source>Replace the diary by the backup %1?
+
+The diary as it is now is kept as a backup first.</source>
+        <translation>Replace the diary by the backup %1?
+
+The diary as it is now is kept as a backup first.</translation>
+    </message>
+    <message>
+        <source>Velmora backups (*.sqlite)</source>
+        <translation>Velmora backups (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>Velmora or drip exports (*.csv *.json)</source>
+        <translation>Velmora or drip exports (*.csv *.json)</translation>
+    </message>
+    <message>
+        <source>The diary is exported to %1.</source>
+        <translation>The diary is exported to %1.</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>it cannot be written</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>it is the diary itself</source>
+        <translation>it is the diary itself</translation>
+    </message>
+    <message>
+        <source>it is open in another program or was not closed properly</source>
+        <translation>it is open in another program or was not closed properly</translation>
+    </message>
+    <message>
+        <source>The diary was backed up to
+%1.</source>
+        <translation>The diary was backed up to
+%1.</translation>
+    </message>
+    <message>
+        <source>There is no diary to back up yet: no day has been recorded.</source>
+        <translation>There is no diary to back up yet: no day has been recorded.</translation>
+    </message>
+    <message>
+        <source>The diary was restored from
+%1.</source>
+        <translation>The diary was restored from
+%1.</translation>
+    </message>
+    <message>
+        <source>The diary was restored from
+%1.
+The diary as it was before is kept in
+%2.</source>
+        <translation>The diary was restored from
+%1.
+The diary as it was before is kept in
+%2.</translation>
+    </message>
+    <message>
+        <source>The diary file
+%1
+cannot be backed up: %2%3.</source>
+        <translation>The diary file
+%1
+cannot be backed up: %2%3.</translation>
+    </message>
+    <message>
+        <source>The backup
+%1
+cannot be written: %2%3.
+Nothing was changed.</source>
+        <translation>The backup
+%1
+cannot be written: %2%3.
+Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The file
+%1
+cannot be restored: %2%3.
+Your diary is unchanged.</source>
+        <translation>The file
+%1
+cannot be restored: %2%3.
+Your diary is unchanged.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary as it is cannot be kept in
+%1
+(%2%3), so it was not restored.
+Your diary is unchanged.</source>
+        <translation>A copy of the diary as it is cannot be kept in
+%1
+(%2%3), so it was not restored.
+Your diary is unchanged.</translation>
+    </message>
+    <message>
+        <source>The diary cannot be restored from
+%1: %2%3.
+Your diary is unchanged.</source>
+        <translation>The diary cannot be restored from
+%1: %2%3.
+Your diary is unchanged.</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1169,6 +1544,22 @@ cannot be created: %2.</translation>
         <source>Alarms History</source>
         <translation>Alarm History</translation>
     </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Back Up</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
@@ -1501,6 +1892,41 @@ cannot be created: %2.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::CImportDlg</name>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Problems (nothing can be imported until they are mended):</source>
+        <translation>Problems (nothing can be imported until they are fixed):</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Where a day differs from the diary:</source>
+        <translation>Where a day differs from the diary:</translation>
+    </message>
+    <message>
+        <source>Keep the diary&apos;s values</source>
+        <translation>Keep the diary&apos;s values</translation>
+    </message>
+    <message>
+        <source>Take the imported day</source>
+        <translation>Take the imported day</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Мой дневник</source>
@@ -1601,6 +2027,22 @@ cannot be created: %2.</translation>
     <message>
         <source>Automatic</source>
         <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Импорт…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>Back up now…</source>
+        <translation>Back Up Now…</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restore…</translation>
     </message>
 </context>
 <context>
@@ -1713,6 +2155,10 @@ cannot be created: %2.</translation>
     <message>
         <source>Подтвердите пароль:</source>
         <translation>Confirm password:</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords: wait %1 s.</source>
+        <translation>Too many wrong passwords: wait %1 s.</translation>
     </message>
 </context>
 <context>

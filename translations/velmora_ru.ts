@@ -2,6 +2,268 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage:
+  velmora                                     open the diary
+  velmora export [--format csv|json] FILE    write every recorded day to FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              bring in the days of FILE (Velmora CSV or
+                                              JSON, or drip&apos;s CSV); --dry-run only shows
+                                              what would change, --replace takes the
+                                              imported day where both have one
+  velmora backup FILE                         write a checked copy of the diary to FILE
+  velmora restore FILE                        replace the diary by the backup FILE
+  velmora --help | --version</source>
+        <translation>Использование:
+  velmora                                     открыть дневник
+  velmora export [--format csv|json] FILE    записать все дни дневника в FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              внести дни из FILE (CSV или JSON Velmora
+                                              либо CSV из drip); --dry-run только
+                                              показывает, что изменится, --replace берёт
+                                              день из файла, где он есть в обоих
+  velmora backup FILE                         записать проверенную копию дневника в FILE
+  velmora restore FILE                        заменить дневник резервной копией FILE
+  velmora --help | --version</translation>
+    </message>
+    <message>
+        <source>The format is csv or json, not &quot;%1&quot;.</source>
+        <translation>Формат — csv или json, а не «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not understood here.</source>
+        <translation>«%1» здесь непонятно.</translation>
+    </message>
+    <message>
+        <source>Which file? Name it after &quot;%1&quot;.</source>
+        <translation>Какой файл? Укажите его после «%1».</translation>
+    </message>
+    <message>
+        <source>The diary is exported to %1.</source>
+        <translation>Дневник экспортирован в %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords: try again in %1 seconds.</source>
+        <translation>Слишком много неверных паролей: попробуйте снова через %1 с.</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation>Пароль: </translation>
+    </message>
+    <message>
+        <source>The password is wrong.</source>
+        <translation>Неверный пароль.</translation>
+    </message>
+    <message>
+        <source>Velmora is running with this diary. Close it, then try again.</source>
+        <translation>Velmora уже открыта с этим дневником. Закройте её и попробуйте снова.</translation>
+    </message>
+</context>
+<context>
+    <name>Exchange</name>
+    <message numerus="yes">
+        <source>%n day(s) imported</source>
+        <translation>
+            <numerusform>Импортирован %n день</numerusform>
+            <numerusform>Импортировано %n дня</numerusform>
+            <numerusform>Импортировано %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not a date (YYYY-MM-DD): %1</source>
+        <translation>Не дата (ГГГГ-ММ-ДД): %1</translation>
+    </message>
+    <message>
+        <source>The date is outside the years %1 to %2</source>
+        <translation>Дата вне лет с %1 по %2</translation>
+    </message>
+    <message>
+        <source>The day %1 is in the file more than once (first on line %2)</source>
+        <translation>День %1 встречается в файле несколько раз (впервые в строке %2)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1</source>
+        <translation>Не число: %1</translation>
+    </message>
+    <message>
+        <source>Out of range: %1</source>
+        <translation>Вне допустимых значений: %1</translation>
+    </message>
+    <message>
+        <source>Unknown value: %1</source>
+        <translation>Неизвестное значение: %1</translation>
+    </message>
+    <message>
+        <source>The text is too long for the diary (%1 characters, at most %2)</source>
+        <translation>Текст слишком длинный для дневника (%1 знаков, не больше %2)</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8</source>
+        <translation>Текст не в кодировке UTF-8</translation>
+    </message>
+    <message>
+        <source>Not a date and time (YYYY-MM-DDTHH:MM): %1</source>
+        <translation>Не дата и время (ГГГГ-ММ-ДДTЧЧ:ММ): %1</translation>
+    </message>
+    <message>
+        <source>An alarm needs both a type and a time</source>
+        <translation>Сигналу нужны и тип, и время</translation>
+    </message>
+    <message>
+        <source>A value is missing</source>
+        <translation>Не хватает значения</translation>
+    </message>
+    <message>
+        <source>The value has the wrong type</source>
+        <translation>Значение неверного типа</translation>
+    </message>
+    <message>
+        <source>Slot %1 is in the day more than once</source>
+        <translation>Ячейка %1 встречается в дне несколько раз</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed</source>
+        <translation>Поле в кавычках не закрыто</translation>
+    </message>
+    <message>
+        <source>A quote in the middle of a field</source>
+        <translation>Кавычка посреди поля</translation>
+    </message>
+    <message>
+        <source>The row has %1 fields, the header has %2</source>
+        <translation>В строке %1 полей, в заголовке %2</translation>
+    </message>
+    <message>
+        <source>The column %1 is in the header more than once</source>
+        <translation>Столбец %1 встречается в заголовке несколько раз</translation>
+    </message>
+    <message>
+        <source>This is neither a Velmora export (CSV or JSON) nor a drip CSV export</source>
+        <translation>Это не экспорт Velmora (CSV или JSON) и не экспорт CSV из drip</translation>
+    </message>
+    <message>
+        <source>The JSON text is not valid: %1</source>
+        <translation>Ошибка в тексте JSON: %1</translation>
+    </message>
+    <message>
+        <source>The file was written by a newer Velmora (format version %1)</source>
+        <translation>Файл записан более новой версией Velmora (версия формата %1)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) had values Velmora has no place for</source>
+        <translation>
+            <numerusform>%1: %n день со значениями, которым в Velmora нет места</numerusform>
+            <numerusform>%1: %n дня со значениями, которым в Velmora нет места</numerusform>
+            <numerusform>%1: %n дней со значениями, которым в Velmora нет места</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not a column Velmora knows, ignored (%n day(s) had values)</source>
+        <translation>
+            <numerusform>%1: неизвестный Velmora столбец, пропущен (значения в %n дне)</numerusform>
+            <numerusform>%1: неизвестный Velmora столбец, пропущен (значения в %n днях)</numerusform>
+            <numerusform>%1: неизвестный Velmora столбец, пропущен (значения в %n днях)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) marked as excluded; Velmora has no exclusion and keeps the value</source>
+        <translation>
+            <numerusform>%1: %n день помечен как исключённый; в Velmora нет исключений, значение сохранено</numerusform>
+            <numerusform>%1: %n дня помечены как исключённые; в Velmora нет исключений, значения сохранены</numerusform>
+            <numerusform>%1: %n дней помечены как исключённые; в Velmora нет исключений, значения сохранены</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) had other pains beside a headache; Velmora keeps the headache</source>
+        <translation>
+            <numerusform>%1: в %n дне были другие боли помимо головной; Velmora сохраняет головную</numerusform>
+            <numerusform>%1: в %n днях были другие боли помимо головной; Velmora сохраняет головную</numerusform>
+            <numerusform>%1: в %n днях были другие боли помимо головной; Velmora сохраняет головную</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n day(s) had cervical mucus beside bleeding; Velmora keeps the bleeding</source>
+        <translation>
+            <numerusform>%1: в %n дне была цервикальная слизь вместе с кровотечением; Velmora сохраняет кровотечение</numerusform>
+            <numerusform>%1: в %n днях была цервикальная слизь вместе с кровотечением; Velmora сохраняет кровотечение</numerusform>
+            <numerusform>%1: в %n днях была цервикальная слизь вместе с кровотечением; Velmora сохраняет кровотечение</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) had nothing Velmora has a place for and are left out</source>
+        <translation>
+            <numerusform>%n день без данных, которые может хранить Velmora, пропущен</numerusform>
+            <numerusform>%n дня без данных, которые может хранить Velmora, пропущены</numerusform>
+            <numerusform>%n дней без данных, которые может хранить Velmora, пропущены</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new day(s)</source>
+        <translation>
+            <numerusform>%n новый день</numerusform>
+            <numerusform>%n новых дня</numerusform>
+            <numerusform>%n новых дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed day(s)</source>
+        <translation>
+            <numerusform>%n изменённый день</numerusform>
+            <numerusform>%n изменённых дня</numerusform>
+            <numerusform>%n изменённых дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) already in the diary as they are</source>
+        <translation>
+            <numerusform>%n день уже есть в дневнике без изменений</numerusform>
+            <numerusform>%n дня уже есть в дневнике без изменений</numerusform>
+            <numerusform>%n дней уже есть в дневнике без изменений</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) with values that differ from the diary&apos;s</source>
+        <translation>
+            <numerusform>%n день со значениями, отличными от дневника</numerusform>
+            <numerusform>%n дня со значениями, отличными от дневника</numerusform>
+            <numerusform>%n дней со значениями, отличными от дневника</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The diary cannot be read completely</source>
+        <translation>Дневник не удаётся прочитать полностью</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Не удаётся записать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file has problems; nothing was imported</source>
+        <translation>В файле есть ошибки; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>The backup before the import failed; nothing was imported</source>
+        <translation>Не удалось создать резервную копию перед импортом; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>The disk is full; nothing was imported</source>
+        <translation>Диск заполнен; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>The diary cannot be written; nothing was imported</source>
+        <translation>Не удаётся записать дневник; ничего не импортировано</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Alarm History</source>
@@ -771,6 +1033,130 @@ cannot be created: %2.</source>
         <source>NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE</source>
         <translation>Неверный размер сжатого файла</translation>
     </message>
+    <message>
+        <source>The password cannot be set: there is not enough memory.</source>
+        <translation>Не удаётся задать пароль: не хватает памяти.</translation>
+    </message>
+    <message>
+        <source>Replace the diary by the backup %1?
+
+The diary as it is now is kept as a backup first.</source>
+        <translation>Заменить дневник резервной копией %1?
+
+Текущий дневник сначала будет сохранён в резервной копии.</translation>
+    </message>
+    <message>
+        <source>Velmora backups (*.sqlite)</source>
+        <translation>Резервные копии Velmora (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Файлы JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Velmora or drip exports (*.csv *.json)</source>
+        <translation>Экспорт Velmora или drip (*.csv *.json)</translation>
+    </message>
+    <message>
+        <source>The diary is exported to %1.</source>
+        <translation>Дневник экспортирован в %1.</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>его не удаётся записать</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заполнен</translation>
+    </message>
+    <message>
+        <source>it is the diary itself</source>
+        <translation>это сам дневник</translation>
+    </message>
+    <message>
+        <source>it is open in another program or was not closed properly</source>
+        <translation>он открыт в другой программе или не был правильно закрыт</translation>
+    </message>
+    <message>
+        <source>The diary was backed up to
+%1.</source>
+        <translation>Резервная копия дневника записана в
+%1.</translation>
+    </message>
+    <message>
+        <source>There is no diary to back up yet: no day has been recorded.</source>
+        <translation>Копировать пока нечего: в дневнике нет ни одного дня.</translation>
+    </message>
+    <message>
+        <source>The diary was restored from
+%1.</source>
+        <translation>Дневник восстановлен из
+%1.</translation>
+    </message>
+    <message>
+        <source>The diary was restored from
+%1.
+The diary as it was before is kept in
+%2.</source>
+        <translation>Дневник восстановлен из
+%1.
+Прежний дневник сохранён в
+%2.</translation>
+    </message>
+    <message>
+        <source>The diary file
+%1
+cannot be backed up: %2%3.</source>
+        <translation>Файл дневника
+%1
+не удаётся скопировать: %2%3.</translation>
+    </message>
+    <message>
+        <source>The backup
+%1
+cannot be written: %2%3.
+Nothing was changed.</source>
+        <translation>Резервную копию
+%1
+не удаётся записать: %2%3.
+Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The file
+%1
+cannot be restored: %2%3.
+Your diary is unchanged.</source>
+        <translation>Из файла
+%1
+нельзя восстановить: %2%3.
+Дневник не изменён.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary as it is cannot be kept in
+%1
+(%2%3), so it was not restored.
+Your diary is unchanged.</source>
+        <translation>Не удаётся сохранить копию текущего дневника в
+%1
+(%2%3), поэтому восстановление не выполнено.
+Дневник не изменён.</translation>
+    </message>
+    <message>
+        <source>The diary cannot be restored from
+%1: %2%3.
+Your diary is unchanged.</source>
+        <translation>Не удаётся восстановить дневник из
+%1: %2%3.
+Дневник не изменён.</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1169,6 +1555,22 @@ cannot be created: %2.</source>
         <source>Alarms History</source>
         <translation>История сигналов</translation>
     </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Резервная копия</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановление</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
@@ -1501,6 +1903,41 @@ cannot be created: %2.</source>
     </message>
 </context>
 <context>
+    <name>velmora::CImportDlg</name>
+    <message>
+        <source>File: %1</source>
+        <translation>Файл: %1</translation>
+    </message>
+    <message>
+        <source>Problems (nothing can be imported until they are mended):</source>
+        <translation>Ошибки (импорт невозможен, пока они не исправлены):</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>Where a day differs from the diary:</source>
+        <translation>Если день отличается от дневника:</translation>
+    </message>
+    <message>
+        <source>Keep the diary&apos;s values</source>
+        <translation>Оставить значения дневника</translation>
+    </message>
+    <message>
+        <source>Take the imported day</source>
+        <translation>Взять день из файла</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Мой дневник</source>
@@ -1601,6 +2038,22 @@ cannot be created: %2.</source>
     <message>
         <source>Automatic</source>
         <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Экспорт…</translation>
+    </message>
+    <message>
+        <source>Импорт…</source>
+        <translation>Импорт…</translation>
+    </message>
+    <message>
+        <source>Back up now…</source>
+        <translation>Создать резервную копию…</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Восстановить…</translation>
     </message>
 </context>
 <context>
@@ -1713,6 +2166,10 @@ cannot be created: %2.</source>
     <message>
         <source>Подтвердите пароль:</source>
         <translation>Подтвердите пароль:</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords: wait %1 s.</source>
+        <translation>Слишком много неверных паролей: подождите %1 с.</translation>
     </message>
 </context>
 <context>

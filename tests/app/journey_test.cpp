@@ -5,14 +5,21 @@
 // program's own windows; the store is read only to check what they left in it.
 
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <map>
 #include <tuple>
 
+#include "app/importdlg.h"
 #include "app/passworddlg.h"
 #include "cycle/monthmodel.h"
 #include "gfx/pictures.h"
 #include "gfx/screenbuffer.h"
+#include "platform/backup.h"
 #include "platform/datapaths.h"
 #include "platform/objectstore.h"
 #include "reports/alarmhistorydlg.h"
@@ -22,6 +29,7 @@
 #include "reports/measurechartdlg.h"
 #include "reports/measurehistorydlg.h"
 #include "reports/yearviewdlg.h"
+#include "store/password.h"
 #include "tests/app/journey.h"
 #include "ui/addnotedlg.h"
 #include "ui/alarmsetupdlg.h"
@@ -232,8 +240,10 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
         EXPECT_EQ(labels().value(0), "Start Menstruation (Dec, 16 2026)");
         bar.CommandBar()->ToolButton(kCmdCycleBarPrevious)->click();
         EXPECT_EQ(labels().value(0), "Start Menstruation (Nov, 16 2026)");
-        EXPECT_TRUE(labels().contains("End Menstruation (Nov, 20 2026)")) << labels().join("|").toStdString();
-        EXPECT_TRUE(labels().contains("End Cycle (Dec, 16 2026)")) << labels().join("|").toStdString();
+        EXPECT_TRUE(labels().contains("End Menstruation (Nov, 20 2026)"))
+            << labels().join("|").toStdString();
+        EXPECT_TRUE(labels().contains("End Cycle (Dec, 16 2026)"))
+            << labels().join("|").toStdString();
         EXPECT_TRUE(bar.Marked(11, 15));   // 16 November
         EXPECT_FALSE(bar.Marked(11, 20));  // 21 November
     });
@@ -308,7 +318,7 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
 
     // --- Another skin and English units: the charts change their backgrounds and scales.
     OpenFromMenu(kCmdSettings, "Настройки программы", "Program Settings", [](QDialog& d) {
-        Control<QComboBox>(&d, kSettingsSkinId)->setCurrentIndex(0);  // Animals
+        Control<QComboBox>(&d, kSettingsSkinId)->setCurrentIndex(0);   // Animals
         Control<QComboBox>(&d, kSettingsUnitsId)->setCurrentIndex(0);  // English
         Press(&d, IDOK);
     });
@@ -346,7 +356,7 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
         Press(&d, IDOK);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(AppSettings.Password, "Mimosa7");
+    EXPECT_TRUE(PasswordMatches(AppSettings.PasswordHash, "Mimosa7"));
     EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
 
     // --- "Выход ": the window closes, and the exit routine runs once the loop ends.
@@ -357,7 +367,7 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
     EXPECT_FALSE(scheduler->calls[0].withdraw);
     EXPECT_EQ(scheduler->calls[0].when, CTime(2026, 12, 8, 18, 45, 0));
     EXPECT_EQ(profile->Raw("Velmora", "AlarmType"), "7");
-    EXPECT_EQ(profile->Raw("Velmora", "Password"), "Mimosa7");
+    EXPECT_EQ(profile->Raw("Velmora", "PasswordHash"), AppSettings.PasswordHash);
     EXPECT_EQ(profile->Raw("Velmora", "CycleLength"), "30");
     EXPECT_EQ(profile->Raw("Velmora", "MenstrualDays"), "4");
     EXPECT_EQ(profile->Raw("Velmora", "Skin"), "0");
@@ -399,6 +409,77 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
     app.reset();
     ASSERT_EQ(scheduler->calls.size(), 2u);
     EXPECT_EQ(scheduler->calls[1].when, CTime(2026, 12, 8, 18, 45, 0));
+}
+
+// The diary out and back in through the menus: export, import with its preview (a file
+// with a problem cannot be imported, a good one replaces a changed day), back up now, and
+// restore after a question.
+TEST_F(JourneyTest, TheDiaryGoesOutAndComesBackThroughTheMenus) {
+    Start();
+    auto save = [](int d, int16_t fluid) {
+        CVelmoraMFCDoc day;
+        day.OpenDay(2026, 12, d);
+        day.m_fluid = fluid;
+        ASSERT_EQ(day.SaveDay(), SaveDayResult::Saved);
+    };
+    save(1, 2);
+    const QString folder = QString::fromStdString(home->Root());
+    // A file screen (Qt's own): the name typed, then Enter.
+    // `next` drives the screen the file opens, when there is one.
+    auto choose = [](const QString& path, ModalHook next = {}) {
+        return [path, next](QDialog& d) {
+            if (next) {
+                QueueModalHook(next);
+            }
+            d.findChild<QLineEdit*>("fileNameEdit")->setText(path);
+            QTest::keyClick(d.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+        };
+    };
+    OpenFromMenu(kCmdExport, "Экспорт…", "Export", choose(folder + "/out.csv"));
+    const std::string exported = test::ReadFileBytes(home->Root() + "/out.csv");
+    ASSERT_NE(exported.find("2026-12-01"), std::string::npos)
+        << testing::PrintToString(boxes.Texts());
+
+    test::WriteFileBytes(home->Root() + "/bad.csv", "date,bleeding.value\n2026-12-02,9\n");
+    std::string bad = exported;
+    bad.replace(bad.find("2026-12-01"), 10, "2026-12-03");  // one more day
+    test::WriteFileBytes(home->Root() + "/more.csv", exported + bad.substr(bad.find("\r\n") + 2));
+    struct Case {
+        const char* file;
+        const char* report;  // a line of the preview
+        bool canImport;
+    };
+    for (const Case& c : {Case{"bad.csv", "Line 2: 2026-12-02, bleeding.value", false},
+                          Case{"more.csv", "1 new day", true}}) {
+        SCOPED_TRACE(c.file);
+        auto preview = [&](QDialog& preview) {
+            const QString report =
+                preview.findChild<QPlainTextEdit*>(QString::number(kImportReportId))->toPlainText();
+            EXPECT_TRUE(report.contains(c.report)) << report.toStdString();
+            auto* import = preview.findChild<QPushButton*>(QString::number(IDOK));
+            EXPECT_EQ(import->isEnabled(), c.canImport);
+            preview.findChild<QRadioButton*>(QString::number(kImportReplaceId))->setChecked(true);
+            import->click();
+            if (preview.isVisible()) {
+                preview.reject();  // nothing to import: Cancel
+            }
+        };
+        OpenFromMenu(kCmdImport, "Импорт…", "Import", choose(folder + "/" + c.file, preview));
+    }
+    EXPECT_EQ(boxes.Texts().back(), "1 day imported");
+    CVelmoraMFCDoc doc;
+    EXPECT_TRUE(doc.OpenDay(2026, 12, 3));
+    EXPECT_EQ(doc.m_fluid, 2);
+    EXPECT_EQ(test::FileExists(BackupDir()), true);  // the copy the import took first
+
+    OpenFromMenu(kCmdBackupNow, "Back up now…", "Back Up", choose(folder + "/copy.sqlite"));
+    DiaryFileProblem why;
+    EXPECT_TRUE(CheckDiaryFile(home->Root() + "/copy.sqlite", why));
+    save(5, 3);
+    boxes.Script({IDYES});
+    OpenFromMenu(kCmdRestore, "Restore…", "Restore", choose(folder + "/copy.sqlite"));
+    EXPECT_FALSE(doc.OpenDay(2026, 12, 5)) << "the day saved after the backup is gone";
+    EXPECT_TRUE(doc.OpenDay(2026, 12, 3));
 }
 
 }  // namespace

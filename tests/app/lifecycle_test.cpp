@@ -1,6 +1,7 @@
 #include "reminders/reminderthread.h"
 #include "reminders/sharedstate.h"
 #include "reminders/soundmixer.h"
+#include "store/password.h"
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
 #include "ui/kit/qtmessagebox.h"
@@ -75,7 +76,7 @@ TEST_F(LifecycleTest, TheExitRoutineSavesSettingsAndSchedulesTheNextAlarm) {
 }
 
 TEST_F(LifecycleTest, ACancelledPasswordEndsTheProgramButTheExitRoutineStillRuns) {
-    profile->WriteProfileString("Velmora", "Password", "secret");
+    profile->WriteProfileString("Velmora", "PasswordHash", HashPassword("secret"));
     app = std::make_unique<CVelmoraMFCApp>(*qApp, TestOptions());
     int asked = 0;
     app->promptForPassword = [&] { return ++asked < 3 ? kPromptWrong : kPromptCancelled; };
@@ -86,7 +87,7 @@ TEST_F(LifecycleTest, ACancelledPasswordEndsTheProgramButTheExitRoutineStillRuns
     profile->ClearWriteLog();
     app->ExitInstance();
     EXPECT_EQ(profile->WriteLog().size(), 14u);
-    EXPECT_EQ(profile->Raw("Velmora", "Password"), "secret");
+    EXPECT_TRUE(PasswordMatches(profile->Raw("Velmora", "PasswordHash").value_or(""), "secret"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/qsettingsprofile.h"
 #include "platform/datapaths.h"
+#include "store/password.h"
 #include "store/settings.h"
 #include "tests/support/testenv.h"
 
@@ -17,7 +18,7 @@ TEST_F(QSettingsProfileTest, SettingsSurviveARestartInAPrivateFile) {
     VelmoraSettings s;
     s.CycleLength = 30;
     s.Skin = 5;
-    s.Password = "пароль1";
+    s.PasswordHash = HashPassword("пароль1");  // '$' and ',' in an INI value
     s.DaylightSavingTime = true;
     {
         QSettingsProfileStore p;

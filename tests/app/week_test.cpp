@@ -3,16 +3,19 @@
 // Day View. Every alarm must fire exactly once, every edit must be in the store, and the
 // program's memory and open files must not grow.
 
-#include <QLineEdit>
 #include <dirent.h>
 #include <unistd.h>
+#include <QLineEdit>
 
 #include <fstream>
 #include <map>
+#include <set>
 
+#include "platform/backup.h"
 #include "reminders/reminderthread.h"
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
+#include "tests/store/diarydays.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/mainframe.h"
 
@@ -148,6 +151,28 @@ TEST_F(WeekTest, EveryAlarmFiresOnceEveryEditIsKeptAndNothingGrows) {
 #else
     (void)rssAfterFirstDay;
 #endif
+
+    // The program's end leaves the day's backup and the week's, each the diary as it was
+    // left; a start the next day adds that day's.
+    const std::vector<std::string> live = test::StoredDays();
+    app.reset();
+    auto backups = [] {
+        std::set<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(BackupDir())) {
+            names.insert(e.path().filename().string());
+        }
+        return names;
+    };
+    EXPECT_EQ(backups(),
+              (std::set<std::string>{"daily-2026-12-14.sqlite", "weekly-2026-W51.sqlite"}));
+    EXPECT_EQ(test::StoredDaysOf(BackupDir() + "/daily-2026-12-14.sqlite"), live);
+    EXPECT_EQ(test::StoredDaysOf(BackupDir() + "/weekly-2026-W51.sqlite"), live);
+    Clock::Advance(kSecondsPerDay);
+    Start();
+    app.reset();
+    EXPECT_EQ(backups(),
+              (std::set<std::string>{"daily-2026-12-14.sqlite", "daily-2026-12-15.sqlite",
+                                     "weekly-2026-W51.sqlite"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "store/names.h"
+#include "store/password.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "tests/support/testenv.h"
@@ -12,7 +13,7 @@ TEST(SettingsTest, FirstRunGivesTheDefaults) {
     MemoryProfileStore p;
     VelmoraSettings s;
     s.Skin = 0;
-    s.Password = "x";
+    s.PasswordHash = "x";
     bool sounds = false;
     LoadSettings(p, s, sounds);
     EXPECT_EQ(s.MenstrualDays, 5);
@@ -23,7 +24,7 @@ TEST(SettingsTest, FirstRunGivesTheDefaults) {
     EXPECT_EQ(s.WeekStarts, 1);
     EXPECT_EQ(s.UnitsFormat, 1);
     EXPECT_EQ(s.MyDiaryType, 0);
-    EXPECT_EQ(s.Password, "");
+    EXPECT_EQ(s.PasswordHash, "");
     EXPECT_FALSE(s.DaylightSavingTime);
     EXPECT_TRUE(sounds);
     EXPECT_EQ(s.Skin, 3);
@@ -40,18 +41,19 @@ TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
     s.WeekStarts = 0;
     s.UnitsFormat = 0;
     s.MyDiaryType = 5;
-    s.Password = "Секрет12";
+    s.PasswordHash = HashPassword("Секрет12");
     s.DaylightSavingTime = true;
     s.Skin = 6;
     s.Language = kLanguageRussian;
     s.Zoom = 3;
     ASSERT_TRUE(SaveSettings(p, s, false));
-    EXPECT_EQ(p.WriteLog(), (std::vector<std::string>{
-                                "Velmora/MenstrualDays", "Velmora/CycleLength",
-                                "Velmora/DateFormat", "Velmora/TimeFormat", "Velmora/DateSeparator",
-                                "Velmora/WeekStarts", "Velmora/UnitsFormat", "Velmora/MyDiaryType",
-                                "Velmora/Password", "Velmora/DaylightSavingTime", "Velmora/Sounds",
-                                "Velmora/Skin", "Velmora/Language", "Velmora/Zoom"}));
+    EXPECT_EQ(p.WriteLog(),
+              (std::vector<std::string>{
+                  "Velmora/MenstrualDays", "Velmora/CycleLength", "Velmora/DateFormat",
+                  "Velmora/TimeFormat", "Velmora/DateSeparator", "Velmora/WeekStarts",
+                  "Velmora/UnitsFormat", "Velmora/MyDiaryType", "Velmora/PasswordHash",
+                  "Velmora/DaylightSavingTime", "Velmora/Sounds", "Velmora/Skin",
+                  "Velmora/Language", "Velmora/Zoom"}));
     VelmoraSettings back;
     bool sounds = true;
     LoadSettings(p, back, sounds);
@@ -100,13 +102,59 @@ TEST(SettingsTest, ValuesOutsideTheirListsReadAsDefaults) {
     EXPECT_EQ(s.MyDiaryType, 0);
 }
 
-TEST(SettingsTest, APasswordOfAnyLengthIsKept) {
-    MemoryProfileStore p;
-    p.WriteProfileString("Velmora", "Password", "a much longer password than ten");
+TEST(SettingsTest, APlainPasswordOfAnEarlierVersionBecomesItsHashInOneWrite) {
+    const std::string longer = "a much longer password than ten";
+    const std::string older = HashPassword("older");
+    struct Case {
+        std::optional<std::string> plain, hash;  // in the file
+        bool written;
+        std::string matches;  // what the hash afterwards takes; "" for no password
+    };
+    const Case cases[] = {
+        {longer, std::nullopt, true, longer},
+        {"", std::nullopt, true, ""},           // no password
+        {"", older, true, "older"},             // an earlier version wrote it back empty
+        {"newer", older, true, "newer"},        // an earlier version set a new one
+        {std::nullopt, older, false, "older"},  // converted already
+    };
+    for (const Case& c : cases) {
+        MemoryProfileStore p;
+        if (c.plain) {
+            p.WriteProfileString("Velmora", "Password", *c.plain);
+        }
+        if (c.hash) {
+            p.WriteProfileString("Velmora", "PasswordHash", *c.hash);
+        }
+        p.ClearWriteLog();
+        VelmoraSettings s;
+        bool sounds;
+        LoadSettings(p, s, sounds);
+        EXPECT_EQ(UpgradePlainPassword(p, s), c.written);
+        EXPECT_EQ(p.Raw("Velmora", "Password"), std::nullopt);
+        EXPECT_EQ(p.WriteLog().size(), c.written ? 1u + (c.plain && !c.plain->empty()) : 0u);
+        if (c.matches.empty()) {
+            EXPECT_EQ(s.PasswordHash, "");
+        } else {
+            EXPECT_TRUE(PasswordMatches(s.PasswordHash, c.matches)) << c.matches;
+            EXPECT_FALSE(PasswordMatches(s.PasswordHash, c.matches.substr(1)));
+            EXPECT_EQ(p.Raw("Velmora", "PasswordHash"), s.PasswordHash);
+        }
+    }
+    // Salted: the same password never gives the same text; a damaged hash takes nothing.
+    EXPECT_NE(HashPassword("same"), HashPassword("same"));
+    EXPECT_FALSE(PasswordMatches(HashPassword("same").substr(0, 40), "same"));
+}
+
+// The prompt's countdown itself is driven through the prompt (tests/app/password_test.cpp).
+TEST(SettingsTest, EveryWrongAnswerFromTheFifthWaitsAndAClockPutBackWaitsNoLonger) {
+    const CTime t(2026, 12, 6, 10, 0, 0);
     VelmoraSettings s;
-    bool sounds;
-    LoadSettings(p, s, sounds);
-    EXPECT_EQ(s.Password, "a much longer password than ten");
+    s.PasswordFailures = kFreePasswordAnswers;
+    CountWrongPassword(s, t);
+    EXPECT_EQ(PasswordWaitLeft(s, t + 1), 29);
+    EXPECT_EQ(PasswordWaitLeft(s, t - 3600), 30);  // the clock put back an hour
+    CountRightPassword(s);
+    EXPECT_EQ(PasswordWaitLeft(s, t + 1), 0);
 }
 
 TEST(SettingsTest, TheWorkingCopyFollowsTheDocumentAndGoesBack) {
@@ -132,7 +180,6 @@ TEST(SettingsTest, TheWorkingCopyFollowsTheDocumentAndGoesBack) {
     TheSettingsCopy.CurrentDocument = nullptr;
     AppSettings = VelmoraSettings();
 }
-
 
 TEST(ReportDateTextTest, OrderAndSeparatorFollowTheSettings) {
     test::ScopedTimeZone tz("Asia/Kolkata");

@@ -6,6 +6,7 @@
 #include "app/mainframe.h"
 #include "app/passworddlg.h"
 #include "help/helpdialog.h"
+#include "store/password.h"
 #include "store/settings.h"
 #include "ui/scaledlg.h"
 #include "tools/shots/shots.h"
@@ -28,13 +29,13 @@ void ShootToolScreens(ShotContext& shots) {
     shots.ShotOfNextScreen([] { AskForPassword(AppSettings); }, "password-prompt",
                            [](QDialog& d) { Type(d, kPromptPasswordEditId, "secret"); });
     shots.ShotOfCommand(kCmdPassword, "password-set");
-    const std::string password = AppSettings.Password;
-    AppSettings.Password = "secret";
+    const std::string password = AppSettings.PasswordHash;
+    AppSettings.PasswordHash = HashPassword("secret");
     shots.ShotOfCommand(kCmdPassword, "password-change", [](QDialog& d) {
         Type(d, kOldPasswordEditId, "secret");
         Type(d, kNewPasswordEditId, "new one");
     });
-    AppSettings.Password = password;
+    AppSettings.PasswordHash = password;
 
     shots.ShotOfCommand(kCmdSettings, "settings");
 

@@ -24,6 +24,10 @@ inline constexpr char kSettings[] = QT_TRANSLATE_NOOP("Title", "Program Settings
 inline constexpr char kScale[] = QT_TRANSLATE_NOOP("Title", "Weight|Height Scale");
 inline constexpr char kHelp[] = QT_TRANSLATE_NOOP("Title", "Help");
 inline constexpr char kMirror[] = QT_TRANSLATE_NOOP("Title", "Mirror");
+inline constexpr char kExport[] = QT_TRANSLATE_NOOP("Title", "Export");
+inline constexpr char kImport[] = QT_TRANSLATE_NOOP("Title", "Import");
+inline constexpr char kBackup[] = QT_TRANSLATE_NOOP("Title", "Back Up");
+inline constexpr char kRestore[] = QT_TRANSLATE_NOOP("Title", "Restore");
 // The password screen keeps the main window's title and shows this one itself.
 inline constexpr char kPassword[] = QT_TRANSLATE_NOOP("Title", "Пароль");
 }  // namespace title

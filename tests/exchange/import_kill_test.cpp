@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "exchange/exchange.h"
+#include "platform/clock.h"
+#include "platform/objectstore.h"
+#include "tests/support/testenv.h"
+
+extern char** environ;
+
+namespace velmora {
+namespace {
+
+class ImportKillTest : public test::StoreTest {
+protected:
+    ImportKillTest() : tz("UTC"), pin(CTime(2024, 6, 1, 12, 0, 0)) {}
+
+    // Thirty days of 2015 with notes of their own.
+    static void WriteDiary() {
+        for (int d = 1; d <= 30; ++d) {
+            CVelmoraMFCDoc doc;
+            doc.OpenDay(2015, 6, d);
+            doc.m_note = u"before the import " + std::u16string(d, u'+');
+            doc.m_fluid = static_cast<int16_t>(d % 4);
+            ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+        }
+    }
+    static std::string Export() {
+        ObjectStore::CloseThreadConnection();
+        std::string out;
+        ExchangeError error;
+        EXPECT_TRUE(ExportDiary(ExchangeFormat::Csv, out, error)) << error.Text();
+        return out;
+    }
+
+    test::ScopedTimeZone tz;
+    ScopedClockPin pin;
+};
+
+// A process importing three thousand days (thirty of them replacing stored ones) is killed
+// at random moments after it began to write. Every time the diary is the one before the
+// import, or, once the child said the import was committed, the one after it: never a mix.
+TEST_F(ImportKillTest, AnImportKilledAnywhereLeavesTheDiaryAsItWas) {
+    // The file, and the diary it makes, from an import that runs to its end here.
+    std::string file = "date,fluid,temperature,note\r\n";
+    for (int i = 0; i < 3000; ++i) {
+        const CTime day = CVelmoraMFCDoc::DayAtNoon(2015, 1, 1) + int64_t{i} * kSecondsPerDay;
+        char row[96];
+        std::snprintf(row, sizeof row, "%04d-%02d-%02d,heavy,36.%d,imported %d\r\n", day.GetYear(),
+                      day.GetMonth(), day.GetDay(), i % 10, i);
+        file += row;
+    }
+    const std::string path = home->Root() + "/import.csv";
+    test::WriteFileBytes(path, file);
+    WriteDiary();
+    const std::string before = Export();
+    ExchangeError error;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ApplyImport(PlanImportFile(path), ImportMode::Replace, nullptr, error));
+    const int applyMs = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                             std::chrono::steady_clock::now() - start)
+                                             .count());
+    const std::string after = Export();
+    ASSERT_NE(after, before);
+
+    // The same diary again, in folders of its own, with the file beside it.
+    auto freshDiary = [&] {
+        home.reset();
+        home = std::make_unique<test::TempHome>();
+        test::WriteFileBytes(home->Root() + "/import.csv", file);
+        WriteDiary();
+        ASSERT_EQ(Export(), before);
+    };
+    freshDiary();
+
+    std::mt19937 rng(20240601);
+    int midway = 0;
+    for (int round = 0; round < 8; ++round) {
+        SCOPED_TRACE(round);
+        const std::string input = home->Root() + "/import.csv";
+        int out[2];
+        int err[2];
+        ASSERT_EQ(pipe(out), 0);
+        ASSERT_EQ(pipe(err), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        posix_spawn_file_actions_addclose(&actions, err[0]);
+        char* argv[] = {const_cast<char*>(VELMORA_IMPORT_KILL_CHILD),
+                        const_cast<char*>(input.c_str()), nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, VELMORA_IMPORT_KILL_CHILD, &actions, nullptr, argv, environ),
+                  0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        close(err[1]);
+
+        // Once it has begun to write, however long a busy machine took to get there, a
+        // random moment within what a whole import took here.
+        std::string lines;
+        char buf[256];
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+        while (lines.find("begin\n") == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline) {
+            pollfd p{out[0], POLLIN, 0};
+            if (poll(&p, 1, 10) > 0) {
+                const ssize_t n = read(out[0], buf, sizeof buf);
+                if (n <= 0) {
+                    break;
+                }
+                lines.append(buf, static_cast<size_t>(n));
+            }
+        }
+        ASSERT_NE(lines.find("begin\n"), std::string::npos) << "the child never began";
+        std::this_thread::sleep_for(std::chrono::milliseconds(
+            std::uniform_int_distribution<int>(0, std::max(1, applyMs))(rng)));
+        kill(pid, SIGKILL);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) {
+            lines.append(buf, static_cast<size_t>(n));
+        }
+        std::string errors;
+        for (ssize_t n; (n = read(err[0], buf, sizeof buf)) > 0;) {
+            errors.append(buf, static_cast<size_t>(n));
+        }
+        close(out[0]);
+        close(err[0]);
+        EXPECT_EQ(errors, "");
+
+        const bool done = lines.find("done\n") != std::string::npos;
+        EXPECT_EQ(Export(), done ? after : before) << (done ? "committed" : "killed midway");
+        if (done) {
+            freshDiary();
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status));
+            ++midway;
+        }
+    }
+    // The moments were drawn within an import's time: most kills land in the middle.
+    EXPECT_GE(midway, 1);
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+}  // namespace
+}  // namespace velmora
