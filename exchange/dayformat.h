@@ -92,6 +92,11 @@ public:
     DayCollector(const DayCollector&) = delete;
     DayCollector& operator=(const DayCollector&) = delete;
 
+    // Reads the next CSV row that can be a day and starts that day (Begin). Rows that break
+    // the CSV rules, have another number of fields than the `columns` of the header or no
+    // good date in field `dateAt` are problems and passed over. False at the end.
+    bool NextRow(CsvReader& reader, size_t columns, size_t dateAt,
+                 std::vector<std::string>& fields);
     // Starts a day at `line` from its date (format and years). False (with the problem)
     // when the row cannot be a day.
     bool Begin(int line, std::string_view dateText, const std::string& dateColumn);

@@ -135,22 +135,7 @@ void ReadDripCsv(const std::vector<std::string>& header, CsvReader& reader, int 
     }
 
     std::vector<std::string> fields;
-    int line = 0;
-    const char* error = nullptr;
-    while (reader.Next(fields, line, error)) {
-        const std::string date = dateAt < fields.size() ? fields[dateAt] : std::string();
-        if (error) {
-            dc.FileProblem(line, date, "", error);
-            continue;
-        }
-        if (fields.size() != header.size()) {
-            dc.FileProblem(line, date, "", text::kFieldCount,
-                           {std::to_string(fields.size()), std::to_string(header.size())});
-            continue;
-        }
-        if (!dc.Begin(line, date, "date")) {
-            continue;
-        }
+    while (dc.NextRow(reader, header.size(), dateAt, fields)) {
         ExchangeDay& d = dc.Day();
         int bleeding = -1;
         int texture = -1;

@@ -48,6 +48,24 @@ DayCollector::~DayCollector() {
     }
 }
 
+bool DayCollector::NextRow(CsvReader& reader, size_t columns, size_t dateAt,
+                           std::vector<std::string>& fields) {
+    int line = 0;
+    const char* error = nullptr;
+    while (reader.Next(fields, line, error)) {
+        const std::string date = dateAt < fields.size() ? fields[dateAt] : std::string();
+        if (error) {
+            FileProblem(line, date, "", error);
+        } else if (fields.size() != columns) {
+            FileProblem(line, date, "", text::kFieldCount,
+                        {std::to_string(fields.size()), std::to_string(columns)});
+        } else if (Begin(line, date, "date")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool DayCollector::Begin(int line, std::string_view dateText, const std::string& dateColumn) {
     m_line = line;
     m_day = ExchangeDay();
