@@ -1,45 +1,38 @@
-// The cycle engine over twenty years of daily records (7,305 days): Analyze, and clearing
-// and loading one month's model, beside the floor: one SQLite statement stepping over every
-// property row and reading every column.
+// The cycle engine at three diary sizes (the argument: 365, 7,305 and 36,525 daily records,
+// all ending today, the clock pinned there): Analyze, and clearing and loading the model of
+// today's month, beside the floor, one indexed SQLite look-up of a single day's
+// properties. Both read a window of days, so they should cost the same at every size.
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include "bench/benchdata.h"
 #include "cycle/cycleinfo.h"
 #include "cycle/monthmodel.h"
 #include "platform/clock.h"
-#include "platform/datapaths.h"
-#include "platform/messagebox.h"
-#include "platform/timezone.h"
-#include "store/settings.h"
 #include "store/velmoradoc.h"
 
 namespace velmora {
 namespace {
 
-constexpr int kDays = bench::kTwentyYears;
-
-// "Today" is the last day of the store, so the window is full of records.
-CTime Today() {
-    return bench::TwentyYearsDay(kDays - 1);
+int Days(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
 }
 
-void EnsureStore() {
-    bench::EnsureTwentyYearStore();
-    Clock::Pin(Today());
+// The store of the benchmark's size, "today" its last day.
+void EnsureStore(const benchmark::State& state) {
+    bench::EnsureStoreOfDays(Days(state));
+    Clock::Pin(bench::LastDayOfStores());
 }
 
-// The floor: the rows a full walk reads, straight from SQLite, no objects built.
-void BM_Floor_OneStatementOverAllRows(benchmark::State& state) {
-    EnsureStore();
-    bench::StoreFloor(state);
+void BM_Floor_IndexedDayLookUp(benchmark::State& state) {
+    EnsureStore(state);
+    bench::DayLookUpFloor(state, bench::LastDayOfStores());
 }
-BENCHMARK(BM_Floor_OneStatementOverAllRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Floor_IndexedDayLookUp)->Apply(bench::StoreSizes)->Unit(benchmark::kMicrosecond);
 
 // What the calendar runs after the Day View closes: the whole analysis from the store.
 void BM_Analyze(benchmark::State& state) {
-    EnsureStore();
+    EnsureStore(state);
     CycleInfo info;
     for (auto _ : state) {
         info.Analyze();
@@ -49,22 +42,23 @@ void BM_Analyze(benchmark::State& state) {
         state.SkipWithError("nothing analysed");
     }
 }
-BENCHMARK(BM_Analyze)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Analyze)->Apply(bench::StoreSizes)->Unit(benchmark::kMicrosecond);
 
-// Clearing and loading the model of the month shown, through the calendar's document,
-// whose store stays open between months.
+// Clearing and loading the model of today's month, through the calendar's document, whose
+// store stays open between months.
 void BM_ClearAndLoadMonthModel(benchmark::State& state) {
-    EnsureStore();
-    TheCycleInfo.Analyze();
-    const LocalTime today = Today().Local();
+    EnsureStore(state);
+    CycleInfo info;
+    info.Analyze();
+    const LocalTime today = bench::LastDayOfStores().Local();
     CVelmoraMFCDoc view;
     DayMarks marks;
-    int marked = 0;
     for (auto _ : state) {
         ClearMonthModel(marks);
-        LoadMonthModel(marks, view, today.month, today.year, TheCycleInfo);
+        LoadMonthModel(marks, view, today.month, today.year, info);
         benchmark::DoNotOptimize(marks);
     }
+    int marked = 0;
     for (const DayMark& m : marks) {
         marked += m.cycle != 0 || m.events != 0;
     }
@@ -73,7 +67,7 @@ void BM_ClearAndLoadMonthModel(benchmark::State& state) {
     }
     state.counters["marked"] = marked;
 }
-BENCHMARK(BM_ClearAndLoadMonthModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClearAndLoadMonthModel)->Apply(bench::StoreSizes)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace velmora

@@ -1,11 +1,16 @@
 // The calendar at each zoom: one frame (the month drawn, copied into the window surface at
 // the zoom, and shown through Qt's backing store), the same with the pictures decoded
 // afresh, and a change of month on a two-year diary; beside the floor, a window showing a
-// ready surface of the same size.
+// ready surface of the same size. And at three diary sizes (365, 7,305 and 36,525 daily
+// records, all ending today, the clock pinned there), what reads a window of days and
+// should cost the same at every size: a change of month with the analysis before it, and
+// the Year View's load of this year; beside the floor of a look-up of one day.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
@@ -16,7 +21,9 @@
 #include "cycle/monthmodel.h"
 #include "gfx/screenbuffer.h"
 #include "platform/clock.h"
+#include "reports/yearviewdlg.h"
 #include "res/programresources.h"
+#include "store/names.h"
 #include "store/velmoradoc.h"
 #include "ui/calendarpainter.h"
 #include "ui/kit/zoom.h"
@@ -79,13 +86,8 @@ BENCHMARK(BM_CalendarFrameDecoding)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecon
 
 // A change of month: the month model read from a two-year diary, then the frame.
 void BM_MonthChange(benchmark::State& state) {
-    static bool made = false;
-    if (!made) {
-        bench::UseTemporaryHome();
-        bench::WriteDemoYears(Clock::Now() - 730 * kSecondsPerDay, 731);
-        TheCycleInfo.Analyze();
-        made = true;
-    }
+    bench::EnsureStoreOfDays(731);
+    TheCycleInfo.Analyze();
     ApplyZoom(static_cast<int>(state.range(0)));
     ScreenWidget widget;
     ShowExposed(widget);
@@ -108,6 +110,94 @@ void BM_MonthChange(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MonthChange)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+
+int Days(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
+}
+
+// The store of the benchmark's size, "today" its last day, until the benchmark ends.
+class SizedStore {
+public:
+    explicit SizedStore(const benchmark::State& state) {
+        bench::EnsureStoreOfDays(Days(state));
+        Clock::Pin(bench::LastDayOfStores());
+    }
+    ~SizedStore() { Clock::Release(); }
+    SizedStore(const SizedStore&) = delete;
+    SizedStore& operator=(const SizedStore&) = delete;
+};
+
+void BM_Floor_IndexedDayLookUp(benchmark::State& state) {
+    SizedStore store(state);
+    bench::DayLookUpFloor(state, bench::LastDayOfStores());
+}
+BENCHMARK(BM_Floor_IndexedDayLookUp)->Apply(bench::StoreSizes)->Unit(benchmark::kMicrosecond);
+
+// A change of month as the calendar makes it after an edit, at 1x: the analysis, the month
+// model read from the store, and the frame; back and forth between today's month and the
+// one before.
+void BM_MonthChangeWithAnalysis(benchmark::State& state) {
+    SizedStore store(state);
+    ApplyZoom(1);
+    ScreenWidget widget;
+    ShowExposed(widget);
+    PictureCache pictures;
+    CVelmoraMFCDoc doc;
+    CycleInfo info;
+    DayMarks marks{};
+    CalendarMonth month;
+    const LocalTime today = Clock::Now().Local();
+    int step = 0;
+    int marked = 0;
+    for (auto _ : state) {
+        month.month = today.month == 1 ? (step % 2 ? 12 : 1) : today.month - step % 2;
+        month.year = today.month == 1 && step % 2 ? today.year - 1 : today.year;
+        month.today = step % 2 ? 0 : today.day;
+        ++step;
+        info.Analyze();
+        ClearMonthModel(marks);
+        LoadMonthModel(marks, doc, month.month, month.year, info);
+        Frame(widget, marks, month, pictures);
+        if (step == 1) {
+            for (const DayMark& m : marks) {
+                marked += m.cycle != 0 || m.events != 0;
+            }
+        }
+    }
+    if (marked == 0) {
+        state.SkipWithError("today's month came out empty");
+    }
+}
+BENCHMARK(BM_MonthChangeWithAnalysis)->Apply(bench::StoreSizes)->Unit(benchmark::kMicrosecond);
+
+// The Year View reading this year again (its days, the analysis, the fertile days) and
+// drawing its first half, as a change of its year list does; the window is not shown.
+void BM_YearViewLoad(benchmark::State& state) {
+    SizedStore store(state);
+    CYearViewDlg view;
+    QComboBox* years = view.YearList();
+    const int year = Clock::Now().GetYear();
+    const int shown = year - FirstYear();
+    const int other = shown > 0 ? shown - 1 : shown + 1;
+    for (auto _ : state) {
+        {
+            const QSignalBlocker quiet(years);
+            years->setCurrentIndex(other);
+        }
+        years->setCurrentIndex(shown);  // the year read afresh
+    }
+    int menstruation = 0;
+    for (int row = 1; row <= 12; ++row) {
+        for (int col = 0; col < CYearViewDlg::kColumns; ++col) {
+            menstruation += (view.DayFlags(row, col) & CYearViewDlg::kMenstruation) != 0;
+        }
+    }
+    if (view.Year() != year || menstruation == 0) {
+        state.SkipWithError("the year came out empty");
+    }
+    state.counters["menstruation"] = menstruation;
+}
+BENCHMARK(BM_YearViewLoad)->Apply(bench::StoreSizes)->Unit(benchmark::kMicrosecond);
 
 // The floor: a window that only shows a ready surface of the zoomed size.
 class ReadySurface : public QWidget {

@@ -14,7 +14,7 @@ void CycleInfo::MarkMenstrualDays() {
     CVelmoraMFCDoc scan;
     const CTime first = m_windowStart;
     const CTime last = m_windowEnd;
-    scan.ForEachDay([&](CVelmoraMFCDoc& day) {
+    scan.ForEachDayIn(first, last, [&](CVelmoraMFCDoc& day) {
         if (day.m_date < first || day.m_date > last || !IsMenstruation(day.m_fluid)) {
             return true;
         }

@@ -119,27 +119,25 @@ void LoadMonthModel(DayMarks& marks, CVelmoraMFCDoc& doc, int month, int year,
     const int nextMonth = month == 12 ? 1 : month + 1;
     const int nextYear = month == 12 ? year + 1 : year;
 
-    // Most records are far from the month; an instant range (a day wider on each side, so
-    // odd midnights of switch days cannot matter) spares them the local-time conversion.
+    // The store reads only the days of an instant range (a day wider on each side, so odd
+    // midnights of switch days cannot matter); their local dates decide.
     const CTime near = CTime(year, month, 1, 0, 0, 0) - kSecondsPerDay;
     const CTime far = CTime(nextYear, nextMonth, kNextMonthDays + 1, 0, 0, 0) + kSecondsPerDay;
     // The flows recorded in the store, apart from whatever the entries held before, so
     // that only recorded bleedings mark fertile days below.
     DayMarks recorded{};
-    for (bool more = doc.m_db.SeekFirst(); more; more = doc.m_db.SeekNext()) {
-        if (!doc.LoadRecord() || doc.m_date < near || doc.m_date >= far) {
-            continue;
-        }
-        const LocalTime lt = doc.m_date.Local();
+    doc.ForEachDayIn(near, far - 1, [&](CVelmoraMFCDoc& day) {
+        const LocalTime lt = day.m_date.Local();
         if (lt.year == year && lt.month == month && lt.day <= days) {
             const size_t i = static_cast<size_t>(lt.day - 1);
-            marks[i].events |= EventBits(doc);
-            marks[i].cycle |= RecordCycleBits(doc);
-            SetFlow(recorded[i], doc.m_fluid);
+            marks[i].events |= EventBits(day);
+            marks[i].cycle |= RecordCycleBits(day);
+            SetFlow(recorded[i], day.m_fluid);
         } else if (lt.year == nextYear && lt.month == nextMonth && lt.day <= kNextMonthDays) {
-            SetFlow(recorded[static_cast<size_t>(days + lt.day - 1)], doc.m_fluid);
+            SetFlow(recorded[static_cast<size_t>(days + lt.day - 1)], day.m_fluid);
         }
-    }
+        return true;
+    });
     for (size_t i = 0; i < marks.size(); ++i) {
         marks[i].cycle |= recorded[i].cycle;
     }

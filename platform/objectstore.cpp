@@ -9,14 +9,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <mutex>
-#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/backup.h"
 #include "platform/datapaths.h"
 #include "platform/messagebox.h"
 
@@ -47,6 +48,15 @@ const char* const kSchema =
     " type INTEGER NOT NULL,"
     " value,"
     " PRIMARY KEY(db, record, pos)) WITHOUT ROWID;";
+
+// Format 2: the days by their date (property 0), and the days with alarms set, so that a
+// look-up of a day or a range of days reads only those days. The walks' statements below
+// name the same conditions, so SQLite takes these indexes for them.
+const char* const kIndexes =
+    "CREATE INDEX IF NOT EXISTS props_day ON props(db, prop, value, record) WHERE prop = 0;"
+    "CREATE INDEX IF NOT EXISTS props_flagged ON props(db, prop, record, value) WHERE prop = 13 "
+    "AND value <> 0;";
+static_assert(kIndexedFlagProp == 13);
 
 std::string CurrentVfs() {
     std::lock_guard lock(g_mutex);
@@ -84,6 +94,23 @@ void ReportStoreProblem(const std::string& path, const StoreProblem& why) {
             {path, what, why.detail}, QT_TRANSLATE_NOOP("Message", "Error"), MbIcon::Stop,
             MbButtons::Ok, kForegroundWindow);
     }
+}
+
+// Tells the user once per run that the file has a format newer than this program knows.
+void ReportNewerFormat(const std::string& path, int version) {
+    {
+        std::lock_guard lock(g_mutex);
+        if (!g_reported.insert(path).second) {
+            return;
+        }
+    }
+    ShowFilledMessageBox(
+        QT_TRANSLATE_NOOP("Message",
+                          "The diary file\n%1\nhas file format %2, written by a newer version of "
+                          "Velmora; this version reads formats up to %3.\nVelmora leaves the file "
+                          "unchanged. Use a newer version of Velmora to open it."),
+        {path, std::to_string(version), std::to_string(kStoreSchemaVersion)},
+        QT_TRANSLATE_NOOP("Message", "Error"), MbIcon::Stop, MbButtons::Ok, kForegroundWindow);
 }
 
 uint32_t ReadBe32(const unsigned char* p) {
@@ -204,7 +231,7 @@ StoreStatus CreateStoreFile(const std::string& path) {
             "PRAGMA application_id=" +
             std::to_string(kStoreApplicationId) +
             "; PRAGMA user_version=" + std::to_string(kStoreSchemaVersion) + "; " + kSchema +
-            " COMMIT;";
+            kIndexes + " COMMIT;";
         rc = ExecAll(db, init.c_str());
     }
     const int closeRc = sqlite3_close(db);
@@ -284,9 +311,7 @@ public:
             return StoreStatus::BadStore;
         }
         if (version > kStoreSchemaVersion) {
-            ReportStoreProblem(
-                path,
-                {QT_TRANSLATE_NOOP("Message", "it was written by a newer version of Velmora"), {}});
+            ReportNewerFormat(path, version);
             return StoreStatus::BadStore;
         }
         sqlite3_stmt* jm = Prepare("PRAGMA journal_mode");
@@ -300,7 +325,44 @@ public:
         if (journal != "wal") {
             ExecAll(db, "PRAGMA journal_mode=WAL");
         }
+        if (version < kStoreSchemaVersion) {
+            Upgrade();
+        }
         return StoreStatus::Ok;
+    }
+
+    // Brings a file of format 1 to this format: after a safety copy of the file as it is, in
+    // one transaction, so that a crash leaves format 1 or format 2 and never anything in
+    // between. Without the copy nothing changes. A file that stays at format 1 is used as it
+    // is: every statement works without the indexes, only slower.
+    void Upgrade() {
+        const BackupOutcome safety = WriteSafetyBackup(SafetyReason::Migration);
+        if (safety.status != BackupStatus::BackedUp) {
+            std::fprintf(stderr, "velmora: the diary stays at file format 1: no safety copy (%s)\n",
+                         safety.problem.detail.c_str());
+            return;
+        }
+        if (ExecAll(db, "BEGIN IMMEDIATE") != SQLITE_OK) {
+            return;
+        }
+        int version = 0;
+        // Another process may have upgraded the file since it was looked at.
+        int rc = QueryInt("PRAGMA user_version", version);
+        if (rc == SQLITE_OK && version < kStoreSchemaVersion) {
+            const std::string upgrade = std::string(kIndexes) + "PRAGMA user_version=" +
+                                        std::to_string(kStoreSchemaVersion);
+            rc = ExecAll(db, upgrade.c_str());
+        }
+        if (rc == SQLITE_OK) {
+            rc = ExecAll(db, "COMMIT");
+        }
+        if (rc != SQLITE_OK) {
+            std::fprintf(stderr, "velmora: the diary stays at file format 1: %s\n",
+                         sqlite3_errstr(rc));
+            if (!sqlite3_get_autocommit(db)) {
+                ExecAll(db, "ROLLBACK");
+            }
+        }
     }
 
     int QueryInt(const char* sql, int& out) {
@@ -511,8 +573,8 @@ StoreDatabase::StoreDatabase(std::shared_ptr<StoreConnection> conn, int64_t dbId
 }
 
 StoreDatabase::~StoreDatabase() {
-    if (m_scan) {
-        sqlite3_finalize(m_scan);
+    for (sqlite3_stmt* scan : m_scans) {
+        sqlite3_finalize(scan);
     }
     auto& hs = m_conn->handles;
     hs.erase(std::remove(hs.begin(), hs.end(), this), hs.end());
@@ -598,20 +660,54 @@ bool StoreDatabase::Exists(std::u16string_view name) {
     return rc == SQLITE_ROW;
 }
 
-bool StoreDatabase::StartScan(RecordId from) {
-    if (!m_scan) {
-        if (sqlite3_prepare_v3(m_conn->db,
-                               "SELECT record, prop, type, value FROM props "
-                               "WHERE db = ?1 AND record >= ?2 ORDER BY record, pos",
-                               -1, SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) != SQLITE_OK) {
+namespace {
+
+// The scan statement of each kind of walk, by StoreDatabase::Walk. The narrowed walks find
+// their records through the file's indexes (their conditions are those of the indexes; the
+// unary + keeps SQLite from walking the records instead) and step over them in order.
+const char* const kScanSql[3] = {
+    "SELECT record, prop, type, value FROM props "
+    "WHERE db = ?1 AND record >= ?2 ORDER BY record, pos",
+    "SELECT record, prop, type, value FROM props WHERE db = ?1 AND record IN "
+    "(SELECT record FROM props WHERE db = ?1 AND prop = 0 AND value BETWEEN ?3 AND ?4 "
+    "AND +record >= ?2) ORDER BY record, pos",
+    "SELECT record, prop, type, value FROM props WHERE db = ?1 AND record IN "
+    "(SELECT record FROM props WHERE db = ?1 AND prop = 13 AND value <> 0 AND +record >= ?2) "
+    "ORDER BY record, pos",
+};
+
+}  // namespace
+
+void StoreDatabase::SetWalk(Walk walk) {
+    if (walk != m_walk || walk == Walk::KeyRange) {
+        ResetScan();  // a scan of the walk before goes no further
+    }
+    m_walk = walk;
+}
+
+bool StoreDatabase::StartScan(RecordId from, bool narrowed) {
+    const Walk kind = narrowed ? m_walk : Walk::All;
+    sqlite3_stmt*& stmt = m_scans[static_cast<int>(kind)];
+    if (!stmt) {
+        if (sqlite3_prepare_v3(m_conn->db, kScanSql[static_cast<int>(kind)], -1,
+                               SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK) {
             m_scanError = m_conn->Fail(sqlite3_errcode(m_conn->db));
-            m_scan = nullptr;
+            stmt = nullptr;
             return false;
         }
     }
+    if (m_scan && m_scan != stmt) {
+        sqlite3_reset(m_scan);
+    }
+    m_scan = stmt;
+    m_scanWalk = kind;
     sqlite3_reset(m_scan);
     sqlite3_bind_int64(m_scan, 1, m_dbId);
     sqlite3_bind_int64(m_scan, 2, from);
+    if (kind == Walk::KeyRange) {
+        sqlite3_bind_int64(m_scan, 3, m_keyLo);
+        sqlite3_bind_int64(m_scan, 4, m_keyHi);
+    }
     m_scanAfter = 0;
     return StepScan();
 }
@@ -645,12 +741,14 @@ StoreStatus StoreDatabase::ScanError(int rc) {
 
 RecordId StoreDatabase::Seek(SeekFrom from, int32_t offset) {
     auto nextAfter = [this](RecordId rec) -> RecordId {
-        if (m_rowValid && m_rowRecord == rec) {
+        // The scan in use goes on only when it is one of this walk.
+        const bool walking = m_scan && m_scanWalk == m_walk;
+        if (walking && m_rowValid && m_rowRecord == rec) {
             while (StepScan() && m_rowRecord == rec) {
             }
             m_scanAfter = rec;
-        } else if (m_scanAfter != rec || rec == 0) {
-            StartScan(rec + 1);
+        } else if (!walking || m_scanAfter != rec || rec == 0) {
+            StartScan(rec + 1, true);
         }
         return m_rowValid ? m_rowRecord : 0;
     };
@@ -683,7 +781,7 @@ RecordId StoreDatabase::Seek(SeekFrom from, int32_t offset) {
             if (offset < 0) {
                 break;
             }
-            StartScan(1);
+            StartScan(1, true);
             rec = m_rowValid ? m_rowRecord : 0;
             for (int32_t i = 0; i < offset && rec != 0; ++i) {
                 rec = nextAfter(rec);
@@ -784,7 +882,7 @@ StoreStatus StoreDatabase::ReadCurrent(std::vector<StoredProp>& props) {
         return StoreStatus::InvalidParameter;
     }
     m_scanError = StoreStatus::Ok;
-    if (!(m_rowValid && m_rowRecord == rec) && (!StartScan(rec) || m_rowRecord != rec)) {
+    if (!(m_rowValid && m_rowRecord == rec) && (!StartScan(rec, false) || m_rowRecord != rec)) {
         props.clear();
         return m_scanError != StoreStatus::Ok ? m_scanError : StoreStatus::InvalidParameter;
     }
@@ -811,7 +909,7 @@ StoreStatus StoreDatabase::ReadCurrentProp(uint16_t propId, StoredProp& prop) {
         return StoreStatus::InvalidParameter;
     }
     m_scanError = StoreStatus::Ok;
-    if (!(m_rowValid && m_rowRecord == rec) && (!StartScan(rec) || m_rowRecord != rec)) {
+    if (!(m_rowValid && m_rowRecord == rec) && (!StartScan(rec, false) || m_rowRecord != rec)) {
         return m_scanError != StoreStatus::Ok ? m_scanError : StoreStatus::InvalidParameter;
     }
     bool found = false;

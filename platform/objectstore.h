@@ -90,6 +90,19 @@ public:
     // Ends a walk early: the scan holds no read open any more.
     void StopScan() { ResetScan(); }
 
+    // What the forward walks (Seek from Beginning, Seek forward from Current) go over: every
+    // record, or only the records the file's indexes point at, still in the order they were
+    // written. Backward seeks, SeekRecord and the reads of a current record are not narrowed.
+    //  - WalkKeyRange: records whose property 0 holds a number from `lo` to `hi` (inclusive);
+    //  - WalkFlagged: records whose property kIndexedFlagProp holds a value other than 0.
+    void WalkAll() { SetWalk(Walk::All); }
+    void WalkKeyRange(int64_t lo, int64_t hi) {
+        m_keyLo = lo;
+        m_keyHi = hi;
+        SetWalk(Walk::KeyRange);
+    }
+    void WalkFlagged() { SetWalk(Walk::Flagged); }
+
     // Reads every property of the current record, in stored order.
     StoreStatus ReadCurrent(std::vector<StoredProp>& props);
     // Reads the property with id `propId` of the current record; NotFound when it has none.
@@ -118,9 +131,13 @@ private:
     StoreDatabase(std::shared_ptr<StoreConnection> conn, int64_t dbId, std::u16string name,
                   uint32_t type);
 
+    enum class Walk { All, KeyRange, Flagged };
+    void SetWalk(Walk walk);
+
     // The scan statement: one statement stepped over the records in order, so that a walk
-    // over all records never re-runs a query per record.
-    bool StartScan(RecordId from);
+    // over all records never re-runs a query per record. `narrowed`: over the records of
+    // the walk (m_walk) rather than all.
+    bool StartScan(RecordId from, bool narrowed);
     bool StepScan();
     void ResetScan();
     StoreStatus ScanError(int rc);
@@ -133,7 +150,12 @@ private:
     StoreStatus m_seekStatus = StoreStatus::Ok;
     StoreStatus m_scanError = StoreStatus::Ok;  // a step of m_scan failed (since reset)
 
-    ::sqlite3_stmt* m_scan = nullptr;
+    Walk m_walk = Walk::All;
+    int64_t m_keyLo = 0;
+    int64_t m_keyHi = 0;
+    ::sqlite3_stmt* m_scans[3] = {};   // the scan statement of each kind of walk
+    ::sqlite3_stmt* m_scan = nullptr;  // the one in use, of kind m_scanWalk
+    Walk m_scanWalk = Walk::All;
     bool m_rowValid = false;    // m_scan stands on a row
     RecordId m_rowRecord = 0;   // record of that row
     RecordId m_scanAfter = 0;   // m_scan stands right after all rows of this record
@@ -157,6 +179,9 @@ struct ObjectStore {
 
 // SQLite application id that marks a store file ("VELM").
 inline constexpr uint32_t kStoreApplicationId = 0x56454C4D;
-inline constexpr int kStoreSchemaVersion = 1;
+// The file format. 1: the tables; 2: and the indexes of property 0 and of the flag.
+inline constexpr int kStoreSchemaVersion = 2;
+// The property whose non-zero values the file indexes (in a day record: alarms are set).
+inline constexpr uint16_t kIndexedFlagProp = 13;
 
 }  // namespace velmora

@@ -9,7 +9,7 @@ namespace velmora {
 std::optional<NextAlarm> FindNextAlarm(CTime now) {
     std::optional<NextAlarm> best;
     CVelmoraMFCDoc doc;
-    doc.ForEachDay([&](CVelmoraMFCDoc& day) {
+    doc.ForEachDayWithAlarms([&](CVelmoraMFCDoc& day) {
         for (int slot = 3; slot >= 0; --slot) {
             const int type = day.m_alarmType[slot];
             const CTime t = day.m_alarmTime[slot];

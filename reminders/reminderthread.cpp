@@ -88,7 +88,8 @@ bool AlarmWatch::Scan(CVelmoraMFCDoc& doc, CTime now,
     // back with it: the minutes it went back over come due again as the clock reaches them,
     // alarms set since included. The fired set still keeps each alarm to one box.
     m_fromMinute = std::min(m_fromMinute, nowMinute);
-    const bool exists = doc.ForEachDay([&](CVelmoraMFCDoc& day) {
+    // Only days saved with alarms set hold alarms: the others are not read.
+    const bool exists = doc.ForEachDayWithAlarms([&](CVelmoraMFCDoc& day) {
         for (int slot = 3; slot >= 0; --slot) {
             const int type = day.m_alarmType[slot];
             if (type == 0) {

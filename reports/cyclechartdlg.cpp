@@ -75,7 +75,11 @@ CChartDlg::Reading CCycleChartDlg::Read() {
     const int year = ShownYear();
     CVelmoraMFCDoc scan;  // a cursor of the screen's own
     // A store that opens is looked at, records or none; one that does not says nothing.
-    reading.looked = scan.ForEachDay([&](CVelmoraMFCDoc& day) {
+    // Only the days of December before and of the year are read (a day more on each side;
+    // their local dates decide).
+    const CTime first = CTime(year - 1, 12, 1, 0, 0, 0) - kSecondsPerDay;
+    const CTime last = CTime(year + 1, 1, 1, 0, 0, 0) + kSecondsPerDay;
+    reading.looked = scan.ForEachDayIn(first, last, [&](CVelmoraMFCDoc& day) {
         if (!IsMenstruation(day.m_fluid)) {
             return true;
         }
@@ -108,8 +112,7 @@ CChartDlg::Reading CCycleChartDlg::Read() {
             if (dayBefore) {
                 continue;
             }
-            const long long start =
-                DayNumber(rowYear, rowMonth, d);
+            const long long start = DayNumber(rowYear, rowMonth, d);
             if (row == 0 || !previous) {
                 previous = start;
                 continue;

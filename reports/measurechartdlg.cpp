@@ -135,8 +135,14 @@ CChartDlg::Reading CMeasureChartDlg::Read() {
     // over the labels.
     const int top = Setup().layout.axisTop;
     CVelmoraMFCDoc scan;  // a cursor of the screen's own: the calendar's day stays as it is
-    scan.ForEachDay([&](CVelmoraMFCDoc& day) {
-        reading.looked = true;  // a diary without any day says nothing
+    // Only the days of the month are read (a day more on each side; their local dates
+    // decide).
+    const CTime first = CTime(year, month, 1, 0, 0, 0) - kSecondsPerDay;
+    const CTime last =
+        CTime(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1, 0, 0, 0) +
+        kSecondsPerDay;
+    const bool opened = scan.ForEachDayIn(first, last, [&](CVelmoraMFCDoc& day) {
+        reading.looked = true;
         const double value = day.*member;
         if (value == 0.0 || !std::isfinite(value)) {
             return true;
@@ -151,6 +157,12 @@ CChartDlg::Reading CMeasureChartDlg::Read() {
         reading.anyValue = true;
         return true;
     });
+    // A diary without any day says nothing; one with days in other months shows this one
+    // empty.
+    if (opened && !reading.looked) {
+        reading.looked = scan.m_db.SeekFirst();
+        scan.m_db.EndScan();
+    }
     return reading;
 }
 

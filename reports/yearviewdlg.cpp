@@ -148,7 +148,11 @@ void CYearViewDlg::FillDays() {
     }
 
     CVelmoraMFCDoc scan;  // a cursor of the screen's own
-    scan.ForEachDay([this](CVelmoraMFCDoc& day) {
+    // The days the screen has cells for, December before to January after, and a day more
+    // on each side; their local dates decide.
+    const CTime from = CTime(m_year - 1, 12, 1, 0, 0, 0) - kSecondsPerDay;
+    const CTime to = CTime(m_year + 1, 2, 1, 0, 0, 0) + kSecondsPerDay;
+    scan.ForEachDayIn(from, to, [this](CVelmoraMFCDoc& day) {
         if (IsMenstruation(day.m_fluid)) {
             const LocalTime lt = day.m_date.Local();
             Set(DayNumber(lt.year, lt.month, lt.day), kMenstruation);

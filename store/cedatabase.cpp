@@ -125,6 +125,24 @@ void CCeDatabase::EndScan() {
     }
 }
 
+void CCeDatabase::WalkAll() {
+    if (m_handle) {
+        m_handle->WalkAll();
+    }
+}
+
+void CCeDatabase::WalkKeyRange(int64_t lo, int64_t hi) {
+    if (m_handle) {
+        m_handle->WalkKeyRange(lo, hi);
+    }
+}
+
+void CCeDatabase::WalkFlagged() {
+    if (m_handle) {
+        m_handle->WalkFlagged();
+    }
+}
+
 uint32_t CCeDatabase::GetCount() {
     if (!m_handle) {
         return 0;

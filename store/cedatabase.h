@@ -39,6 +39,13 @@ public:
     bool SeekRecord(RecordId record);
     // Ends a walk that stops before the last record, so it holds no read open.
     void EndScan();
+    // What SeekFirst and SeekNext walk over: every record (the default, and after Open), or
+    // only those whose property 0 holds a number from `lo` to `hi`, or only those whose
+    // property kIndexedFlagProp is not 0; in the order they were written either way. The
+    // narrowed walks read only their records, through the file's indexes.
+    void WalkAll();
+    void WalkKeyRange(int64_t lo, int64_t hi);
+    void WalkFlagged();
     // Number of records; the last record becomes current.
     uint32_t GetCount();
 

@@ -184,17 +184,37 @@ bool CVelmoraMFCDoc::SaveRecord() {
     return written;
 }
 
+namespace {
+
+// The stored keys of the instants from `first` to `last`: every FILETIME that reads back as
+// one of those seconds.
+std::pair<int64_t, int64_t> KeysBetween(CTime first, CTime last) {
+    return {static_cast<int64_t>(CTimeToFileTime(first).Value()),
+            static_cast<int64_t>(CTimeToFileTime(last).Value()) + kFileTimeTicksPerSecond - 1};
+}
+
+// Gives the database back its walk over all records when a narrowed walk ends, however.
+struct WalkAllAfterwards {
+    CCeDatabase& db;
+    ~WalkAllAfterwards() { db.WalkAll(); }
+};
+
+}  // namespace
+
 bool CVelmoraMFCDoc::FindDay(CTime day) {
     if (!m_db.IsOpen() && !m_db.Open(kDayStoreName)) {
         return false;
     }
     const LocalTime want = day.Local();
     CCeDbProp date;
+    // Only records near `day` can share its local date: the index finds those alone.
+    const auto [lo, hi] = KeysBetween(day - 2 * kSecondsPerDay, day + 2 * kSecondsPerDay);
+    m_db.WalkKeyRange(lo, hi);
+    const WalkAllAfterwards restore{m_db};
     for (bool more = m_db.SeekFirst(); more; more = m_db.SeekNext()) {
         if (!m_db.ReadCurrProp(kPropDate, date)) {
             continue;
         }
-        // Only records near `day` can share its local date; look closer at those alone.
         const CTime when = FileTimeToCTime(date.FileTimeValue());
         const int64_t apart = when - day;
         if (apart > 2 * kSecondsPerDay || apart < -2 * kSecondsPerDay) {
@@ -303,6 +323,20 @@ SaveDayResult CVelmoraMFCDoc::SaveDay() {
 }
 
 bool CVelmoraMFCDoc::ForEachDay(const std::function<bool(CVelmoraMFCDoc&)>& visit) {
+    return WalkDays(Walk::All, CTime(), CTime(), visit);
+}
+
+bool CVelmoraMFCDoc::ForEachDayIn(CTime first, CTime last,
+                                  const std::function<bool(CVelmoraMFCDoc&)>& visit) {
+    return WalkDays(Walk::Dates, first, last, visit);
+}
+
+bool CVelmoraMFCDoc::ForEachDayWithAlarms(const std::function<bool(CVelmoraMFCDoc&)>& visit) {
+    return WalkDays(Walk::Alarms, CTime(), CTime(), visit);
+}
+
+bool CVelmoraMFCDoc::WalkDays(Walk walk, CTime first, CTime last,
+                              const std::function<bool(CVelmoraMFCDoc&)>& visit) {
     m_walkComplete = false;
     if (!CCeDatabase::DatabaseExists(kDayStoreName)) {
         // Without a store file there was nothing to read; a file that could not be looked
@@ -313,6 +347,17 @@ bool CVelmoraMFCDoc::ForEachDay(const std::function<bool(CVelmoraMFCDoc&)>& visi
     if (!m_db.IsOpen() && !m_db.Open(kDayStoreName)) {
         return false;
     }
+    if (walk == Walk::Dates) {
+        if (last < first) {
+            m_walkComplete = true;  // no day lies in an empty range
+            return true;
+        }
+        const auto [lo, hi] = KeysBetween(first, last);
+        m_db.WalkKeyRange(lo, hi);
+    } else if (walk == Walk::Alarms) {
+        m_db.WalkFlagged();
+    }
+    const WalkAllAfterwards restore{m_db};
     bool complete = true;
     bool more = m_db.SeekFirst();
     for (; more; more = m_db.SeekNext()) {

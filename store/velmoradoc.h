@@ -115,6 +115,12 @@ public:
     // calling `visit` until it returns false. False when the store does not exist or cannot
     // be opened.
     bool ForEachDay(const std::function<bool(CVelmoraMFCDoc&)>& visit);
+    // As ForEachDay, over the days whose stored date lies from `first` to `last` (both
+    // included) alone: they are found through the file's index, and no other day is read.
+    bool ForEachDayIn(CTime first, CTime last, const std::function<bool(CVelmoraMFCDoc&)>& visit);
+    // As ForEachDay, over the days stored with alarms set (m_alarm) alone. Only those can
+    // hold an alarm: a day saved without the flag keeps no alarm types.
+    bool ForEachDayWithAlarms(const std::function<bool(CVelmoraMFCDoc&)>& visit);
     // Whether the last ForEachDay read every record (or stopped where `visit` asked, or there
     // is no store file yet): false after a walk that a busy or failing store cut short or
     // that had to skip a record.
@@ -149,6 +155,9 @@ public:
     RecordId StoredRecordId() const { return m_recordId; }
 
 private:
+    enum class Walk { All, Dates, Alarms };
+    bool WalkDays(Walk walk, CTime first, CTime last,
+                  const std::function<bool(CVelmoraMFCDoc&)>& visit);
     bool OpenForWrite();
     void BuildRecord();
 

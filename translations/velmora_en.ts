@@ -1146,6 +1146,16 @@ Your diary is unchanged.</translation>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
     </message>
+    <message>
+        <source>The diary file
+%1
+has file format %2, written by a newer version of Velmora; this version reads formats up to %3.
+Velmora leaves the file unchanged. Use a newer version of Velmora to open it.</source>
+        <translation>The diary file
+%1
+has file format %2, which a newer version of Velmora wrote; this version reads formats up to %3.
+Velmora leaves the file unchanged. Open it with a newer version of Velmora.</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

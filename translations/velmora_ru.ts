@@ -1157,6 +1157,16 @@ Your diary is unchanged.</source>
         <source>All files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message>
+        <source>The diary file
+%1
+has file format %2, written by a newer version of Velmora; this version reads formats up to %3.
+Velmora leaves the file unchanged. Use a newer version of Velmora to open it.</source>
+        <translation>Файл дневника
+%1
+имеет формат %2: его записала более новая версия Velmora, а эта версия читает форматы до %3.
+Velmora оставляет файл без изменений. Откройте его более новой версией Velmora.</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

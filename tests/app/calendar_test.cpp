@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -16,15 +17,20 @@
 #include <QWindow>
 #include <set>
 
+#include <sqlite3.h>
+
 #include "app/aboutdlg.h"
 #include "gfx/bitmapfont.h"
 #include "gfx/pictures.h"
 #include "gfx/screenbuffer.h"
+#include "platform/backup.h"
 #include "platform/datapaths.h"
+#include "platform/objectstore.h"
 #include "reports/chartbase.h"
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
 #include "tests/support/screentest.h"
+#include "tools/demo/demodiary.h"
 #include "ui/addnotedlg.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/commandbar.h"
@@ -718,6 +724,82 @@ TEST_F(CalendarTest, ScreenReadersHearTheDaysTheCursorAndThePicturesActions) {
     app->OnCommand(kCmdCycleBar);
     EXPECT_TRUE(barDates.startsWith("Start Menstruation (Dec, 2 2026); End Menstruation ("))
         << barDates.toStdString();
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+int FileFormatOf(const std::string& path) {
+    sqlite3* db = nullptr;
+    int version = -1;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s, nullptr) == SQLITE_OK &&
+            sqlite3_step(s) == SQLITE_ROW) {
+            version = sqlite3_column_int(s, 0);
+        }
+        sqlite3_finalize(s);
+    }
+    sqlite3_close(db);
+    return version;
+}
+
+// A diary of the first file format, written by the program before its store had indexes
+// (app/data/diary-v1.sqlite: two hundred demo days up to 6 December 2026), opens, is kept as
+// a before-migration backup, is upgraded, and shows the very calendar that program drew
+// from it (app/data/diary-v1-calendar.png). VELMORA_WRITE_REFERENCE=1 writes both files
+// afresh from the program under test.
+TEST_F(CalendarTest, ADiaryOfTheFirstFileFormatIsUpgradedAndShowsTheSameCalendar) {
+    const std::string data = VELMORA_TEST_DATA_DIR;
+    const bool write = std::getenv("VELMORA_WRITE_REFERENCE") != nullptr;
+    const std::string store = DataPaths::StoreFile();
+    if (write) {
+        WriteDemoDiary(CVelmoraMFCDoc::DayAtNoon(2026, 12, 6) - 199 * kSecondsPerDay, 200);
+        ObjectStore::CloseThreadConnection();
+        ASSERT_EQ(
+            std::system(("sqlite3 '" + store + "' 'PRAGMA journal_mode=DELETE; VACUUM' && cp '" +
+                         store + "' '" + data + "/diary-v1.sqlite'")
+                            .c_str()),
+            0);
+    } else {
+        ASSERT_TRUE(DataPaths::EnsurePrivateDir(DataPaths::DataDir()));
+        test::WriteFileBytes(store, test::ReadFileBytes(data + "/diary-v1.sqlite"));
+        ASSERT_EQ(FileFormatOf(store), 1);
+    }
+    Start();
+    const QImage shown = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (write) {
+        ASSERT_TRUE(shown.save(QString::fromStdString(data + "/diary-v1-calendar.png")));
+        GTEST_SKIP() << "reference written";
+    }
+    EXPECT_EQ(FileFormatOf(store), kStoreSchemaVersion);
+    const QStringList kept = QDir(QString::fromStdString(BackupDir()))
+                                 .entryList({"before-migration-*.sqlite"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(FileFormatOf(BackupDir() + "/" + kept[0].toStdString()), 1);
+
+    const QImage want = QImage(QString::fromStdString(data + "/diary-v1-calendar.png"))
+                            .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), want.size());
+    QImage diff(want.size(), QImage::Format_RGB32);
+    int differ = 0;
+    for (int y = 0; y < want.height(); ++y) {
+        for (int x = 0; x < want.width(); ++x) {
+            const bool same = shown.pixel(x, y) == want.pixel(x, y);
+            differ += !same;
+            diff.setPixel(x, y, same ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
+        }
+    }
+    if (differ != 0) {
+        const QString out = QDir::temp().filePath("diary-v1-calendar");
+        shown.save(out + "-actual.png");
+        diff.save(out + "-diff.png");
+        ADD_FAILURE() << differ << " pixels differ; see " << out.toStdString()
+                      << "-actual.png and -diff.png";
+    }
 }
 
 }  // namespace

@@ -313,6 +313,16 @@ TEST_F(DamagedStoreTest, CutShort) {
     ExpectUntouchedAndReportedOnce("cut short");
 }
 
+TEST_F(DamagedStoreTest, AFileFormatNewerThanTheProgramKnows) {
+    WriteManyRecords();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(DataPaths::StoreFile().c_str(), &db), SQLITE_OK);
+    const std::string newer = "PRAGMA user_version=" + std::to_string(kStoreSchemaVersion + 1);
+    ASSERT_EQ(sqlite3_exec(db, newer.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    ExpectUntouchedAndReportedOnce("has file format " + std::to_string(kStoreSchemaVersion + 1));
+}
+
 TEST_F(DamagedStoreTest, DamageInsideAValidFileIsReportedOnceAndNotWritten) {
     WriteManyRecords();
     const std::string path = DataPaths::StoreFile();

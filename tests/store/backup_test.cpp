@@ -218,7 +218,7 @@ TEST_F(BackupTest, ADamagedForeignOrCutShortFileIsRefusedAndNothingChanges) {
         {"newer",
          [&](auto& p) {
              fs::copy_file(good, p);
-             Sql(p, "PRAGMA user_version=2");
+             Sql(p, ("PRAGMA user_version=" + std::to_string(kStoreSchemaVersion + 1)).c_str());
          },
          "it was written by a newer version of Velmora"},
         {"cut short", [&](auto& p) { test::WriteFileBytes(p, bytes.substr(0, bytes.size() / 2)); },

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -339,20 +342,94 @@ TEST_F(DocTest, AReadFailingAnywhereInASaveLeavesOneRecordAndNamesTheStep) {
     EXPECT_EQ(steps.count(SaveDayResult::DeleteFailed), 1u);
 }
 
-TEST_F(DocTest, WalksVisitDaysInTheOrderTheyWereWrittenAndCanStop) {
+// The narrowed walks read only their days, through the file's indexes, and visit exactly
+// the days a full walk would pick out, in the order they were written; a walk stops where
+// its visitor asks, and the next walk goes over everything again.
+TEST_F(DocTest, WalksOfAllADateRangeOrTheAlarmDaysVisitTheirDaysInWrittenOrder) {
+    test::ScopedTimeZone berlin("Europe/Berlin");  // a day of 23 and one of 25 hours
     CVelmoraMFCDoc doc;
     EXPECT_FALSE(doc.ForEachDay([](CVelmoraMFCDoc&) { return true; }));  // no store yet
-    for (int day : {5, 2, 9, 1}) {
-        doc.OpenDay(2026, 4, day);
+    EXPECT_FALSE(doc.ForEachDayIn(CTime(2026, 1, 1, 0, 0, 0), CTime(2027, 1, 1, 0, 0, 0),
+                                  [](CVelmoraMFCDoc&) { return true; }));
+    struct Save {
+        int month, day;
+        bool alarmFlag;
+        uint16_t alarmType;
+    };
+    const Save saves[] = {{3, 30, true, 2},   {3, 28, false, 0}, {10, 26, true, 0},
+                          {3, 29, false, 0},  {10, 24, true, 9}, {3, 28, true, 7},
+                          {10, 25, false, 0}, {3, 30, false, 0}, {1, 1, true, 1}};
+    for (const Save& s : saves) {
+        doc.OpenDay(2026, s.month, s.day);
+        doc.m_alarm = s.alarmFlag;
+        doc.m_alarmType[1] = s.alarmType;
         ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
     }
-    std::vector<int> order;
+    struct Seen {
+        RecordId record;
+        CTime date;
+        bool alarms;
+        bool operator==(const Seen&) const = default;
+    };
+    auto collect = [](std::vector<Seen>& out, size_t stopAfter = SIZE_MAX) {
+        return [&out, stopAfter](CVelmoraMFCDoc& d) {
+            out.push_back({d.StoredRecordId(), d.m_date, d.m_alarm});
+            return out.size() < stopAfter;
+        };
+    };
+    std::vector<Seen> all;
     CVelmoraMFCDoc scan;
-    EXPECT_TRUE(scan.ForEachDay([&](CVelmoraMFCDoc& d) {
-        order.push_back(d.m_date.GetDay());
-        return order.size() < 3;
-    }));
-    EXPECT_EQ(order, (std::vector<int>{5, 2, 9}));
+    ASSERT_TRUE(scan.ForEachDay(collect(all)));
+    ASSERT_EQ(all.size(), 7u);
+    std::vector<int> days;
+    for (const Seen& s : all) {
+        days.push_back(s.date.GetDay());
+    }
+    EXPECT_EQ(days, (std::vector<int>{26, 29, 24, 28, 25, 30, 1}));  // re-saved days come last
+
+    const CTime noon28 = CVelmoraMFCDoc::DayAtNoon(2026, 3, 28);
+    const CTime noon30 = CVelmoraMFCDoc::DayAtNoon(2026, 3, 30);
+    const struct {
+        CTime first, last;
+    } ranges[] = {
+        {noon28, noon30},          // both ends are stored instants
+        {noon28 + 1, noon30 - 1},  // a second inside each
+        {noon28 - 1, noon28},      // one day at the very end
+        {noon30, noon30 + 20 * kSecondsPerDay},
+        {CTime(2026, 10, 25, 0, 0, 0), CTime(2026, 10, 26, 0, 0, 0)},  // the 25-hour day
+        {CTime(2020, 1, 1, 0, 0, 0), CTime(2025, 12, 31, 0, 0, 0)},    // before every day
+        {CTime(2020, 1, 1, 0, 0, 0), CTime(2030, 1, 1, 0, 0, 0)},      // every day
+        {noon30, noon28},                                              // empty
+    };
+    for (const auto& r : ranges) {
+        std::vector<Seen> want;
+        for (const Seen& s : all) {
+            if (s.date >= r.first && s.date <= r.last) {
+                want.push_back(s);
+            }
+        }
+        std::vector<Seen> got;
+        EXPECT_TRUE(scan.ForEachDayIn(r.first, r.last, collect(got)));
+        EXPECT_TRUE(scan.LastWalkComplete());
+        EXPECT_EQ(got, want) << r.first.GetTime() << " to " << r.last.GetTime();
+    }
+    std::vector<Seen> flagged;
+    EXPECT_TRUE(scan.ForEachDayWithAlarms(collect(flagged)));
+    std::vector<Seen> want;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(want),
+                 [](const Seen& s) { return s.alarms; });
+    EXPECT_EQ(flagged, want);
+    EXPECT_EQ(flagged.size(), 4u);
+
+    // Stopped early, then every day again.
+    std::vector<Seen> firstTwo;
+    EXPECT_TRUE(scan.ForEachDayIn(CTime(2020, 1, 1, 0, 0, 0), CTime(2030, 1, 1, 0, 0, 0),
+                                  collect(firstTwo, 2)));
+    EXPECT_EQ(firstTwo, std::vector<Seen>(all.begin(), all.begin() + 2));
+    std::vector<Seen> again;
+    EXPECT_TRUE(scan.ForEachDay(collect(again)));
+    EXPECT_EQ(again, all);
+    EXPECT_EQ(boxes.Count(), 0u);
 }
 
 TEST_F(DocTest, RunningOutOfMemoryWhileSavingEndsWithCodeOne) {
