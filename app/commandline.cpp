@@ -10,7 +10,9 @@
 #include "app/dataexchange.h"
 #include "app/processglue.h"
 #include "app/qsettingsprofile.h"
+#include "cycle/cycleinfo.h"
 #include "exchange/exchange.h"
+#include "exchange/ics.h"
 #include "platform/backup.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
@@ -56,6 +58,9 @@ const char kUsage[] = QT_TRANSLATE_NOOP(
     "                                              JSON, or drip's CSV); --dry-run only shows\n"
     "                                              what would change, --replace takes the\n"
     "                                              imported day where both have one\n"
+    "  velmora export-ics FILE                     write the next three expected periods and\n"
+    "                                              fertile windows to FILE, for a calendar\n"
+    "                                              (iCalendar)\n"
     "  velmora backup FILE                         write a checked copy of the diary to FILE\n"
     "  velmora restore FILE                        replace the diary by the backup FILE\n"
     "  velmora --help | --version");
@@ -133,6 +138,24 @@ int Export(const Call& call, std::FILE* out, std::FILE* err) {
         return kFailed;
     }
     Print(out, Tr(QT_TRANSLATE_NOOP("CommandLine", "The diary is exported to %1.")).arg(call.file));
+    return kDone;
+}
+
+// The predictions of the cycle engine, as the calendar shows them, for other calendars.
+int ExportPredictions(const Call& call, std::FILE* out, std::FILE* err) {
+    CycleInfo info;
+    info.Analyze();
+    ExchangeError error;
+    const TranslatePattern translate = [](const char* pattern) {
+        return QCoreApplication::translate("Exchange", pattern).toStdString();
+    };
+    if (!ExportPredictionsToFile(call.file.toStdString(), info, translate, error)) {
+        Print(err, Translated(error));
+        return kFailed;
+    }
+    Print(
+        out,
+        Tr(QT_TRANSLATE_NOOP("CommandLine", "The predictions are exported to %1.")).arg(call.file));
     return kDone;
 }
 
@@ -221,9 +244,9 @@ bool PasswordGiven(IProfileStore& profile, std::FILE* in, std::FILE* err) {
 
 bool IsCommandLineCall(const QStringList& arguments) {
     static const QSet<QString> verbs = {
-        QStringLiteral("export"),    QStringLiteral("import"), QStringLiteral("backup"),
-        QStringLiteral("restore"),   QStringLiteral("--help"), QStringLiteral("-h"),
-        QStringLiteral("--version"),
+        QStringLiteral("export"),    QStringLiteral("import"),     QStringLiteral("backup"),
+        QStringLiteral("restore"),   QStringLiteral("--help"),     QStringLiteral("-h"),
+        QStringLiteral("--version"), QStringLiteral("export-ics"),
     };
     return arguments.size() > 1 && verbs.contains(arguments[1]);
 }
@@ -266,6 +289,9 @@ int RunCommandLine(const QStringList& arguments, IProfileStore& profile, std::FI
     }
     if (call->verb == QLatin1String("restore")) {
         return Restore(*call, out, err);
+    }
+    if (call->verb == QLatin1String("export-ics")) {
+        return ExportPredictions(*call, out, err);
     }
     return call->verb == QLatin1String("export") ? Export(*call, out, err)
                                                  : Import(*call, out, err);

@@ -10,6 +10,7 @@ class IProfileStore;
 // The program's verbs for scripts and for people who keep their own copies:
 //   velmora export [--format csv|json] FILE
 //   velmora import [--replace] [--dry-run] FILE
+//   velmora export-ics FILE      (the predictions, for other calendars)
 //   velmora backup FILE
 //   velmora restore FILE
 //   velmora --help | --version

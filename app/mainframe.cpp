@@ -59,6 +59,10 @@ constexpr MenuEntry kServiceMenu[] = {
     {kCmdBackupNow, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Back up now…")},
     {kCmdRestore, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Restore…")},
     kSeparator,
+    {kCmdStatistics, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Статистика")},
+    {kCmdDoctorReport, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Отчёт для врача…")},
+    {kCmdExportPredictions, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Прогноз в календарь…")},
+    kSeparator,
 };
 constexpr MenuEntry kHelpMenu[] = {
     {kCmdHelp, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Помощь")},

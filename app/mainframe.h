@@ -39,6 +39,10 @@ enum MainCommand : int {
     kCmdImport = 32851,
     kCmdBackupNow = 32852,
     kCmdRestore = 32853,
+    // Insight: statistics, the report for the doctor, the predictions for other calendars.
+    kCmdStatistics = 32854,
+    kCmdDoctorReport = 32855,
+    kCmdExportPredictions = 32856,
     // The Zoom menu: automatic, then 1x to 4x.
     kCmdZoomAutomatic = 32840,
     kCmdZoom1 = 32841,

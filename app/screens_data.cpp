@@ -1,5 +1,5 @@
 // The screens that take the diary out and bring it back: export, import, back up now and
-// restore.
+// restore; and the predictions for other calendars.
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,6 +8,8 @@
 #include "app/importdlg.h"
 #include "app/mainframe.h"
 #include "app/velmoraapp.h"
+#include "cycle/cycleinfo.h"
+#include "exchange/ics.h"
 #include "platform/backup.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
@@ -30,6 +32,9 @@ constexpr char kImportFilter[] =
     QT_TRANSLATE_NOOP("Message", "Velmora or drip exports (*.csv *.json)");
 constexpr char kAllFiles[] = QT_TRANSLATE_NOOP("Message", "All files (*)");
 constexpr char kExported[] = QT_TRANSLATE_NOOP("Message", "The diary is exported to %1.");
+constexpr char kIcsFilter[] = QT_TRANSLATE_NOOP("Message", "Calendar files (*.ics)");
+constexpr char kPredictionsExported[] =
+    QT_TRANSLATE_NOOP("Message", "The predictions are exported to %1.");
 
 QString TrMessage(const char* source) {
     return QCoreApplication::translate("Message", source);
@@ -107,6 +112,36 @@ void RegisterDataScreens(CVelmoraMFCApp& app) {
         }
     };
     app.RegisterScreen(kCmdExport, exportScreen);
+
+    CVelmoraMFCApp::Screen predictions;
+    predictions.title = title::kExportPredictions;
+    predictions.run = [](CVelmoraMFCApp& app, const QString& title) {
+        // The diary as it is now; with nothing to predict there is no file to ask for.
+        CycleInfo info;
+        info.Analyze();
+        ExchangeError error;
+        if (!CanExportPredictions(info, error)) {
+            Tell(Translated(error), MbIcon::Information);
+            return;
+        }
+        const QString file =
+            ChooseFile(app, title, true, QDir::homePath(),
+                       QStringLiteral("velmora-predictions.ics"), {TrMessage(kIcsFilter)});
+        if (file.isEmpty()) {
+            return;
+        }
+        const TranslatePattern translate = [](const char* pattern) {
+            return QCoreApplication::translate("Exchange", pattern).toStdString();
+        };
+        if (ExportPredictionsToFile(file.toStdString(), info, translate, error)) {
+            ShowFilledMessageBox(kPredictionsExported,
+                                 {QDir::toNativeSeparators(file).toStdString()}, {},
+                                 MbIcon::Information);
+        } else {
+            Tell(Translated(error), MbIcon::Stop);
+        }
+    };
+    app.RegisterScreen(kCmdExportPredictions, predictions);
 
     CVelmoraMFCApp::Screen importScreen;
     importScreen.title = title::kImport;

@@ -186,8 +186,7 @@ bool CVelmoraMFCApp::InitInstance() {
         });
     }
     // The end of the desktop session ends the program the orderly way.
-    QObject::connect(&m_qt, &QGuiApplication::commitDataRequest, &m_qt,
-                     [this] { RequestQuit(); });
+    QObject::connect(&m_qt, &QGuiApplication::commitDataRequest, &m_qt, [this] { RequestQuit(); });
     if (m_options.qtMessageBoxes) {
         InstallQtMessageBoxes();
     }
@@ -389,6 +388,8 @@ void CVelmoraMFCApp::RegisterOwnScreens() {
     RegisterChartScreens(*this);
     RegisterToolScreens(*this);
     RegisterDataScreens(*this);
+    RegisterStatisticsScreens(*this);
+    RegisterReportScreens(*this);
 }
 
 }  // namespace velmora

@@ -133,10 +133,12 @@ private:
 
 // Each area of the program registers its screens (and its places in the calendar) here;
 // the application calls them all when it is made.
-void RegisterEntryScreens(CVelmoraMFCApp& app);  // Day View, alarms, My Diary
-void RegisterCycleScreens(CVelmoraMFCApp& app);  // Cycle Bar, Cycle History, Year View
-void RegisterChartScreens(CVelmoraMFCApp& app);  // charts and histories
-void RegisterDataScreens(CVelmoraMFCApp& app);   // export, import, back up now, restore
-void RegisterToolScreens(CVelmoraMFCApp& app);   // settings, password, help, scale
+void RegisterEntryScreens(CVelmoraMFCApp& app);       // Day View, alarms, My Diary
+void RegisterCycleScreens(CVelmoraMFCApp& app);       // Cycle Bar, Cycle History, Year View
+void RegisterChartScreens(CVelmoraMFCApp& app);       // charts and histories
+void RegisterDataScreens(CVelmoraMFCApp& app);        // export, import, back up now, restore
+void RegisterStatisticsScreens(CVelmoraMFCApp& app);  // Statistics
+void RegisterReportScreens(CVelmoraMFCApp& app);      // the report for the doctor
+void RegisterToolScreens(CVelmoraMFCApp& app);        // settings, password, help, scale
 
 }  // namespace velmora

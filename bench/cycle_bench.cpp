@@ -2,12 +2,15 @@
 // all ending today, the clock pinned there): Analyze, and clearing and loading the model of
 // today's month, beside the floor, one indexed SQLite look-up of a single day's
 // properties. Both read a window of days, so they should cost the same at every size.
+// The statistics read every day, so they grow with the diary: they run beside the floor of
+// a whole-store walk, one SQLite statement over every property row.
 
 #include <benchmark/benchmark.h>
 
 #include "bench/benchdata.h"
 #include "cycle/cycleinfo.h"
 #include "cycle/monthmodel.h"
+#include "cycle/statistics.h"
 #include "platform/clock.h"
 #include "store/velmoradoc.h"
 
@@ -68,6 +71,30 @@ void BM_ClearAndLoadMonthModel(benchmark::State& state) {
     state.counters["marked"] = marked;
 }
 BENCHMARK(BM_ClearAndLoadMonthModel)->Apply(bench::StoreSizes)->Unit(benchmark::kMicrosecond);
+
+void BM_Floor_WholeStoreStatement(benchmark::State& state) {
+    EnsureStore(state);
+    bench::StoreFloor(state);
+}
+BENCHMARK(BM_Floor_WholeStoreStatement)->Apply(bench::StoreSizes)->Unit(benchmark::kMillisecond);
+
+// What the Statistics screen computes when it opens: one walk over every day, then the
+// cycles, their figures and the predicted ranges.
+void BM_Statistics(benchmark::State& state) {
+    EnsureStore(state);
+    CycleInfo info;
+    info.Analyze();
+    CycleStatistics st;
+    for (auto _ : state) {
+        st = ComputeStatistics(info);
+        benchmark::DoNotOptimize(st);
+    }
+    if (st.cycleAll.count == 0 || st.predicted.empty()) {
+        state.SkipWithError("no cycles found");
+    }
+    state.counters["cycles"] = static_cast<double>(st.cycles.size());
+}
+BENCHMARK(BM_Statistics)->Apply(bench::StoreSizes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velmora

@@ -54,6 +54,10 @@ DayStatus StatusOf(const DayDifference& d);
 std::string FormatCsv(const std::vector<ExchangeDay>& days);
 std::string FormatJson(const std::vector<ExchangeDay>& days);
 
+// Replaces `path` by `bytes`: a temporary file in the same folder (mode 0600), synced,
+// renamed over it, the folder synced. The old file stays whole until the new one is in place.
+bool ReplaceFile(const std::string& path, const std::string& bytes, ExchangeError& error);
+
 // A file read without the diary: its days in the file's order, with their lines.
 struct ParsedFile {
     ImportSource source = ImportSource::Unknown;

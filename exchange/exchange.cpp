@@ -62,8 +62,10 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Replaces `path` by `bytes`: a temporary file in the same folder, synced, renamed over it,
-// the folder synced. The old file stays whole until the new one is in place.
+}  // namespace
+
+namespace exchange {
+
 bool ReplaceFile(const std::string& path, const std::string& bytes, ExchangeError& error) {
     const size_t slash = path.rfind('/');
     const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
@@ -98,6 +100,10 @@ bool ReplaceFile(const std::string& path, const std::string& bytes, ExchangeErro
     }
     return true;
 }
+
+}  // namespace exchange
+
+namespace {
 
 // Writes one day through the document: the old record (when there is one) goes, the day
 // comes as a new record. Inside the caller's transaction.

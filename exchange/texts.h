@@ -89,4 +89,23 @@ inline constexpr const char* kDiskFull =
 inline constexpr const char* kWriteFailed =
     QT_TRANSLATE_NOOP("Exchange", "The diary cannot be written; nothing was imported");
 
+// The predictions for other calendars (exchange/ics.h): the events' titles and
+// descriptions, and why there is nothing to write.
+inline constexpr const char* kPeriodSummary =
+    QT_TRANSLATE_NOOP("Exchange", "Expected period (Velmora)");
+inline constexpr const char* kFertileSummary =
+    QT_TRANSLATE_NOOP("Exchange", "Fertile window (Velmora)");
+inline constexpr const char* kPeriodDescription =
+    QT_TRANSLATE_NOOP("Exchange",
+                      "Predicted by Velmora from your average cycle (%1 days) and period "
+                      "(%2 days). The real dates may differ.");
+inline constexpr const char* kFertileDescription =
+    QT_TRANSLATE_NOOP("Exchange",
+                      "Predicted by Velmora from your average cycle (%1 days): the six days "
+                      "before the expected ovulation. Not a method of contraception.");
+inline constexpr const char* kNothingToPredict =
+    QT_TRANSLATE_NOOP("Exchange",
+                      "No period is recorded in the last %1 days, so there is nothing to "
+                      "predict.");
+
 }  // namespace velmora::exchange_text

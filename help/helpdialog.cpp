@@ -28,7 +28,7 @@ constexpr int kIconSize = 14;
 constexpr int kIconX = kHelpTextLeft + 20;
 constexpr int kLinkLeft = 80;
 constexpr int kLinkTop = 5;
-constexpr int kLinkStep = 17;
+constexpr int kLinkStep = 17;  // closer when the contents would not fit the page otherwise
 const QColor kLinkBlue(0, 0, 255);
 
 }  // namespace
@@ -74,11 +74,12 @@ CHelpDialog::~CHelpDialog() = default;
 void CHelpDialog::MeasureLinks() {
     // The contents entries are measured in the dialog's font, again when the language changes.
     const QFontMetrics metrics(font());
+    const int step = std::min(
+        kLinkStep, (kScreenHeight - kLinkTop - metrics.height()) / std::max(1, kHelpPageCount - 2));
     for (int i = 0; i < kHelpPageCount - 1; ++i) {
         const QString title = HelpTitle(i + kHelpFirstScreenPage);
-        m_linkRects[static_cast<size_t>(i)] =
-            QRect(kLinkLeft, kLinkTop + kLinkStep * i, metrics.horizontalAdvance(title),
-                  metrics.height());
+        m_linkRects[static_cast<size_t>(i)] = QRect(
+            kLinkLeft, kLinkTop + step * i, metrics.horizontalAdvance(title), metrics.height());
     }
     // The page titles are centred by their width in the system font.
     for (int page = kHelpFirstScreenPage; page <= kHelpPageCount; ++page) {
@@ -96,6 +97,7 @@ void CHelpDialog::changeEvent(QEvent* event) {
         const int lastScreen =
             std::max(0, HelpLineCount(m_page) - 1) / kHelpLinesPerScreen * kHelpLinesPerScreen;
         m_scroll = std::min(m_scroll, lastScreen);
+        ShowArrows();
         m_view->update();
     }
     QDialog::changeEvent(event);
@@ -108,9 +110,15 @@ void CHelpDialog::SetPage(int page) {
 }
 
 void CHelpDialog::UpdateArrows() {
-    m_left->setVisible(m_page != kHelpContentsPage);
-    m_right->setVisible(m_page != kHelpPageCount);
     m_scroll = 0;
+    ShowArrows();
+}
+
+void CHelpDialog::ShowArrows() {
+    // Right stays while there is more to see: a later page, or more screens of this one.
+    m_left->setVisible(m_page != kHelpContentsPage);
+    m_right->setVisible(m_page < kHelpPageCount ||
+                        m_scroll + kHelpLinesPerScreen < HelpLineCount(m_page));
 }
 
 void CHelpDialog::NextScreen() {
@@ -119,15 +127,10 @@ void CHelpDialog::NextScreen() {
     } else if (m_page < kHelpPageCount) {
         ++m_page;
         m_scroll = 0;
-        if (m_page == kHelpPageCount) {
-            m_right->hide();
-        }
-        if (m_page == kHelpFirstScreenPage) {
-            m_left->show();
-        }
     } else {
         return;  // the last screen of the last page
     }
+    ShowArrows();
     m_view->update();
 }
 
@@ -138,15 +141,10 @@ void CHelpDialog::PreviousScreen() {
         // The page before opens at its first screen.
         --m_page;
         m_scroll = 0;
-        if (m_page == kHelpContentsPage) {
-            m_left->hide();
-        }
-        if (m_page == kHelpPageCount - 1) {
-            m_right->show();
-        }
     } else {
         return;
     }
+    ShowArrows();
     m_view->update();
 }
 
@@ -275,17 +273,18 @@ void CHelpDialog::DrawPage(QPainter& p) {
 QString CHelpDialog::RestoredTitle(int screenCode) {
     // By the asking screen's code. The alarm history gets back its title as "Alarms History".
     static const char* const titles[] = {
-        title::kCycleBar,
-        title::kCycleChart,
-        title::kCycleHistory,
-        title::kTemperatureChart,
-        title::kDayView,
-        QT_TRANSLATE_NOOP("Title", "Alarms History"),
-        title::kMyDiary,
-        title::kWeightChart,
-        title::kSettings,
-        title::kScale,
-        title::kCalendarView,
+        title::kCycleBar,                              // 1
+        title::kCycleChart,                            // 2
+        title::kCycleHistory,                          // 3
+        title::kTemperatureChart,                      // 4
+        title::kDayView,                               // 5
+        QT_TRANSLATE_NOOP("Title", "Alarms History"),  // 6
+        title::kMyDiary,                               // 7
+        title::kWeightChart,                           // 8
+        title::kSettings,                              // 9
+        title::kScale,                                 // 10
+        title::kCalendarView,                          // 11
+        title::kStatistics,                            // 12
     };
     if (screenCode < 1 || screenCode > static_cast<int>(std::size(titles))) {
         return QString();

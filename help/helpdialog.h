@@ -23,7 +23,7 @@ class RenderedScreenView;
 inline constexpr int kHelpLeftArrowId = 1090;
 inline constexpr int kHelpRightArrowId = 1091;
 
-// The help browser: the contents (page 1) and one page for each screen (2-16), drawn over
+// The help browser: the contents (page 1) and one page for each screen (2 and on), drawn over
 // the skin's help background in the installed language. The arrows scroll a long page by 13
 // lines, then move to the next or previous page; the contents link at the bottom returns to
 // page 1. Closing it sets the title of the window that opened it back to the title of that
@@ -31,11 +31,11 @@ inline constexpr int kHelpRightArrowId = 1091;
 class CHelpDialog : public QDialog {
 public:
     // `titleWindow` is the window whose title the browser replaced (it may be null);
-    // `screenCode` (1-11) says which screen opened it.
+    // `screenCode` (1-12) says which screen opened it.
     CHelpDialog(IMainFrame* titleWindow, int screenCode, QWidget* parent = nullptr);
     ~CHelpDialog() override;
 
-    // Shows page `page` (1-16) from its first line.
+    // Shows page `page` (1 to kHelpPageCount) from its first line.
     void SetPage(int page);
     int Page() const { return m_page; }
     int Scroll() const { return m_scroll; }
@@ -69,7 +69,10 @@ protected:
 
 private:
     void MeasureLinks();
+    // Shows the page from its first screen.
     void UpdateArrows();
+    // Left on every page but the contents, right while a later screen or page follows.
+    void ShowArrows();
     void DrawContents(QPainter& p);
     void DrawPage(QPainter& p);
 

@@ -17,7 +17,7 @@ namespace velmora {
 
 namespace {
 
-// The contents, in page order 2-16; each entry is also the heading of its page.
+// The contents, in page order from 2; each entry is also the heading of its page.
 constexpr const char* kTitles[] = {
     //: An entry of the help's contents, and the heading of its page.
     QT_TRANSLATE_NOOP("Help", "Alarm History"),
@@ -35,10 +35,11 @@ constexpr const char* kTitles[] = {
     QT_TRANSLATE_NOOP("Help", "Weight History"),
     QT_TRANSLATE_NOOP("Help", "Weight | Height Scale"),
     QT_TRANSLATE_NOOP("Help", "Year View"),
+    QT_TRANSLATE_NOOP("Help", "Statistics"),
 };
 static_assert(std::size(kTitles) == kHelpPageCount - 1);
 
-// The text of pages 2-16, one translatable text per page, in a small markup:
+// The text of pages 2 and on, one translatable text per page, in a small markup:
 //   <b>...</b>, <i>...</i>  bold and italic words;
 //   <br>                    a line break that a translation keeps too;
 //   <icon=N>                picture N at the left of the line (the Day View's check boxes), the
@@ -316,7 +317,22 @@ constexpr const char* kPageTexts[] = {
                       "joins the days, so the rise after\n"
                       "ovulation is easy to see. Choose the\n"
                       "month and the year in the lists at\n"
-                      "the bottom, or step with the arrows."),
+                      "the bottom, or step with the arrows.\n"
+                      "\n"
+                      "The box <b>Shift </b>at the bottom (Alt+S)\n"
+                      "shows the month's first temperature\n"
+                      "shift: three days in a row, each\n"
+                      "warmer than all of the six days\n"
+                      "before them, the third at least 0.20\n"
+                      "degrees Celsius above the highest of\n"
+                      "the six. A dashed green coverline\n"
+                      "stands at that highest temperature,\n"
+                      "and a green ring marks the third\n"
+                      "higher day. A day without a reading\n"
+                      "breaks the run. The shift is\n"
+                      "information only: it is not a method\n"
+                      "of contraception and cannot tell\n"
+                      "safe days."),
     // Page 12: Temperature History.
     //: The help page "Temperature History". The program wraps the text to the screen itself: a
     //: single line break counts as a space, an empty line starts a new paragraph and <br>
@@ -407,6 +423,55 @@ constexpr const char* kPageTexts[] = {
                       "two step a year forward or back:<br>"
                       "<b>Next <br>"
                       "Previous </b>"),
+    // Page 17: Statistics.
+    //: The help page "Statistics". The program wraps the text to the screen itself: a
+    //: single line break counts as a space, an empty line starts a new paragraph and <br>
+    //: a new line; <b>...</b> is bold, <i>...</i> italic. "1/2 year" is the column the
+    //: screen heads with its own short word for the half year.
+    QT_TRANSLATE_NOOP("Help",
+                      "Your cycles and periods in numbers.\n"
+                      "A cycle runs from the first day of a\n"
+                      "period to the day before the next\n"
+                      "period begins; a period is a run of\n"
+                      "days marked as menstruation.\n"
+                      "<b>Lengths</b>\n"
+                      "For cycles and for periods, over the\n"
+                      "whole diary (All) and over the last\n"
+                      "half year (1/2 year: today and the\n"
+                      "180 days before it), in days:\n"
+                      "Used - how many were counted;\n"
+                      "Mean - the average length;\n"
+                      "Median - the middle length: half of\n"
+                      "them were shorter, half longer;\n"
+                      "Std. dev. - how much the lengths\n"
+                      "vary around the mean: the smaller,\n"
+                      "the more regular;\n"
+                      "Shortest and Longest.\n"
+                      "The bars show how many counted\n"
+                      "cycles of the whole diary had each\n"
+                      "length.\n"
+                      "<b>Forecast</b>\n"
+                      "The next three periods as the\n"
+                      "calendar predicts them, a whole\n"
+                      "average cycle of the last half year\n"
+                      "apart. With three cycles or more in\n"
+                      "the half year each start is a range:\n"
+                      "one day either side when the cycles\n"
+                      "vary by less than one and a half\n"
+                      "days, else two. The ranges are a\n"
+                      "guide, not a promise. With fewer\n"
+                      "cycles only the day is shown.\n"
+                      "<b>Left out</b>\n"
+                      "A cycle shorter than half the usual\n"
+                      "cycle length of Program Settings,\n"
+                      "or longer than one and a half times\n"
+                      "it, is left out of every figure, as\n"
+                      "the calendar leaves it out of its\n"
+                      "predictions; a period likewise by\n"
+                      "the usual period length. Such a\n"
+                      "cycle often hides a period that was\n"
+                      "not recorded. A period still going\n"
+                      "today is not counted yet."),
 };
 static_assert(std::size(kPageTexts) == kHelpPageCount - 1);
 
@@ -424,9 +489,13 @@ constexpr const char* kDayViewKeys = QT_TRANSLATE_NOOP(
     "Enter saves the day, Escape closes the screen without saving.");
 constexpr const char* kArrowKeys =
     QT_TRANSLATE_NOOP("Help", "<b>Keys</b><br>Left and Right do what the arrow buttons do.");
+constexpr const char* kTabKeys = QT_TRANSLATE_NOOP(
+    "Help",
+    "<b>Keys</b><br>Left and Right turn the tabs while the tabs have the keyboard; Ctrl+Tab "
+    "does it anywhere on the screen.");
 constexpr const char* kKeyTexts[] = {
     nullptr, kCalendarKeys, kArrowKeys, kArrowKeys, nullptr, kDayViewKeys, nullptr, nullptr,
-    nullptr, kArrowKeys,    nullptr,    kArrowKeys, nullptr, nullptr,      nullptr,
+    nullptr, kArrowKeys,    nullptr,    kArrowKeys, nullptr, nullptr,      nullptr, kTabKeys,
 };
 static_assert(std::size(kKeyTexts) == kHelpPageCount - 1);
 

@@ -7,10 +7,11 @@
 
 namespace velmora {
 
-// The help browser's pages: 1 is the contents, 2-16 describe one screen each.
+// The help browser's pages: 1 is the contents, 2 to kHelpPageCount describe one screen each;
+// pages 2-16 are in the order of their titles, the pages added later follow them.
 inline constexpr int kHelpContentsPage = 1;
 inline constexpr int kHelpFirstScreenPage = 2;
-inline constexpr int kHelpPageCount = 16;
+inline constexpr int kHelpPageCount = 17;
 // Visual lines shown on one screen of a page; the arrows scroll by this many.
 inline constexpr int kHelpLinesPerScreen = 13;
 // Where the text of a page runs: from x = kHelpTextLeft, at most kHelpTextWidth pixels wide.
@@ -41,7 +42,7 @@ struct HelpPage {
     std::span<const HelpPiece> pieces;
 };
 
-// Page `page` (2-16) as it was written, untranslated.
+// Page `page` (2 to kHelpPageCount) as it was written, untranslated.
 const HelpPage& HelpPageAt(int page);
 // Index of the first piece of visual line `line` of `page` as written, or the page's piece
 // count when the page has fewer lines.
@@ -60,18 +61,18 @@ struct HelpLine {
     int icon = 0;  // a 14 x 14 picture drawn at the left of the line, or 0
 };
 
-// Page `page` (2-16) line by line in the installed language: the lines as written while the
-// page's text is untranslated, otherwise the translation wrapped to the text width. Any other
-// page has no lines.
+// Page `page` (2 to kHelpPageCount) line by line in the installed language: the lines as written
+// while the page's text is untranslated, otherwise the translation wrapped to the text width. Any
+// other page has no lines.
 const std::vector<HelpLine>& HelpLines(int page);
-// The visual lines of `page` (2-16) in the installed language, 0 for any other page; they drive
-// the scrolling (a page of 13 lines or less has one screen).
+// The visual lines of `page` (2 to kHelpPageCount) in the installed language, 0 for any other page;
+// they drive the scrolling (a page of 13 lines or less has one screen).
 int HelpLineCount(int page);
-// The contents entry and heading of `page` (2-16) in the installed language.
+// The contents entry and heading of `page` (2 to kHelpPageCount) in the installed language.
 QString HelpTitle(int page);
 // The text of the link back to the contents.
 QString HelpContentsLink();
-// "Page 3/16" under each page.
+// "Page 3/17" under each page.
 QString HelpPageNumber(int page);
 
 }  // namespace velmora

@@ -2,7 +2,10 @@
 
 #include "reports/historybase.h"
 
+#include <QCheckBox>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLayout>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -11,8 +14,11 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "ui/dayviewpages.h"
+#include "ui/kit/commandbar.h"
+#include "ui/kit/fonts.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/modal.h"
+#include "ui/kit/screentext.h"
 #include "ui/kit/titles.h"
 
 namespace velmora {
@@ -82,6 +88,16 @@ int FahrenheitRow(int row) {
     return value;
 }
 
+// The shift's marks: a green apart from the red bars, the black line and the blue axes.
+constexpr QRgb kShiftColour = qRgb(0, 128, 0);
+// The coverline's dashes, in pixels drawn and left out.
+constexpr int kDashOn = 4;
+constexpr int kDashOff = 2;
+// The ring around the third higher day's point.
+constexpr int kRingRadius = 5;
+// Where the caption stands: above the grid, right of the scale's top label.
+const QRect kCaptionRect(38, 1, 197, 12);
+
 }  // namespace
 
 CMeasureChartDlg::CMeasureChartDlg(Measure measure, IMainFrame* frame, int year, int month,
@@ -90,7 +106,29 @@ CMeasureChartDlg::CMeasureChartDlg(Measure measure, IMainFrame* frame, int year,
                 parent),
       m_measure(measure),
       m_metric(IsMetric(AppSettings.UnitsFormat)) {
+    if (measure == Measure::Temperature) {
+        // Beside the buttons, where the bar has room; the keyboard reaches it with Tab or its
+        // mnemonic, and it is kept with the other settings at exit.
+        m_shiftBox = new QCheckBox(tr("&Shift"), CommandBar());
+        m_shiftBox->setObjectName(QString::number(kChartShiftBoxId));
+        m_shiftBox->setToolTip(
+            tr("Show the temperature shift: information only, not contraception"));
+        m_shiftBox->setAccessibleDescription(m_shiftBox->toolTip());
+        m_shiftBox->setChecked(AppSettings.TemperatureShift);
+        CommandBar()->layout()->addWidget(m_shiftBox);
+        connect(m_shiftBox, &QCheckBox::toggled, this, [this](bool on) {
+            AppSettings.TemperatureShift = on;
+            Redraw();
+        });
+    }
     Open(year, month);
+}
+
+std::optional<TemperatureShift> CMeasureChartDlg::ShownShift() const {
+    if (m_measure != Measure::Temperature || !AppSettings.TemperatureShift) {
+        return std::nullopt;
+    }
+    return m_shift;
 }
 
 int CMeasureChartDlg::TemperatureY(double celsius) {
@@ -157,6 +195,15 @@ CChartDlg::Reading CMeasureChartDlg::Read() {
         reading.anyValue = true;
         return true;
     });
+    if (m_measure == Measure::Temperature) {
+        std::array<std::optional<double>, kDays> days{};
+        for (size_t d = 0; d < days.size(); ++d) {
+            if (m_points[d]) {
+                days[d] = m_values[d];
+            }
+        }
+        m_shift = FindTemperatureShift(days);
+    }
     // A diary without any day says nothing; one with days in other months shows this one
     // empty.
     if (opened && !reading.looked) {
@@ -209,6 +256,39 @@ void CMeasureChartDlg::DrawValues(QImage& surface, QPainter& painter) {
             DrawThinLine(surface, DayX(day), kAxisY, DayX(day), *y, qRgb(255, 0, 0));
         }
     }
+    if (const std::optional<TemperatureShift> shift = ShownShift()) {
+        DrawShift(surface, painter, *shift);
+    }
+}
+
+void CMeasureChartDlg::DrawShift(QImage& surface, QPainter& painter,
+                                 const TemperatureShift& shift) {
+    const ChartLayout& l = Setup().layout;
+    // The coverline over the bars and the line, dashed so that they show through; on the
+    // row where a day of the coverline's temperature has its point.
+    const int y = std::clamp(TemperatureY(shift.coverline), l.axisTop, kAxisY);
+    for (int x = l.axisX + 2; x < kArrowX; x += kDashOn + kDashOff) {
+        DrawThinLine(surface, x, y, std::min(x + kDashOn, kArrowX), y, kShiftColour);
+    }
+    const int third = shift.thirdHigh + 1;
+    if (const std::optional<int> point = PointY(third)) {
+        painter.setPen(QPen(QColor(kShiftColour), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPoint(DayX(third), *point), kRingRadius, kRingRadius);
+    }
+    // The caption on a white ground above the grid, narrowed rather than cut when a language
+    // needs more room.
+    const QString caption = tr("Shift: information only, not contraception");
+    QFont font = ScreenFont(10);
+    const int width = QFontMetrics(font).horizontalAdvance(caption);
+    if (width > kCaptionRect.width() - 2) {
+        font.setStretch(std::max(50, (kCaptionRect.width() - 2) * 100 / width));
+    }
+    painter.fillRect(kCaptionRect, Qt::white);
+    painter.setFont(font);
+    painter.setPen(QColor(kShiftColour));
+    DrawScreenText(painter, kCaptionRect.adjusted(1, 0, -1, 0),
+                   Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, caption);
 }
 
 QString CMeasureChartDlg::DescribeValues() const {
@@ -222,7 +302,16 @@ QString CMeasureChartDlg::DescribeValues() const {
             days << tr("day %1: %2").arg(day).arg(text);
         }
     }
-    return days.isEmpty() ? tr("no values") : days.join(QStringLiteral("; "));
+    if (days.isEmpty()) {
+        return tr("no values");
+    }
+    if (const std::optional<TemperatureShift> shift = ShownShift()) {
+        days << tr("temperature shift: coverline %1, third higher day %2")
+                    .arg(TemperatureHistoryText(shift->coverline, AppSettings.UnitsFormat))
+                    .arg(shift->thirdHigh + 1)
+             << tr("Shift: information only, not contraception");
+    }
+    return days.join(QStringLiteral("; "));
 }
 
 CTemperatureChartDlg::CTemperatureChartDlg(IMainFrame* frame, int year, int month, QWidget* parent)

@@ -3,11 +3,17 @@
 #include <array>
 #include <optional>
 
+#include "cycle/tempshift.h"
 #include "reports/chartbase.h"
+
+class QCheckBox;
 
 namespace velmora {
 
 class CVelmoraMFCDoc;
+
+// The Temperature Chart's box that shows the temperature shift on the chart, or hides it.
+inline constexpr int kChartShiftBoxId = 1014;
 
 // What a month chart counts: the basal temperature or the weight of each day.
 enum class Measure { Temperature, Weight };
@@ -16,6 +22,12 @@ enum class Measure { Temperature, Weight };
 // line joining the days that have one, on a scale in the units of the UnitsFormat setting.
 // The values are stored in degrees Celsius and kilograms whatever the setting; only the
 // scale's labels change with it.
+//
+// With the TemperatureShift setting on, the Temperature Chart also shows the first temperature
+// shift of the month (cycle/tempshift.h): a dashed coverline across the chart, a ring around the
+// third higher day and a caption saying that this is information, not contraception. The shift
+// is found in degrees Celsius and drawn where the points are, so it stands in the same place on
+// either scale. The setting is the check box beside the command bar's buttons.
 class CMeasureChartDlg : public CChartDlg {
     Q_OBJECT
 
@@ -27,6 +39,9 @@ public:
     // Where day `day` stands along the bottom axis.
     int DayX(int day) const;
     Measure Kind() const { return m_measure; }
+    // The temperature shift on show: none with the setting off, on the Weight Chart, or when
+    // the month has none. Its day indexes count from day 1 of the month at 0.
+    std::optional<TemperatureShift> ShownShift() const;
 
     // Where a value lands on the chart (before it is kept inside the frame): a temperature
     // in degrees Celsius, a weight in kilograms.
@@ -45,10 +60,14 @@ protected:
     QString DescribeValues() const override;
 
 private:
+    void DrawShift(QImage& surface, QPainter& painter, const TemperatureShift& shift);
+
     Measure m_measure;
     bool m_metric;
     std::array<std::optional<int>, kDays> m_points{};
-    std::array<double, kDays> m_values{};  // as stored (Celsius, kilograms); 0 for none
+    std::array<double, kDays> m_values{};     // as stored (Celsius, kilograms); 0 for none
+    std::optional<TemperatureShift> m_shift;  // the month's first shift, shown or not
+    QCheckBox* m_shiftBox = nullptr;
 };
 
 // The Temperature Chart: a month of basal temperatures, 36.00 to 38.00 degrees Celsius (or

@@ -48,6 +48,7 @@ void LoadSettings(IProfileStore& p, VelmoraSettings& s, bool& sounds) {
     s.Skin = ReadRanged(p, "Skin", d.Skin, 0, kSkinCount - 1);
     s.Language = ReadRanged(p, "Language", d.Language, 0, kLanguageChoiceCount - 1);
     s.Zoom = ReadRanged(p, "Zoom", d.Zoom, 0, kZoomChoiceCount - 1);
+    s.TemperatureShift = ReadRanged(p, "TemperatureShift", 0, 0, 1) != 0;
     s.PasswordFailures = ReadRanged(p, "PasswordFailures", 0, 0, 1000000);
     s.PasswordWaitUntil = ReadSeconds(p, "PasswordWaitUntil");
 }
@@ -68,6 +69,7 @@ bool SaveSettings(IProfileStore& p, const VelmoraSettings& s, bool sounds) {
     ok &= p.WriteProfileInt(sec, "Skin", s.Skin);
     ok &= p.WriteProfileInt(sec, "Language", s.Language);
     ok &= p.WriteProfileInt(sec, "Zoom", s.Zoom);
+    ok &= p.WriteProfileInt(sec, "TemperatureShift", s.TemperatureShift ? 1 : 0);
     ok &= p.Flush();
     return ok;
 }

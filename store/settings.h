@@ -27,6 +27,8 @@ struct VelmoraSettings {
     int Skin = 3;      // 0 Animals ... 3 Floral ... 6 Nature
     int Language = 0;  // the screens' language: kLanguageSystem, kLanguageEnglish, kLanguageRussian
     int Zoom = 0;      // kZoomAutomatic, or 1-4 device pixels per pixel of the screens
+    // The Temperature Chart shows the temperature shift (its coverline and third higher day).
+    bool TemperatureShift = false;
     // Wrong answers in a row at the start-up prompt, and the moment (seconds since 1970)
     // before which it takes no answer. Written when they change (SavePasswordAttempts), so
     // that a restart does not start the count again.

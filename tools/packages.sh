@@ -14,6 +14,8 @@ velmora_test_packages=(
     clang libclang-rt-14-dev
     locales
     dbus-daemon
+    poppler-utils
+    python3-icalendar
 )
 
 # ensure_packages PACKAGE...: apt-get installs the ones not installed yet.

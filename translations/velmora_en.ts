@@ -4,30 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage:
-  velmora                                     open the diary
-  velmora export [--format csv|json] FILE    write every recorded day to FILE
-  velmora import [--replace] [--dry-run] FILE
-                                              bring in the days of FILE (Velmora CSV or
-                                              JSON, or drip&apos;s CSV); --dry-run only shows
-                                              what would change, --replace takes the
-                                              imported day where both have one
-  velmora backup FILE                         write a checked copy of the diary to FILE
-  velmora restore FILE                        replace the diary by the backup FILE
-  velmora --help | --version</source>
-        <translation>Usage:
-  velmora                                     open the diary
-  velmora export [--format csv|json] FILE    write every recorded day to FILE
-  velmora import [--replace] [--dry-run] FILE
-                                              bring in the days of FILE (Velmora CSV or
-                                              JSON, or drip&apos;s CSV); --dry-run only shows
-                                              what would change, --replace takes the
-                                              imported day where both have one
-  velmora backup FILE                         write a checked copy of the diary to FILE
-  velmora restore FILE                        replace the diary by the backup FILE
-  velmora --help | --version</translation>
-    </message>
-    <message>
         <source>The format is csv or json, not &quot;%1&quot;.</source>
         <translation>The format is csv or json, not &quot;%1&quot;.</translation>
     </message>
@@ -62,6 +38,40 @@
     <message>
         <source>Velmora is running with this diary. Close it, then try again.</source>
         <translation>Velmora is running with this diary. Close it, then try again.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  velmora                                     open the diary
+  velmora export [--format csv|json] FILE    write every recorded day to FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              bring in the days of FILE (Velmora CSV or
+                                              JSON, or drip&apos;s CSV); --dry-run only shows
+                                              what would change, --replace takes the
+                                              imported day where both have one
+  velmora export-ics FILE                     write the next three expected periods and
+                                              fertile windows to FILE, for a calendar
+                                              (iCalendar)
+  velmora backup FILE                         write a checked copy of the diary to FILE
+  velmora restore FILE                        replace the diary by the backup FILE
+  velmora --help | --version</source>
+        <translation>Usage:
+  velmora                                     open the diary
+  velmora export [--format csv|json] FILE    write every recorded day to FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              bring in the days of FILE (Velmora CSV or
+                                              JSON, or drip&apos;s CSV); --dry-run only shows
+                                              what would change, --replace takes the
+                                              imported day where both have one
+  velmora export-ics FILE                     write the next three expected periods and
+                                              fertile windows to FILE, for a calendar
+                                              (iCalendar)
+  velmora backup FILE                         write a checked copy of the diary to FILE
+  velmora restore FILE                        replace the diary by the backup FILE
+  velmora --help | --version</translation>
+    </message>
+    <message>
+        <source>The predictions are exported to %1.</source>
+        <translation>The predictions are exported to %1.</translation>
     </message>
 </context>
 <context>
@@ -250,6 +260,26 @@
     <message>
         <source>The diary cannot be written; nothing was imported</source>
         <translation>The diary cannot be written; nothing was imported</translation>
+    </message>
+    <message>
+        <source>Expected period (Velmora)</source>
+        <translation>Expected period (Velmora)</translation>
+    </message>
+    <message>
+        <source>Fertile window (Velmora)</source>
+        <translation>Fertile window (Velmora)</translation>
+    </message>
+    <message>
+        <source>Predicted by Velmora from your average cycle (%1 days) and period (%2 days). The real dates may differ.</source>
+        <translation>Predicted by Velmora from your average cycle (%1 days) and period (%2 days). The real dates may differ.</translation>
+    </message>
+    <message>
+        <source>Predicted by Velmora from your average cycle (%1 days): the six days before the expected ovulation. Not a method of contraception.</source>
+        <translation>Predicted by Velmora from your average cycle (%1 days): the six days before the expected ovulation. Not a method of contraception.</translation>
+    </message>
+    <message>
+        <source>No period is recorded in the last %1 days, so there is nothing to predict.</source>
+        <translation>No period is recorded in the last %1 days, so there is nothing to predict.</translation>
     </message>
 </context>
 <context>
@@ -565,21 +595,6 @@ Menstruation, days: the usual length of your period, from 3 to 12 days.&lt;br&gt
 Tap OK to keep your changes: the calendar and every screen you open afterwards use them at once. Cancel leaves the settings as they were. A number outside its range is refused, and the screen stays open.</translation>
     </message>
     <message>
-        <source>A chart of all your daily temperature
-readings of one month. The scale on
-the left is in degrees Celsius or
-Fahrenheit, as chosen in Program
-Settings; the days of the month run
-along the bottom. Each day with a
-temperature has a bar, and a line
-joins the days, so the rise after
-ovulation is easy to see. Choose the
-month and the year in the lists at
-the bottom, or step with the arrows.</source>
-        <extracomment>The help page &quot;Temperature Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>A chart of all your daily temperature readings in one month. The scale on the left is in degrees Celsius or Fahrenheit, as chosen in Program Settings; the days of the month run along the bottom. Each day with a temperature has a bar, and a line joins the days, so the rise after ovulation is easy to see. Choose the month and the year in the lists at the bottom, or step with the arrows.</translation>
-    </message>
-    <message>
         <source>A  tabular  view  of your temperature
 entries: each day with a temperature
 is listed with its date and reading.
@@ -684,6 +699,99 @@ two step a year forward or back:&lt;br&gt;&lt;b&gt;Next &lt;br&gt;Previous &lt;/
     <message>
         <source>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right do what the arrow buttons do.</source>
         <translation>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right do what the arrow buttons do.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>A chart of all your daily temperature
+readings of one month. The scale on
+the left is in degrees Celsius or
+Fahrenheit, as chosen in Program
+Settings; the days of the month run
+along the bottom. Each day with a
+temperature has a bar, and a line
+joins the days, so the rise after
+ovulation is easy to see. Choose the
+month and the year in the lists at
+the bottom, or step with the arrows.
+
+The box &lt;b&gt;Shift &lt;/b&gt;at the bottom (Alt+S)
+shows the month&apos;s first temperature
+shift: three days in a row, each
+warmer than all of the six days
+before them, the third at least 0.20
+degrees Celsius above the highest of
+the six. A dashed green coverline
+stands at that highest temperature,
+and a green ring marks the third
+higher day. A day without a reading
+breaks the run. The shift is
+information only: it is not a method
+of contraception and cannot tell
+safe days.</source>
+        <extracomment>The help page &quot;Temperature Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>A chart of all your daily temperature readings in one month. The scale on the left is in degrees Celsius or Fahrenheit, as chosen in Program Settings; the days of the month run along the bottom. Each day with a temperature has a bar, and a line joins the days, so the rise after ovulation is easy to see. Choose the month and the year in the lists at the bottom, or step with the arrows.
+
+The &lt;b&gt;Shift&lt;/b&gt; box at the bottom (Alt+S) shows the month&apos;s first temperature shift: three days in a row, each warmer than all of the six days before them, the third at least 0.20 degrees Celsius above the highest of the six. A dashed green coverline stands at that highest temperature, and a green ring marks the third higher day. A day without a reading breaks the run. The shift is information only: it is not a method of contraception and cannot tell safe days.</translation>
+    </message>
+    <message>
+        <source>Your cycles and periods in numbers.
+A cycle runs from the first day of a
+period to the day before the next
+period begins; a period is a run of
+days marked as menstruation.
+&lt;b&gt;Lengths&lt;/b&gt;
+For cycles and for periods, over the
+whole diary (All) and over the last
+half year (1/2 year: today and the
+180 days before it), in days:
+Used - how many were counted;
+Mean - the average length;
+Median - the middle length: half of
+them were shorter, half longer;
+Std. dev. - how much the lengths
+vary around the mean: the smaller,
+the more regular;
+Shortest and Longest.
+The bars show how many counted
+cycles of the whole diary had each
+length.
+&lt;b&gt;Forecast&lt;/b&gt;
+The next three periods as the
+calendar predicts them, a whole
+average cycle of the last half year
+apart. With three cycles or more in
+the half year each start is a range:
+one day either side when the cycles
+vary by less than one and a half
+days, else two. The ranges are a
+guide, not a promise. With fewer
+cycles only the day is shown.
+&lt;b&gt;Left out&lt;/b&gt;
+A cycle shorter than half the usual
+cycle length of Program Settings,
+or longer than one and a half times
+it, is left out of every figure, as
+the calendar leaves it out of its
+predictions; a period likewise by
+the usual period length. Such a
+cycle often hides a period that was
+not recorded. A period still going
+today is not counted yet.</source>
+        <extracomment>The help page &quot;Statistics&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. &quot;1/2 year&quot; is the column the screen heads with its own short word for the half year.</extracomment>
+        <translation>Your cycles and periods in numbers. A cycle runs from the first day of a period to the day before the next period begins; a period is a run of days marked as menstruation.
+
+&lt;b&gt;Lengths&lt;/b&gt;&lt;br&gt;For cycles and for periods, over the whole diary (All) and over the last half year (1/2 year: today and the 180 days before it), in days:&lt;br&gt;Used - how many were counted;&lt;br&gt;Mean - the average length;&lt;br&gt;Median - the middle length: half of them were shorter, half longer;&lt;br&gt;Std. dev. - how much the lengths vary around the mean: the smaller, the more regular;&lt;br&gt;Shortest and Longest.&lt;br&gt;The bars show how many counted cycles of the whole diary had each length.
+
+&lt;b&gt;Forecast&lt;/b&gt;&lt;br&gt;The next three periods as the calendar predicts them, a whole average cycle of the last half year apart. With three cycles or more in the half year each start is a range: one day either side when the cycles vary by less than one and a half days, else two. The ranges are a guide, not a promise. With fewer cycles only the day is shown.
+
+&lt;b&gt;Left out&lt;/b&gt;&lt;br&gt;A cycle shorter than half the usual cycle length of Program Settings, or longer than one and a half times it, is left out of every figure, as the calendar leaves it out of its predictions; a period likewise by the usual period length. Such a cycle often hides a period that was not recorded. A period still going today is not counted yet.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right turn the tabs while the tabs have the keyboard; Ctrl+Tab does it anywhere on the screen.</source>
+        <translation>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right turn the tabs while the tabs have the keyboard; Ctrl+Tab does it anywhere on the screen.</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1264,30 @@ Velmora leaves the file unchanged. Use a newer version of Velmora to open it.</s
 has file format %2, which a newer version of Velmora wrote; this version reads formats up to %3.
 Velmora leaves the file unchanged. Open it with a newer version of Velmora.</translation>
     </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Calendar files (*.ics)</translation>
+    </message>
+    <message>
+        <source>The predictions are exported to %1.</source>
+        <translation>The predictions are exported to %1.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report is saved to %1.</source>
+        <translation>The report is saved to %1.</translation>
+    </message>
+    <message>
+        <source>The report is sent to %1.</source>
+        <translation>The report is sent to %1.</translation>
+    </message>
+    <message>
+        <source>The report cannot be printed on %1.</source>
+        <translation>The report cannot be printed on %1.</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1570,6 +1702,18 @@ Velmora leaves the file unchanged. Open it with a newer version of Velmora.</tra
         <source>Restore</source>
         <translation>Restore</translation>
     </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Report for the Doctor</source>
+        <translation>Report for the Doctor</translation>
+    </message>
+    <message>
+        <source>Predictions</source>
+        <translation>Predictions</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
@@ -1809,6 +1953,241 @@ Velmora leaves the file unchanged. Open it with a newer version of Velmora.</tra
     <message>
         <source>Close without saving</source>
         <translation>Close without saving</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CDoctorReport</name>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n complete cycle(s) and the cycle running now</source>
+        <translation>
+            <numerusform>%n complete cycle and the cycle running now</numerusform>
+            <numerusform>%n complete cycles and the cycle running now</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n complete cycle(s)</source>
+        <translation>
+            <numerusform>%n complete cycle</numerusform>
+            <numerusform>%n complete cycles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usual cycle %1 days, usual period %2 days (as set in the program)</source>
+        <translation>Usual cycle %1 days, usual period %2 days (as set in the program)</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Made on %1</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>No bleeding was recorded in this period.</source>
+        <translation>No bleeding was recorded in this period.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Period, days</source>
+        <translation>Period, days</translation>
+    </message>
+    <message>
+        <source>Cycle, days</source>
+        <translation>Cycle, days</translation>
+    </message>
+    <message>
+        <source>Left out of the statistics</source>
+        <translation>Left out of the statistics</translation>
+    </message>
+    <message>
+        <source>cycle too short</source>
+        <translation>cycle too short</translation>
+    </message>
+    <message>
+        <source>cycle too long</source>
+        <translation>cycle too long</translation>
+    </message>
+    <message>
+        <source>period too short</source>
+        <translation>period too short</translation>
+    </message>
+    <message>
+        <source>period too long</source>
+        <translation>period too long</translation>
+    </message>
+    <message>
+        <source>running, day %1</source>
+        <translation>running, day %1</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>not complete yet</source>
+        <translation>not complete yet</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Length in days</source>
+        <translation>Length in days</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Shortest</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Longest</translation>
+    </message>
+    <message>
+        <source>Cycles of this report</source>
+        <translation>Cycles of this report</translation>
+    </message>
+    <message>
+        <source>Cycles of the whole diary</source>
+        <translation>Cycles of the whole diary</translation>
+    </message>
+    <message>
+        <source>Periods of this report</source>
+        <translation>Periods of this report</translation>
+    </message>
+    <message>
+        <source>Periods of the whole diary</source>
+        <translation>Periods of the whole diary</translation>
+    </message>
+    <message>
+        <source>Cycles and periods left out (see above) are not counted. SD: sample standard deviation.</source>
+        <translation>Cycles and periods left out (see above) are not counted. SD: sample standard deviation.</translation>
+    </message>
+    <message>
+        <source>Predicted starts</source>
+        <translation>Predicted starts</translation>
+    </message>
+    <message>
+        <source>No start can be predicted yet.</source>
+        <translation>No start can be predicted yet.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (most likely %3)</source>
+        <translation>%1 to %2 (most likely %3)</translation>
+    </message>
+    <message>
+        <source>Ranges need at least three counted cycles in the last half year.</source>
+        <translation>Ranges need at least three counted cycles in the last half year.</translation>
+    </message>
+    <message>
+        <source>Temperature and weight</source>
+        <translation>Temperature and weight</translation>
+    </message>
+    <message>
+        <source>No temperature or weight was recorded in this month.</source>
+        <translation>No temperature or weight was recorded in this month.</translation>
+    </message>
+    <message>
+        <source>No temperature was recorded in this month.</source>
+        <translation>No temperature was recorded in this month.</translation>
+    </message>
+    <message>
+        <source>No weight was recorded in this month.</source>
+        <translation>No weight was recorded in this month.</translation>
+    </message>
+    <message>
+        <source>Day by day</source>
+        <translation>Day by day</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded in this period.</source>
+        <translation>Nothing was recorded in this period.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flow</translation>
+    </message>
+    <message>
+        <source>Temperature, %1</source>
+        <translation>Temperature, %1</translation>
+    </message>
+    <message>
+        <source>Weight, %1</source>
+        <translation>Weight, %1</translation>
+    </message>
+    <message>
+        <source>Symptoms</source>
+        <translation>Symptoms</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to %1: %2</source>
+        <translation>The report cannot be written to %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CDoctorReportDlg</name>
+    <message>
+        <source>The report lists the last cycles and the one running now, their statistics, the predicted starts, each month&apos;s temperature and weight, and every day with an entry.</source>
+        <translation>The report lists the last cycles and the one running now, their statistics, the predicted starts, each month&apos;s temperature and weight, and every day with an entry.</translation>
+    </message>
+    <message>
+        <source>Cycles:</source>
+        <translation>Cycles:</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n</source>
+        <translation>
+            <numerusform>the last %n</numerusform>
+            <numerusform>the last %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -2054,6 +2433,18 @@ Velmora leaves the file unchanged. Open it with a newer version of Velmora.</tra
         <source>Restore…</source>
         <translation>Restore…</translation>
     </message>
+    <message>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Отчёт для врача…</source>
+        <translation>Report for the Doctor…</translation>
+    </message>
+    <message>
+        <source>Прогноз в календарь…</source>
+        <translation>Predictions to a Calendar…</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMeasureChartDlg</name>
@@ -2076,6 +2467,22 @@ Velmora leaves the file unchanged. Open it with a newer version of Velmora.</tra
     <message>
         <source>no values</source>
         <translation>no values</translation>
+    </message>
+    <message>
+        <source>&amp;Shift</source>
+        <translation>&amp;Shift</translation>
+    </message>
+    <message>
+        <source>Show the temperature shift: information only, not contraception</source>
+        <translation>Show the temperature shift: for information only, not a method of contraception</translation>
+    </message>
+    <message>
+        <source>Shift: information only, not contraception</source>
+        <translation>Shift: information only, not contraception</translation>
+    </message>
+    <message>
+        <source>temperature shift: coverline %1, third higher day %2</source>
+        <translation>temperature shift: coverline %1, third higher day %2</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2682,144 @@ Velmora leaves the file unchanged. Open it with a newer version of Velmora.</tra
     <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CStatisticsDlg</name>
+    <message>
+        <source>Lengths</source>
+        <translation>Lengths</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Forecast</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Left out</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Periods</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>½ year</source>
+        <translation>½ year</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Used</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Shortest</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Longest</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>What a screen reader says for one figure: the measure, cycles or periods, and the whole diary or the half year.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Cycle lengths in the whole diary</source>
+        <translation>Cycle lengths in the whole diary</translation>
+    </message>
+    <message>
+        <source>No counted cycles yet.</source>
+        <translation>No counted cycles yet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Length %1: %n cycle(s)</source>
+        <extracomment>One bar of the histogram for a screen reader: a cycle length in days and how many cycles had it.</extracomment>
+        <translation>
+            <numerusform>Length %1: %n cycle</numerusform>
+            <numerusform>Length %1: %n cycles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next periods</source>
+        <translation>Next periods</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>A predicted start as a range: the earliest and the latest day.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>No bleeding in the last half year: nothing to predict.</source>
+        <translation>No bleeding in the last half year: nothing to predict.</translation>
+    </message>
+    <message>
+        <source>Too few cycles for a range.</source>
+        <translation>Too few cycles for a range.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each range is the expected day ± %n day(s): a guide, not a promise.</source>
+        <translation>
+            <numerusform>Each range is the expected day ± %n day: a guide, not a promise.</numerusform>
+            <numerusform>Each range is the expected day ± %n days: a guide, not a promise.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usual lengths in days (Program Settings): cycle %1, period %2.</source>
+        <translation>Usual lengths in days (Program Settings): cycle %1, period %2.</translation>
+    </message>
+    <message>
+        <source>shorter than half the usual length</source>
+        <translation>shorter than half the usual length</translation>
+    </message>
+    <message>
+        <source>longer than one and a half times the usual length</source>
+        <translation>longer than one and a half times the usual length</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cycle from %1, %n day(s)</source>
+        <translation>
+            <numerusform>Cycle from %1, %n day</numerusform>
+            <numerusform>Cycle from %1, %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Period from %1, %n day(s)</source>
+        <translation>
+            <numerusform>Period from %1, %n day</numerusform>
+            <numerusform>Period from %1, %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is left out.</source>
+        <translation>Nothing is left out.</translation>
     </message>
 </context>
 <context>

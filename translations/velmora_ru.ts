@@ -4,30 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage:
-  velmora                                     open the diary
-  velmora export [--format csv|json] FILE    write every recorded day to FILE
-  velmora import [--replace] [--dry-run] FILE
-                                              bring in the days of FILE (Velmora CSV or
-                                              JSON, or drip&apos;s CSV); --dry-run only shows
-                                              what would change, --replace takes the
-                                              imported day where both have one
-  velmora backup FILE                         write a checked copy of the diary to FILE
-  velmora restore FILE                        replace the diary by the backup FILE
-  velmora --help | --version</source>
-        <translation>Использование:
-  velmora                                     открыть дневник
-  velmora export [--format csv|json] FILE    записать все дни дневника в FILE
-  velmora import [--replace] [--dry-run] FILE
-                                              внести дни из FILE (CSV или JSON Velmora
-                                              либо CSV из drip); --dry-run только
-                                              показывает, что изменится, --replace берёт
-                                              день из файла, где он есть в обоих
-  velmora backup FILE                         записать проверенную копию дневника в FILE
-  velmora restore FILE                        заменить дневник резервной копией FILE
-  velmora --help | --version</translation>
-    </message>
-    <message>
         <source>The format is csv or json, not &quot;%1&quot;.</source>
         <translation>Формат — csv или json, а не «%1».</translation>
     </message>
@@ -62,6 +38,40 @@
     <message>
         <source>Velmora is running with this diary. Close it, then try again.</source>
         <translation>Velmora уже открыта с этим дневником. Закройте её и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  velmora                                     open the diary
+  velmora export [--format csv|json] FILE    write every recorded day to FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              bring in the days of FILE (Velmora CSV or
+                                              JSON, or drip&apos;s CSV); --dry-run only shows
+                                              what would change, --replace takes the
+                                              imported day where both have one
+  velmora export-ics FILE                     write the next three expected periods and
+                                              fertile windows to FILE, for a calendar
+                                              (iCalendar)
+  velmora backup FILE                         write a checked copy of the diary to FILE
+  velmora restore FILE                        replace the diary by the backup FILE
+  velmora --help | --version</source>
+        <translation>Использование:
+  velmora                                     открыть дневник
+  velmora export [--format csv|json] FILE    записать все дни дневника в FILE
+  velmora import [--replace] [--dry-run] FILE
+                                              внести дни из FILE (CSV или JSON Velmora
+                                              либо CSV из drip); --dry-run только
+                                              показывает, что изменится, --replace берёт
+                                              день из файла, где он есть в обоих
+  velmora export-ics FILE                     записать три ожидаемых начала месячных и
+                                              фертильные дни в FILE для календаря
+                                              (iCalendar)
+  velmora backup FILE                         записать проверенную копию дневника в FILE
+  velmora restore FILE                        заменить дневник резервной копией FILE
+  velmora --help | --version</translation>
+    </message>
+    <message>
+        <source>The predictions are exported to %1.</source>
+        <translation>Прогноз выгружен в %1.</translation>
     </message>
 </context>
 <context>
@@ -261,6 +271,26 @@
     <message>
         <source>The diary cannot be written; nothing was imported</source>
         <translation>Не удаётся записать дневник; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>Expected period (Velmora)</source>
+        <translation>Ожидаемые месячные (Velmora)</translation>
+    </message>
+    <message>
+        <source>Fertile window (Velmora)</source>
+        <translation>Фертильные дни (Velmora)</translation>
+    </message>
+    <message>
+        <source>Predicted by Velmora from your average cycle (%1 days) and period (%2 days). The real dates may differ.</source>
+        <translation>Прогноз Velmora по вашему среднему циклу (%1 дн.) и средней длительности месячных (%2 дн.). Настоящие даты могут отличаться.</translation>
+    </message>
+    <message>
+        <source>Predicted by Velmora from your average cycle (%1 days): the six days before the expected ovulation. Not a method of contraception.</source>
+        <translation>Прогноз Velmora по вашему среднему циклу (%1 дн.): шесть дней перед ожидаемой овуляцией. Это не метод контрацепции.</translation>
+    </message>
+    <message>
+        <source>No period is recorded in the last %1 days, so there is nothing to predict.</source>
+        <translation>За последние %1 дн. месячные не отмечены, поэтому прогнозировать нечего.</translation>
     </message>
 </context>
 <context>
@@ -576,21 +606,6 @@ refused and the screen stays open.</source>
 Нажмите OK, чтобы сохранить изменения: календарь и все экраны, которые вы откроете после этого, сразу их используют. Отмена оставляет настройки без изменений. Число вне допустимого диапазона не принимается, и окно остаётся открытым.</translation>
     </message>
     <message>
-        <source>A chart of all your daily temperature
-readings of one month. The scale on
-the left is in degrees Celsius or
-Fahrenheit, as chosen in Program
-Settings; the days of the month run
-along the bottom. Each day with a
-temperature has a bar, and a line
-joins the days, so the rise after
-ovulation is easy to see. Choose the
-month and the year in the lists at
-the bottom, or step with the arrows.</source>
-        <extracomment>The help page &quot;Temperature Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
-        <translation>График всех ваших ежедневных измерений температуры за месяц. Шкала слева — в градусах Цельсия или Фаренгейта, как выбрано в окне «Опции»; внизу идут дни месяца. У каждого дня с температурой есть столбик, а линия соединяет дни, так что подъём температуры после овуляции хорошо виден. Выберите месяц и год в списках внизу или листайте стрелками.</translation>
-    </message>
-    <message>
         <source>A  tabular  view  of your temperature
 entries: each day with a temperature
 is listed with its date and reading.
@@ -695,6 +710,99 @@ two step a year forward or back:&lt;br&gt;&lt;b&gt;Next &lt;br&gt;Previous &lt;/
     <message>
         <source>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right do what the arrow buttons do.</source>
         <translation>&lt;b&gt;Клавиши&lt;/b&gt;&lt;br&gt;Влево и Вправо делают то же, что кнопки со стрелками.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>A chart of all your daily temperature
+readings of one month. The scale on
+the left is in degrees Celsius or
+Fahrenheit, as chosen in Program
+Settings; the days of the month run
+along the bottom. Each day with a
+temperature has a bar, and a line
+joins the days, so the rise after
+ovulation is easy to see. Choose the
+month and the year in the lists at
+the bottom, or step with the arrows.
+
+The box &lt;b&gt;Shift &lt;/b&gt;at the bottom (Alt+S)
+shows the month&apos;s first temperature
+shift: three days in a row, each
+warmer than all of the six days
+before them, the third at least 0.20
+degrees Celsius above the highest of
+the six. A dashed green coverline
+stands at that highest temperature,
+and a green ring marks the third
+higher day. A day without a reading
+breaks the run. The shift is
+information only: it is not a method
+of contraception and cannot tell
+safe days.</source>
+        <extracomment>The help page &quot;Temperature Chart&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. Runs of spaces only pad the lines.</extracomment>
+        <translation>График всех ваших ежедневных измерений температуры за месяц. Шкала слева — в градусах Цельсия или Фаренгейта, как выбрано в окне «Опции»; внизу идут дни месяца. У каждого дня с температурой есть столбик, а линия соединяет дни, так что подъём температуры после овуляции хорошо виден. Выберите месяц и год в списках внизу или листайте стрелками.
+
+Флажок &lt;b&gt;Сдвиг&lt;/b&gt; внизу (Alt+С) показывает первый температурный сдвиг месяца: три дня подряд, каждый теплее всех шести дней перед ними, причём третий — не меньше чем на 0,20 градуса Цельсия выше самого высокого из шести. Зелёная пунктирная покровная линия стоит на этой самой высокой температуре, а зелёное кольцо отмечает третий повышенный день. День без измерения прерывает ряд. Сдвиг — только для сведения: это не метод контрацепции, и он не указывает безопасные дни.</translation>
+    </message>
+    <message>
+        <source>Your cycles and periods in numbers.
+A cycle runs from the first day of a
+period to the day before the next
+period begins; a period is a run of
+days marked as menstruation.
+&lt;b&gt;Lengths&lt;/b&gt;
+For cycles and for periods, over the
+whole diary (All) and over the last
+half year (1/2 year: today and the
+180 days before it), in days:
+Used - how many were counted;
+Mean - the average length;
+Median - the middle length: half of
+them were shorter, half longer;
+Std. dev. - how much the lengths
+vary around the mean: the smaller,
+the more regular;
+Shortest and Longest.
+The bars show how many counted
+cycles of the whole diary had each
+length.
+&lt;b&gt;Forecast&lt;/b&gt;
+The next three periods as the
+calendar predicts them, a whole
+average cycle of the last half year
+apart. With three cycles or more in
+the half year each start is a range:
+one day either side when the cycles
+vary by less than one and a half
+days, else two. The ranges are a
+guide, not a promise. With fewer
+cycles only the day is shown.
+&lt;b&gt;Left out&lt;/b&gt;
+A cycle shorter than half the usual
+cycle length of Program Settings,
+or longer than one and a half times
+it, is left out of every figure, as
+the calendar leaves it out of its
+predictions; a period likewise by
+the usual period length. Such a
+cycle often hides a period that was
+not recorded. A period still going
+today is not counted yet.</source>
+        <extracomment>The help page &quot;Statistics&quot;. The program wraps the text to the screen itself: a single line break counts as a space, an empty line starts a new paragraph and &lt;br&gt; a new line; &lt;b&gt;...&lt;/b&gt; is bold, &lt;i&gt;...&lt;/i&gt; italic. &quot;1/2 year&quot; is the column the screen heads with its own short word for the half year.</extracomment>
+        <translation>Ваши циклы и месячные в цифрах. Цикл длится от первого дня месячных до дня перед началом следующих; месячные — это подряд идущие дни, отмеченные как менструация.
+
+&lt;b&gt;Длительность&lt;/b&gt;&lt;br&gt;Для циклов и для месячных, по всему дневнику («Всё») и за последние полгода («½ года»: сегодня и 180 дней до него), в днях:&lt;br&gt;Учтено — сколько вошло в расчёт;&lt;br&gt;Среднее — средняя длительность;&lt;br&gt;Медиана — срединная длительность: половина короче, половина длиннее;&lt;br&gt;Ст. откл. — насколько длительность колеблется вокруг среднего: чем меньше, тем регулярнее;&lt;br&gt;Мин. и Макс. — самая короткая и самая длинная.&lt;br&gt;Столбики показывают, сколько учтённых циклов всего дневника имели каждую длину.
+
+&lt;b&gt;Прогноз&lt;/b&gt;&lt;br&gt;Следующие трое месячных, как их предсказывает календарь, с шагом в средний цикл последних полугода. Если за полгода три цикла или больше, каждое начало дано диапазоном: по одному дню в обе стороны, когда циклы колеблются меньше чем на полтора дня, иначе по два. Диапазоны — ориентир, а не обещание. При меньшем числе циклов показан только день.
+
+&lt;b&gt;Не учтено&lt;/b&gt;&lt;br&gt;Цикл короче половины обычной длины цикла из окна «Опции» или длиннее полуторной её величины не входит ни в одну цифру — так же календарь не учитывает его в прогнозе; месячные — так же по обычной длительности месячных. За таким циклом часто скрываются неотмеченные месячные. Месячные, которые идут сегодня, пока не учитываются.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keys&lt;/b&gt;&lt;br&gt;Left and Right turn the tabs while the tabs have the keyboard; Ctrl+Tab does it anywhere on the screen.</source>
+        <translation>&lt;b&gt;Клавиши&lt;/b&gt;&lt;br&gt;Стрелки влево и вправо переключают вкладки, когда фокус на вкладках; Ctrl+Tab — в любом месте экрана.</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1275,30 @@ Velmora leaves the file unchanged. Use a newer version of Velmora to open it.</s
 имеет формат %2: его записала более новая версия Velmora, а эта версия читает форматы до %3.
 Velmora оставляет файл без изменений. Откройте его более новой версией Velmora.</translation>
     </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Файлы календаря (*.ics)</translation>
+    </message>
+    <message>
+        <source>The predictions are exported to %1.</source>
+        <translation>Прогноз выгружен в %1.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report is saved to %1.</source>
+        <translation>Отчёт сохранён в %1.</translation>
+    </message>
+    <message>
+        <source>The report is sent to %1.</source>
+        <translation>Отчёт отправлен на %1.</translation>
+    </message>
+    <message>
+        <source>The report cannot be printed on %1.</source>
+        <translation>Отчёт не удаётся напечатать на %1.</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1581,6 +1713,18 @@ Velmora оставляет файл без изменений. Откройте 
         <source>Restore</source>
         <translation>Восстановление</translation>
     </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Report for the Doctor</source>
+        <translation>Отчёт для врача</translation>
+    </message>
+    <message>
+        <source>Predictions</source>
+        <translation>Прогноз</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
@@ -1820,6 +1964,244 @@ Velmora оставляет файл без изменений. Откройте 
     <message>
         <source>Close without saving</source>
         <translation>Закрыть без сохранения</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CDoctorReport</name>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>С %1 по %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n complete cycle(s) and the cycle running now</source>
+        <translation>
+            <numerusform>%n полный цикл и текущий цикл</numerusform>
+            <numerusform>%n полных цикла и текущий цикл</numerusform>
+            <numerusform>%n полных циклов и текущий цикл</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n complete cycle(s)</source>
+        <translation>
+            <numerusform>%n полный цикл</numerusform>
+            <numerusform>%n полных цикла</numerusform>
+            <numerusform>%n полных циклов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usual cycle %1 days, usual period %2 days (as set in the program)</source>
+        <translation>Обычный цикл %1 дн., обычные месячные %2 дн. (как задано в программе)</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Составлен %1</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>Циклы</translation>
+    </message>
+    <message>
+        <source>No bleeding was recorded in this period.</source>
+        <translation>За этот период кровотечения не отмечены.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Period, days</source>
+        <translation>Месячные, дн.</translation>
+    </message>
+    <message>
+        <source>Cycle, days</source>
+        <translation>Цикл, дн.</translation>
+    </message>
+    <message>
+        <source>Left out of the statistics</source>
+        <translation>Не учтено в статистике</translation>
+    </message>
+    <message>
+        <source>cycle too short</source>
+        <translation>цикл слишком короткий</translation>
+    </message>
+    <message>
+        <source>cycle too long</source>
+        <translation>цикл слишком длинный</translation>
+    </message>
+    <message>
+        <source>period too short</source>
+        <translation>месячные слишком короткие</translation>
+    </message>
+    <message>
+        <source>period too long</source>
+        <translation>месячные слишком длинные</translation>
+    </message>
+    <message>
+        <source>running, day %1</source>
+        <translation>идёт, день %1</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>идут</translation>
+    </message>
+    <message>
+        <source>not complete yet</source>
+        <translation>ещё не завершён</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Length in days</source>
+        <translation>Длительность в днях</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Число</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Медиана</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>СО</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>Cycles of this report</source>
+        <translation>Циклы этого отчёта</translation>
+    </message>
+    <message>
+        <source>Cycles of the whole diary</source>
+        <translation>Циклы всего дневника</translation>
+    </message>
+    <message>
+        <source>Periods of this report</source>
+        <translation>Месячные этого отчёта</translation>
+    </message>
+    <message>
+        <source>Periods of the whole diary</source>
+        <translation>Месячные всего дневника</translation>
+    </message>
+    <message>
+        <source>Cycles and periods left out (see above) are not counted. SD: sample standard deviation.</source>
+        <translation>Неучтённые циклы и месячные (см. выше) не входят в расчёт. СО: выборочное стандартное отклонение.</translation>
+    </message>
+    <message>
+        <source>Predicted starts</source>
+        <translation>Ожидаемые начала месячных</translation>
+    </message>
+    <message>
+        <source>No start can be predicted yet.</source>
+        <translation>Начало пока нельзя предсказать.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (most likely %3)</source>
+        <translation>с %1 по %2 (вероятнее всего %3)</translation>
+    </message>
+    <message>
+        <source>Ranges need at least three counted cycles in the last half year.</source>
+        <translation>Для диапазонов нужно не менее трёх учтённых циклов за последние полгода.</translation>
+    </message>
+    <message>
+        <source>Temperature and weight</source>
+        <translation>Температура и вес</translation>
+    </message>
+    <message>
+        <source>No temperature or weight was recorded in this month.</source>
+        <translation>В этом месяце температура и вес не записаны.</translation>
+    </message>
+    <message>
+        <source>No temperature was recorded in this month.</source>
+        <translation>В этом месяце температура не записана.</translation>
+    </message>
+    <message>
+        <source>No weight was recorded in this month.</source>
+        <translation>В этом месяце вес не записан.</translation>
+    </message>
+    <message>
+        <source>Day by day</source>
+        <translation>По дням</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded in this period.</source>
+        <translation>За этот период ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Выделения</translation>
+    </message>
+    <message>
+        <source>Temperature, %1</source>
+        <translation>Температура, %1</translation>
+    </message>
+    <message>
+        <source>Weight, %1</source>
+        <translation>Вес, %1</translation>
+    </message>
+    <message>
+        <source>Symptoms</source>
+        <translation>Симптомы</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to %1: %2</source>
+        <translation>Не удаётся записать отчёт в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CDoctorReportDlg</name>
+    <message>
+        <source>The report lists the last cycles and the one running now, their statistics, the predicted starts, each month&apos;s temperature and weight, and every day with an entry.</source>
+        <translation>В отчёте — последние циклы и текущий, их статистика, ожидаемые начала месячных, температура и вес за каждый месяц и все дни с записями.</translation>
+    </message>
+    <message>
+        <source>Cycles:</source>
+        <translation>Циклы:</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n</source>
+        <translation>
+            <numerusform>последний %n</numerusform>
+            <numerusform>последние %n</numerusform>
+            <numerusform>последние %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Сохранить PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Печать…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +2447,18 @@ Velmora оставляет файл без изменений. Откройте 
         <source>Restore…</source>
         <translation>Восстановить…</translation>
     </message>
+    <message>
+        <source>Статистика</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Отчёт для врача…</source>
+        <translation>Отчёт для врача…</translation>
+    </message>
+    <message>
+        <source>Прогноз в календарь…</source>
+        <translation>Прогноз в календарь…</translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMeasureChartDlg</name>
@@ -2087,6 +2481,22 @@ Velmora оставляет файл без изменений. Откройте 
     <message>
         <source>no values</source>
         <translation>нет значений</translation>
+    </message>
+    <message>
+        <source>&amp;Shift</source>
+        <translation>&amp;Сдвиг</translation>
+    </message>
+    <message>
+        <source>Show the temperature shift: information only, not contraception</source>
+        <translation>Показать температурный сдвиг: только для сведения, не метод контрацепции</translation>
+    </message>
+    <message>
+        <source>Shift: information only, not contraception</source>
+        <translation>Сдвиг: для сведения, не контрацепция</translation>
+    </message>
+    <message>
+        <source>temperature shift: coverline %1, third higher day %2</source>
+        <translation>температурный сдвиг: покровная линия %1, третий повышенный день %2</translation>
     </message>
 </context>
 <context>
@@ -2286,6 +2696,148 @@ Velmora оставляет файл без изменений. Откройте 
     <message>
         <source>Zoom:</source>
         <translation>Масштаб:</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CStatisticsDlg</name>
+    <message>
+        <source>Lengths</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Прогноз</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Не учтено</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>Циклы</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Месячные</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Всё</translation>
+    </message>
+    <message>
+        <source>½ year</source>
+        <translation>½ года</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Учтено</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Медиана</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>Ст. откл.</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>What a screen reader says for one figure: the measure, cycles or periods, and the whole diary or the half year.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Cycle lengths in the whole diary</source>
+        <translation>Длина циклов во всём дневнике</translation>
+    </message>
+    <message>
+        <source>No counted cycles yet.</source>
+        <translation>Учтённых циклов пока нет.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Length %1: %n cycle(s)</source>
+        <extracomment>One bar of the histogram for a screen reader: a cycle length in days and how many cycles had it.</extracomment>
+        <translation>
+            <numerusform>Длина %1: %n цикл</numerusform>
+            <numerusform>Длина %1: %n цикла</numerusform>
+            <numerusform>Длина %1: %n циклов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Next periods</source>
+        <translation>Следующие месячные</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>A predicted start as a range: the earliest and the latest day.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>No bleeding in the last half year: nothing to predict.</source>
+        <translation>За последние полгода месячных не было: прогнозировать нечего.</translation>
+    </message>
+    <message>
+        <source>Too few cycles for a range.</source>
+        <translation>Слишком мало циклов для диапазона.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each range is the expected day ± %n day(s): a guide, not a promise.</source>
+        <translation>
+            <numerusform>Каждый диапазон — ожидаемый день ± %n день: ориентир, а не обещание.</numerusform>
+            <numerusform>Каждый диапазон — ожидаемый день ± %n дня: ориентир, а не обещание.</numerusform>
+            <numerusform>Каждый диапазон — ожидаемый день ± %n дней: ориентир, а не обещание.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usual lengths in days (Program Settings): cycle %1, period %2.</source>
+        <translation>Обычная длительность в днях (Опции): цикл %1, месячные %2.</translation>
+    </message>
+    <message>
+        <source>shorter than half the usual length</source>
+        <translation>короче половины обычной длительности</translation>
+    </message>
+    <message>
+        <source>longer than one and a half times the usual length</source>
+        <translation>длиннее полуторной обычной длительности</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cycle from %1, %n day(s)</source>
+        <translation>
+            <numerusform>Цикл с %1, %n день</numerusform>
+            <numerusform>Цикл с %1, %n дня</numerusform>
+            <numerusform>Цикл с %1, %n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Period from %1, %n day(s)</source>
+        <translation>
+            <numerusform>Месячные с %1, %n день</numerusform>
+            <numerusform>Месячные с %1, %n дня</numerusform>
+            <numerusform>Месячные с %1, %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is left out.</source>
+        <translation>Всё учтено.</translation>
     </message>
 </context>
 <context>

@@ -373,7 +373,7 @@ TEST_F(CalendarTest, TheExitRoutineWritesEverySetting) {
     AppSettings.Skin = 5;
     app.reset();
     EXPECT_EQ(profile->Raw("Velmora", "Skin"), "5");
-    EXPECT_EQ(profile->WriteLog().size(), 16u);  // the settings and the window's place
+    EXPECT_EQ(profile->WriteLog().size(), 17u);  // the settings and the window's place
 }
 
 TEST(ZoomTest, TheAutomaticZoomTakesAtMostSixtyPercentOfTheScreenAndNoLessThanItsRatio) {

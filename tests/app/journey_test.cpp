@@ -439,6 +439,14 @@ TEST_F(JourneyTest, TheDiaryGoesOutAndComesBackThroughTheMenus) {
     const std::string exported = test::ReadFileBytes(home->Root() + "/out.csv");
     ASSERT_NE(exported.find("2026-12-01"), std::string::npos)
         << testing::PrintToString(boxes.Texts());
+    // The predictions from the bleeding of 1 December, for another calendar.
+    OpenFromMenu(kCmdExportPredictions, "Прогноз в календарь…", "Predictions",
+                 choose(folder + "/next.ics"));
+    EXPECT_EQ(boxes.Texts().back(),
+              "The predictions are exported to " + home->Root() + "/next.ics.");
+    EXPECT_NE(
+        test::ReadFileBytes(home->Root() + "/next.ics").find("UID:velmora-period-2026-12-01-1"),
+        std::string::npos);
 
     test::WriteFileBytes(home->Root() + "/bad.csv", "date,bleeding.value\n2026-12-02,9\n");
     std::string bad = exported;

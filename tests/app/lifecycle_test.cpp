@@ -86,7 +86,7 @@ TEST_F(LifecycleTest, ACancelledPasswordEndsTheProgramButTheExitRoutineStillRuns
     EXPECT_EQ(app->MainFrame(), nullptr);  // no window was made
     profile->ClearWriteLog();
     app->ExitInstance();
-    EXPECT_EQ(profile->WriteLog().size(), 14u);
+    EXPECT_EQ(profile->WriteLog().size(), 15u);
     EXPECT_TRUE(PasswordMatches(profile->Raw("Velmora", "PasswordHash").value_or(""), "secret"));
 }
 

@@ -97,7 +97,7 @@ TEST_F(PasswordTest, CancelEndsTheStartWithoutAWindowAndTheSettingsAreStillWritt
     EXPECT_EQ(boxes.CountText("Password not correct!"), 1u);
     profile->ClearWriteLog();
     app.reset();  // the exit routine
-    EXPECT_EQ(profile->WriteLog().size(), 14u);
+    EXPECT_EQ(profile->WriteLog().size(), 15u);
     EXPECT_TRUE(Stored("Secret7"));
 }
 

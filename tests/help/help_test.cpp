@@ -24,12 +24,13 @@ namespace {
 
 using test::Control;
 
-// Lines of pages 2-16 and where their screens begin, as the help was written.
-const int kLines[] = {11, 23, 15, 7, 9, 68, 30, 10, 33, 11, 17, 10, 17, 9, 12};
-const int kPieces[] = {16, 25, 15, 7, 12, 75, 42, 11, 33, 11, 28, 10, 28, 11, 12};
+// Lines of pages 2-17 and where their screens begin, as the help was written.
+const int kLines[] = {11, 23, 15, 7, 9, 68, 30, 10, 33, 26, 17, 10, 17, 9, 12, 43};
+const int kPieces[] = {16, 25, 15, 7, 12, 75, 42, 11, 33, 28, 28, 10, 28, 11, 12, 43};
 const std::map<int, std::vector<int>> kScreenStarts = {
-    {3, {0, 13}},  {4, {0, 13}},  {7, {0, 15, 29, 43, 59, 72}}, {8, {0, 15, 35}}, {10, {0, 13, 26}},
-    {12, {0, 24}}, {14, {0, 24}},
+    {3, {0, 13}},     {4, {0, 13}},      {7, {0, 15, 29, 43, 59, 72}},
+    {8, {0, 15, 35}}, {10, {0, 13, 26}}, {11, {0, 15}},
+    {12, {0, 24}},    {14, {0, 24}},     {17, {0, 13, 26, 39}},
 };
 
 class HelpTest : public test::StoreTest {
@@ -72,7 +73,8 @@ int LineCount(int page) {
 }
 // The lines of a screen's keys after its page's text: an empty line, then the keys wrapped.
 int KeyLines(int page) {
-    static const std::map<int, int> keys{{3, 11}, {4, 4}, {5, 4}, {7, 6}, {11, 4}, {13, 4}};
+    static const std::map<int, int> keys{{3, 11}, {4, 4},  {5, 4}, {7, 6},
+                                         {11, 4}, {13, 4}, {17, 5}};
     const auto it = keys.find(page);
     return it == keys.end() ? 0 : it->second;
 }
@@ -86,9 +88,9 @@ TEST_F(HelpTest, EachPageHoldsItsPiecesLinesAndScreensAsWritten) {
         "In this screen you can set the main",   "A chart of all your daily temperature",
         "A  tabular  view  of your temperature", "This  screen  represents  a  chart of",
         "This  screen  shows  you  a   tabular", "Here you are  able  to calculate your",
-        "This screen  presents  a calendar for",
+        "This screen  presents  a calendar for", "Your cycles and periods in numbers.",
     };
-    for (int page = 2; page <= 16; ++page) {
+    for (int page = 2; page <= kHelpPageCount; ++page) {
         SCOPED_TRACE(page);
         const auto pieces = HelpPageAt(page).pieces;
         EXPECT_EQ(static_cast<int>(pieces.size()), kPieces[page - 2]);
@@ -118,12 +120,14 @@ TEST_F(HelpTest, BoldAndItalicPiecesAreTheNamedOnes) {
          {"Fluids/Temp/Weight Tab", "Day", "View ", "OK ", "Cancel", "Calendar View   ", "Note Tab",
           "My Diary Tab", "My Diary View."}},
         {8, {"Add ", "OK ", "Cancel", "View ", "Day View ", "Delete", "Delete All"}},
+        {11, {"Shift "}},
         {12, {"Chart ", "Temperature Chart ", "View ", "Day View ", "Delete", "Delete All"}},
         {14, {"Chart ", "Weight Chart", "View ", "Day View  ", "Delete", "Delete All"}},
         {15, {" Calculate your", "ideal weight/Calculate  your ideal", "height"}},
         {16, {"Next ", "Previous "}},
+        {17, {"Lengths", "Forecast", "Left out"}},
     };
-    for (int page = 2; page <= 16; ++page) {
+    for (int page = 2; page <= kHelpPageCount; ++page) {
         SCOPED_TRACE(page);
         std::vector<std::string> b;
         std::vector<std::string> it;
@@ -223,7 +227,7 @@ TEST_F(HelpTest, TheRightArrowWalksEveryScreenOfEveryPageThenStops) {
     CHelpDialog d(&frame, 11);
     d.SetPage(1);
     std::vector<std::pair<int, int>> expected{{1, 0}};
-    for (int page = 2; page <= 16; ++page) {
+    for (int page = 2; page <= kHelpPageCount; ++page) {
         for (int scroll = 0; scroll < LineCount(page) + KeyLines(page); scroll += 13) {
             expected.emplace_back(page, scroll);
         }
@@ -235,7 +239,8 @@ TEST_F(HelpTest, TheRightArrowWalksEveryScreenOfEveryPageThenStops) {
         Control<QPushButton>(&d, kHelpRightArrowId)->click();
         walked.emplace_back(d.Page(), d.Scroll());
         EXPECT_TRUE(LeftShown(d));
-        EXPECT_EQ(RightShown(d), d.Page() != 16) << d.Page();
+        // Right goes only on the last screen of the last page.
+        EXPECT_EQ(RightShown(d), walked.size() < expected.size()) << d.Page();
     }
     EXPECT_EQ(walked, expected);
     // Page 7 has six screens; page 2 only one.
@@ -243,7 +248,7 @@ TEST_F(HelpTest, TheRightArrowWalksEveryScreenOfEveryPageThenStops) {
     EXPECT_EQ(std::count_if(walked.begin(), walked.end(), [](auto& w) { return w.first == 2; }), 1);
     // Past the end nothing moves.
     d.NextScreen();
-    EXPECT_EQ(d.Page(), 16);
+    EXPECT_EQ(d.Page(), kHelpPageCount);
 }
 
 TEST_F(HelpTest, TheLeftArrowScrollsBackThenOpensThePageBeforeAtItsFirstScreen) {
@@ -261,13 +266,13 @@ TEST_F(HelpTest, TheLeftArrowScrollsBackThenOpensThePageBeforeAtItsFirstScreen) 
     EXPECT_EQ(walked, expected);
 
     // From the last page back to the contents: each page at its first screen.
-    d.SetPage(16);
-    EXPECT_FALSE(RightShown(d));
+    d.SetPage(kHelpPageCount);
+    EXPECT_EQ(RightShown(d), LineCount(kHelpPageCount) + KeyLines(kHelpPageCount) > 13);
     EXPECT_TRUE(LeftShown(d));
     d.PreviousScreen();
-    EXPECT_EQ(d.Page(), 15);
+    EXPECT_EQ(d.Page(), kHelpPageCount - 1);
     EXPECT_TRUE(RightShown(d));
-    for (int page = 14; page >= 1; --page) {
+    for (int page = kHelpPageCount - 2; page >= 1; --page) {
         d.PreviousScreen();
         EXPECT_EQ(d.Page(), page);
         EXPECT_EQ(d.Scroll(), 0);
@@ -283,11 +288,19 @@ TEST_F(HelpTest, ContentsLinksAreTappedByTheirRectangles) {
     d.SetPage(1);
     const QImage& drawn = DrawnOnWhite(d);
     const QFontMetrics metrics(SystemFont());
-    for (int i = 0; i < 15; ++i) {
+    // Evenly 17 pixels apart from the top, closer when that would not fit the page, never
+    // overlapping.
+    const int links = kHelpPageCount - 1;
+    const int step = d.LinkRect(1).top() - d.LinkRect(0).top();
+    EXPECT_LE(step, 17);
+    EXPECT_GE(step, metrics.height());
+    EXPECT_TRUE(step == 17 || d.LinkRect(links - 1).bottom() + step > 267);
+    EXPECT_LE(d.LinkRect(links - 1).bottom(), 267);
+    for (int i = 0; i < links; ++i) {
         SCOPED_TRACE(i);
         const QRect r = d.LinkRect(i);
         EXPECT_EQ(r.left(), 80);
-        EXPECT_EQ(r.top(), 5 + 17 * i);
+        EXPECT_EQ(r.top(), 5 + step * i);
         EXPECT_EQ(r.width(), metrics.horizontalAdvance(HelpTitle(i + 2)));
         // Drawn there in blue.
         int blue = 0;
@@ -304,21 +317,22 @@ TEST_F(HelpTest, ContentsLinksAreTappedByTheirRectangles) {
         d.Tap(p.x(), p.y());
         EXPECT_EQ(d.Page(), 1);
     }
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < links; ++i) {
         d.SetPage(1);
         const QRect r = d.LinkRect(i);
         d.Tap(r.left(), r.bottom());
         EXPECT_EQ(d.Page(), i + 2);
         EXPECT_EQ(d.Scroll(), 0);
         EXPECT_TRUE(LeftShown(d));
-        EXPECT_EQ(RightShown(d), i + 2 != 16);
+        EXPECT_EQ(RightShown(d),
+                  i + 2 != kHelpPageCount || LineCount(i + 2) + KeyLines(i + 2) > 13);
     }
     // The lowest link reaches into the place of the "Contents" link, which the contents page
     // does not show: the link takes the tap.
     d.SetPage(1);
-    ASSERT_TRUE(d.LinkRect(14).intersects(CHelpDialog::ContentsRect()));
-    d.Tap(100, d.LinkRect(14).bottom());
-    EXPECT_EQ(d.Page(), 16);
+    ASSERT_TRUE(d.LinkRect(links - 1).intersects(CHelpDialog::ContentsRect()));
+    d.Tap(100, d.LinkRect(links - 1).bottom());
+    EXPECT_EQ(d.Page(), kHelpPageCount);
     // "Cycle Bar", the third link.
     d.SetPage(1);
     d.Tap(d.LinkRect(2).center().x(), d.LinkRect(2).center().y());
@@ -338,7 +352,7 @@ TEST_F(HelpTest, ContentsLinksAreTappedByTheirRectangles) {
 TEST_F(HelpTest, NoLineRunsPastTheRightMarginButTheBoldDayOfTheDayView) {
     CHelpDialog d(&frame, 11);
     bool dayPastMargin = false;
-    for (int page = 2; page <= 16; ++page) {
+    for (int page = 2; page <= kHelpPageCount; ++page) {
         d.SetPage(page);
         for (int scroll = 0; scroll < LineCount(page); scroll += 13) {
             SCOPED_TRACE(testing::Message() << "page " << page << " scroll " << scroll);
@@ -514,9 +528,9 @@ TEST_F(HelpTest, ClosingGivesEachScreenItsTitleBack) {
         {5, "Day View"},         {6, "Alarms History"},
         {7, "My Diary"},         {8, "Weight Chart"},
         {9, "Program Settings"}, {10, "Weight|Height Scale"},
-        {11, "Calendar View"},
+        {11, "Calendar View"},   {12, "Statistics"},
     };
-    for (int code = 0; code <= 12; ++code) {
+    for (int code = 0; code <= 13; ++code) {
         SCOPED_TRACE(code);
         frame.titles.clear();
         int page = 0;

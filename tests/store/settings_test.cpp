@@ -46,6 +46,7 @@ TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
     s.Skin = 6;
     s.Language = kLanguageRussian;
     s.Zoom = 3;
+    s.TemperatureShift = true;
     ASSERT_TRUE(SaveSettings(p, s, false));
     EXPECT_EQ(p.WriteLog(),
               (std::vector<std::string>{
@@ -53,7 +54,7 @@ TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
                   "Velmora/TimeFormat", "Velmora/DateSeparator", "Velmora/WeekStarts",
                   "Velmora/UnitsFormat", "Velmora/MyDiaryType", "Velmora/PasswordHash",
                   "Velmora/DaylightSavingTime", "Velmora/Sounds", "Velmora/Skin",
-                  "Velmora/Language", "Velmora/Zoom"}));
+                  "Velmora/Language", "Velmora/Zoom", "Velmora/TemperatureShift"}));
     VelmoraSettings back;
     bool sounds = true;
     LoadSettings(p, back, sounds);
@@ -78,9 +79,10 @@ TEST(SettingsTest, FlagsAreOnForAnyNonZeroValueAndWrittenBackAsOne) {
 TEST(SettingsTest, ValuesOutsideTheirListsReadAsDefaults) {
     MemoryProfileStore p;
     const std::pair<const char*, const char*> bad[] = {
-        {"MenstrualDays", "2"}, {"CycleLength", "0"}, {"DateFormat", "2"},  {"TimeFormat", "-1"},
-        {"DateSeparator", "7"}, {"WeekStarts", "9"},  {"UnitsFormat", "3"}, {"MyDiaryType", "6"},
-        {"Skin", "99"},         {"Language", "3"},    {"Zoom", "5"},
+        {"MenstrualDays", "2"}, {"CycleLength", "0"},   {"DateFormat", "2"},
+        {"TimeFormat", "-1"},   {"DateSeparator", "7"}, {"WeekStarts", "9"},
+        {"UnitsFormat", "3"},   {"MyDiaryType", "6"},   {"Skin", "99"},
+        {"Language", "3"},      {"Zoom", "5"},          {"TemperatureShift", "2"},
     };
     for (auto [entry, value] : bad) {
         p.WriteProfileString("Velmora", entry, value);

@@ -40,9 +40,10 @@ void OrderTabsByReading(QWidget* screen) {
     }
     std::stable_sort(fields.begin(), fields.end(),
                      [](const Field& a, const Field& b) { return a.area.top() < b.area.top(); });
-    // A row is every field that starts above the middle of the row's first one.
+    // A row is every field that starts above the middle of the row's first one (a field
+    // without height still makes a row of its own).
     for (auto row = fields.begin(); row != fields.end();) {
-        const int middle = row->area.center().y();
+        const int middle = std::max(row->area.top(), row->area.center().y());
         auto end = std::find_if(row, fields.end(),
                                 [middle](const Field& f) { return f.area.top() > middle; });
         std::stable_sort(

@@ -28,6 +28,9 @@ inline constexpr char kExport[] = QT_TRANSLATE_NOOP("Title", "Export");
 inline constexpr char kImport[] = QT_TRANSLATE_NOOP("Title", "Import");
 inline constexpr char kBackup[] = QT_TRANSLATE_NOOP("Title", "Back Up");
 inline constexpr char kRestore[] = QT_TRANSLATE_NOOP("Title", "Restore");
+inline constexpr char kStatistics[] = QT_TRANSLATE_NOOP("Title", "Statistics");
+inline constexpr char kDoctorReport[] = QT_TRANSLATE_NOOP("Title", "Report for the Doctor");
+inline constexpr char kExportPredictions[] = QT_TRANSLATE_NOOP("Title", "Predictions");
 // The password screen keeps the main window's title and shows this one itself.
 inline constexpr char kPassword[] = QT_TRANSLATE_NOOP("Title", "Пароль");
 }  // namespace title
