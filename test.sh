@@ -58,7 +58,7 @@ if [ "${CI:-}" = "true" ]; then
         # Every fuzz target of tests/fuzz as a libFuzzer program, each for a bounded time.
         # Warnings are the gcc builds' business; clang's own set would only add noise here.
         echo "== Fuzzing (libFuzzer, AddressSanitizer) =="
-        fuzz_seconds=${VELMORA_FUZZ_SECONDS:-60}
+        fuzz_seconds=${VELMORA_FUZZ_SECONDS:-40}
         CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DVELMORA_FUZZ=ON -DVELMORA_WERROR=OFF -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF \
             -DVELMORA_SANITIZE=address >/dev/null
