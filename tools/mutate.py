@@ -174,7 +174,8 @@ def describe(m):
         return "%s:%d return early (%s)" % (m["file"], m["line"], m["new"].strip())
     if m["op"] == "delete":
         return "%s:%d delete `%s`" % (m["file"], m["line"], m["old"][:60])
-    return "%s:%d %s `%s` -> `%s`" % (m["file"], m["line"], m["op"], m["old"], m["new"])
+    return "%s:%d:%d %s `%s` -> `%s`" % (m["file"], m["line"], m["col"] + 1, m["op"], m["old"],
+                                          m["new"])
 
 
 def apply(m, text):
