@@ -3,7 +3,7 @@
 
     tools/mutate.py list                   the mutants, one per line (fixed and reproducible)
     tools/mutate.py run [--build DIR] [--only N,M,...] [--limit K] [--jobs J] [--out FILE]
-    tools/mutate.py report RESULTS.json    the results as a Markdown table
+    tools/mutate.py report RUN.json [RUN2.json]   the results as a Markdown table, side by side
 
 The list is made from the program's own sources (never tests/, bench/ or tools/): every place
 where one of the classic operators applies is found, and a fixed pseudo-random choice (seeded,
@@ -126,7 +126,8 @@ def sites(path):
         if m and not re.match(r"\s*(return|break|continue|case|default|else|do)\b", line) \
                 and not re.search(r"\b(const|auto|int|bool|double|char|std::|unsigned)\b\s+\w+\s*[=({]",
                                   line) and lines[i - 1].rstrip().endswith((";", "{", "}")):
-            found.append((i, len(m.group(1)), "delete", m.group(2) + ";", ";"))
+            # The statement as written (strings in `line` are blanked; the columns agree).
+            found.append((i, len(m.group(1)), "delete", raw[m.start(2):m.end(2)] + ";", ";"))
             if returns:
                 found.append((i, len(m.group(1)), "return", "", returns + " "))
     return found
@@ -270,23 +271,37 @@ def cmd_run(args):
                    stdout=subprocess.DEVNULL)
 
 
-def cmd_report(args):
-    results = json.load(open(args.results))
+def summary(results):
     counts = {}
     for r in results.values():
         counts[r["outcome"]] = counts.get(r["outcome"], 0) + 1
     total = len(results)
     valid = total - counts.get("stillborn", 0)
     killed = counts.get("killed", 0) + counts.get("timed out", 0)
-    print("%d mutants (%d stillborn): %d killed, %d survived, %d timed out; kill rate %.1f%%" %
-          (total, counts.get("stillborn", 0), counts.get("killed", 0), counts.get("survived", 0),
-           counts.get("timed out", 0), 100.0 * killed / max(valid, 1)))
+    return ("%d mutants (%d stillborn): %d killed, %d survived, %d timed out; kill rate %.1f%%" %
+            (total, counts.get("stillborn", 0), counts.get("killed", 0),
+             counts.get("survived", 0), counts.get("timed out", 0),
+             100.0 * killed / max(valid, 1)))
+
+
+def cmd_report(args):
+    runs = [json.load(open(f)) for f in args.results]
+    for f, results in zip(args.results, runs):
+        print("%s: %s" % (os.path.basename(f), summary(results)))
     print()
-    print("| # | Mutant | Outcome |")
-    print("|---:|---|---|")
-    for key in sorted(results, key=int):
-        r = results[key]
-        print("| %s | %s | %s |" % (key, r["mutant"].replace("|", "\\|"), r["outcome"]))
+    names = " | ".join(os.path.splitext(os.path.basename(f))[0] for f in args.results)
+    print("| # | Mutant | %s |" % names)
+    print("|---:|---|%s" % ("---|" * len(runs)))
+    keys = sorted(set().union(*runs), key=int)
+    for key in keys:
+        mutant = next(r[key]["mutant"] for r in runs if key in r)
+        outcomes = " | ".join(r[key]["outcome"] if key in r else "not run" for r in runs)
+        print("| %s | %s | %s |" % (key, mutant.replace("|", "\\|"), outcomes))
+    if len(runs) == 2:
+        lost = [k for k in keys if runs[0].get(k, {}).get("outcome") in ("killed", "timed out")
+                and runs[1].get(k, {}).get("outcome") == "survived"]
+        print()
+        print("Killed in the first run, surviving in the second: %s" % (", ".join(lost) or "none"))
 
 
 def main():
@@ -301,7 +316,7 @@ def main():
     r.add_argument("--again", action="store_true", help="run mutants already in --out again")
     r.add_argument("--out", default="mutation-results.json")
     rep = sub.add_parser("report")
-    rep.add_argument("results")
+    rep.add_argument("results", nargs="+", help="one run, or two to compare")
     args = p.parse_args()
     if args.cmd == "list":
         ms = mutants()

@@ -27,6 +27,7 @@ namespace {
 
 using test::Control;
 using test::Press;
+using test::SaveDay;
 
 // Every screen of the menus: command, menu item.
 const std::vector<std::pair<int, QString>> kMenuScreens = {
@@ -45,45 +46,34 @@ const std::vector<std::pair<int, QString>> kMenuScreens = {
     {kCmdMirror, "Зеркало"},
     {kCmdPassword, "Пароль"},
     {kCmdHelp, "Помощь"},
-    {kCmdAbout, "О программе"},
-};
+    {kCmdAbout, "О программе"}};
+
+// A diary with something for every screen: two periods, temperatures and weights this month,
+// an alarm ahead and diary notes; closed, so the file holds all of it.
+void WriteDiary() {
+    for (int d = 0; d < 5; ++d) {
+        SaveDay(2026, 10, 19 + d, [](CVelmoraMFCDoc& day) { day.m_fluid = 2; });
+        SaveDay(2026, 11, 16 + d, [d](CVelmoraMFCDoc& day) {
+            day.m_fluid = static_cast<int16_t>(d == 0 ? 3 : 2);
+            day.m_cramps = d == 0;
+        });
+    }
+    for (int d = 1; d <= 5; ++d) {
+        SaveDay(2026, 12, d, [d](CVelmoraMFCDoc& day) {
+            day.m_temperature = 36.5 + 0.05 * d;
+            day.m_weight = 60 + d;
+            day.m_note = u"заметка";
+            day.m_diaryType[0] = static_cast<int16_t>(1 + d % 6);
+            day.m_diaryText[0] = u"запись";
+        });
+    }
+    test::SaveAlarm(2026, 12, 9, 2, 4, 7, 30);
+    ObjectStore::CloseThreadConnection();
+}
 
 class HardeningTest : public test::JourneyTest {
 protected:
     ~HardeningTest() override { ObjectStore::CloseThreadConnection(); }
-
-    static void Store(int y, int m, int d, const std::function<void(CVelmoraMFCDoc&)>& fill) {
-        CVelmoraMFCDoc day;
-        day.OpenDay(y, m, d);
-        fill(day);
-        ASSERT_EQ(day.SaveDay(), SaveDayResult::Saved);
-    }
-    // A diary with something for every screen: two periods, temperatures and weights this
-    // month, an alarm ahead and diary notes; closed, so the file holds all of it.
-    static void WriteDiary() {
-        for (int d = 0; d < 5; ++d) {
-            Store(2026, 10, 19 + d, [](CVelmoraMFCDoc& day) { day.m_fluid = 2; });
-            Store(2026, 11, 16 + d, [d](CVelmoraMFCDoc& day) {
-                day.m_fluid = static_cast<int16_t>(d == 0 ? 3 : 2);
-                day.m_cramps = d == 0;
-            });
-        }
-        for (int d = 1; d <= 5; ++d) {
-            Store(2026, 12, d, [d](CVelmoraMFCDoc& day) {
-                day.m_temperature = 36.5 + 0.05 * d;
-                day.m_weight = 60 + d;
-                day.m_note = u"заметка";
-                day.m_diaryType[0] = static_cast<int16_t>(1 + d % 6);
-                day.m_diaryText[0] = u"запись";
-            });
-        }
-        Store(2026, 12, 9, [](CVelmoraMFCDoc& day) {
-            day.m_alarm = true;
-            day.m_alarmType[2] = 4;
-            day.m_alarmTime[2] = CTime(2026, 12, 9, 7, 30, 0);
-        });
-        ObjectStore::CloseThreadConnection();
-    }
 
     // Opens every screen of the menus and the Day View from a tap, lets each draw itself,
     // and closes it. `inSettings` runs in Program Settings.
@@ -158,19 +148,17 @@ TEST_P(BadSettingTest, StartsWithTheDefaultAndEveryScreenDraws) {
     EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
     // The exit routine writes the value back as the program uses it.
     app.reset();
-    const VelmoraSettings defaults;
-    const std::map<std::string, std::string> expected = {
-        {"MenstrualDays", std::to_string(defaults.MenstrualDays)},
-        {"CycleLength", std::to_string(defaults.CycleLength)},
-        {"DateFormat", std::to_string(defaults.DateFormat)},
-        {"TimeFormat", std::to_string(defaults.TimeFormat)},
-        {"DateSeparator", std::to_string(defaults.DateSeparator)},
-        {"WeekStarts", std::to_string(defaults.WeekStarts)},
-        {"UnitsFormat", std::to_string(defaults.UnitsFormat)},
-        {"MyDiaryType", std::to_string(defaults.MyDiaryType)},
-        {"Skin", std::to_string(defaults.Skin)},
-    };
-    EXPECT_EQ(profile->Raw("Velmora", bad.entry), expected.at(bad.entry));
+    const VelmoraSettings d;
+    const std::map<std::string, int> expected = {{"MenstrualDays", d.MenstrualDays},
+                                                 {"CycleLength", d.CycleLength},
+                                                 {"DateFormat", d.DateFormat},
+                                                 {"TimeFormat", d.TimeFormat},
+                                                 {"DateSeparator", d.DateSeparator},
+                                                 {"WeekStarts", d.WeekStarts},
+                                                 {"UnitsFormat", d.UnitsFormat},
+                                                 {"MyDiaryType", d.MyDiaryType},
+                                                 {"Skin", d.Skin}};
+    EXPECT_EQ(profile->Raw("Velmora", bad.entry), std::to_string(expected.at(bad.entry)));
     // The alarm ahead was still found and scheduled.
     ASSERT_EQ(scheduler->calls.size(), 1u);
     EXPECT_EQ(scheduler->calls[0].when, CTime(2026, 12, 9, 7, 30, 0));
@@ -190,47 +178,43 @@ INSTANTIATE_TEST_SUITE_P(
                       BadSetting{"UnitsFormat", "9"}, BadSetting{"UnitsFormat", "1e0"},
                       BadSetting{"WeekStarts", "42"}, BadSetting{"WeekStarts", "-"},
                       BadSetting{"MyDiaryType", "6"}, BadSetting{"MyDiaryType", "-1"}),
-    [](const ::testing::TestParamInfo<BadSetting>& info) {
-        std::string name = std::string(info.param.entry) + "_" + std::to_string(info.index);
-        return name;
+    [](const auto& info) {
+        return info.param.entry + std::string("_") + std::to_string(info.index);
     });
 
-// Every value at once, in the real settings file as a text editor could leave it.
-TEST_F(HardeningTest, AHandEditedSettingsFileStartsWithDefaultsAndIsWrittenBackWhole) {
+// The real settings file as a text editor could leave it, every value at once out of range,
+// and one of random bytes: the program starts with the defaults, every screen draws, and
+// the exit routine writes the file back whole.
+TEST_F(HardeningTest, ADamagedSettingsFileStartsWithDefaultsAndIsWrittenBackWhole) {
     WriteDiary();
-    const std::string file = home->ConfigHome() + "/Tessaryn/VelmoraMFC.conf";
-    test::WriteFileBytes(file,
-                         "[Velmora]\nMenstrualDays=-3\nCycleLength=0\nDateFormat=99999999999\n"
-                         "TimeFormat=5\nDateSeparator=7\nWeekStarts=42\nUnitsFormat=9\n"
-                         "MyDiaryType=zwei\nSkin=99\nDaylightSavingTime=junk\nSounds=\n"
-                         "Password=\n");
-    profile.reset();  // the program's own store over that file
-    Start();
-    EXPECT_EQ(AppSettings, VelmoraSettings());
-    OpenEveryScreen();
-    EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
-    app.reset();
-    QSettingsProfileStore reread;
-    VelmoraSettings back;
-    bool sounds = false;
-    LoadSettings(reread, back, sounds);
-    EXPECT_EQ(back, VelmoraSettings());
-    EXPECT_EQ(reread.GetProfileInt("Velmora", "Skin", -1), 3);
-    EXPECT_EQ(reread.GetProfileInt("Velmora", "CycleLength", -1), 28);
-}
-
-TEST_F(HardeningTest, ASettingsFileOfRandomBytesStartsWithDefaults) {
     const std::string file = home->ConfigHome() + "/Tessaryn/VelmoraMFC.conf";
     std::string junk(4096, '\0');
     for (size_t i = 0; i < junk.size(); ++i) {
         junk[i] = static_cast<char>((i * 2654435761u) >> 13);
     }
-    test::WriteFileBytes(file, junk);
-    profile.reset();
-    Start();
-    EXPECT_EQ(AppSettings, VelmoraSettings());
-    OpenEveryScreen();
-    app.reset();
+    const std::string handEdited =
+        "[Velmora]\nMenstrualDays=-3\nCycleLength=0\nDateFormat=99999999999\nTimeFormat=5\n"
+        "DateSeparator=7\nWeekStarts=42\nUnitsFormat=9\nMyDiaryType=zwei\nSkin=99\n"
+        "DaylightSavingTime=junk\nSounds=\nPassword=\n";
+    profile.reset();  // the program's own store over that file
+    for (const std::string& text : {handEdited, junk}) {
+        SCOPED_TRACE(&text == &handEdited ? "edited by hand" : "random bytes");
+        test::WriteFileBytes(file, text);
+        Start();
+        EXPECT_EQ(AppSettings, VelmoraSettings());
+        OpenEveryScreen();
+        EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
+        app.reset();
+        if (&text == &handEdited) {
+            QSettingsProfileStore reread;
+            VelmoraSettings back;
+            bool sounds = false;
+            LoadSettings(reread, back, sounds);
+            EXPECT_EQ(back, VelmoraSettings());
+            EXPECT_EQ(reread.GetProfileInt("Velmora", "Skin", -1), 3);
+            EXPECT_EQ(reread.GetProfileInt("Velmora", "CycleLength", -1), 28);
+        }
+    }
 }
 
 // --- Values the screens never write --------------------------------------------------------
@@ -238,24 +222,24 @@ TEST_F(HardeningTest, ASettingsFileOfRandomBytesStartsWithDefaults) {
 // A diary kept by another tool, or by a program whose clock was wrong: days before the first
 // year and long after the last, measurements no scale holds, texts of many-byte characters.
 TEST_F(HardeningTest, StrangeButStorableValuesShowOnEveryScreen) {
-    Store(1960, 3, 3, [](CVelmoraMFCDoc& day) {
+    SaveDay(1960, 3, 3, [](CVelmoraMFCDoc& day) {
         day.m_temperature = 36.6;
         day.m_weight = 60;
         day.m_fluid = 2;
     });
-    Store(2100, 1, 1, [](CVelmoraMFCDoc& day) {
+    SaveDay(2100, 1, 1, [](CVelmoraMFCDoc& day) {
         day.m_fluid = 2;
         day.m_temperature = 37.0;
         day.m_alarm = true;
         day.m_alarmType[3] = 9;
         day.m_alarmTime[3] = CTime(2100, 1, 1, 6, 0, 0);
     });
-    Store(2024, 2, 29, [](CVelmoraMFCDoc& day) {
+    SaveDay(2024, 2, 29, [](CVelmoraMFCDoc& day) {
         day.m_fluid = 3;
         day.m_temperature = 1e300;
         day.m_weight = -5;
     });
-    Store(2026, 12, 1, [](CVelmoraMFCDoc& day) {
+    SaveDay(2026, 12, 1, [](CVelmoraMFCDoc& day) {
         day.m_fluid = 2;
         day.m_temperature = -1e300;
         day.m_weight = 1e9;
@@ -419,43 +403,56 @@ TEST_F(DiaryFileTest, NoDiaryYetReadersMakeNoneAndTheFirstSaveDoes) {
     EXPECT_EQ(today->m_diaryText[0], u"новая");
 }
 
-TEST_F(DiaryFileTest, AnEmptyFileIsNamedOnceAndStaysEmpty) {
-    test::WriteFileBytes(DataPaths::StoreFile(), "");
-    ExpectLeftAlone("it is empty");
-    EXPECT_EQ(test::ReadFileBytes(DataPaths::StoreFile()), "");
+// A file where the diary belongs that is not one: empty, garbage, another program's database,
+// a diary cut short, a folder.
+struct NotADiary {
+    const char* name;
+    void (*make)(const std::string& path);
+    const char* why;  // in the message that names the file
+};
+
+const NotADiary kNotADiary[] = {
+    {"Empty", [](const std::string& path) { test::WriteFileBytes(path, ""); }, "it is empty"},
+    {"Garbage",
+     [](const std::string& path) {
+         std::string junk(20000, '\0');
+         for (size_t i = 0; i < junk.size(); ++i) {
+             junk[i] = static_cast<char>((i * 7919 + (i >> 7)) % 253);
+         }
+         test::WriteFileBytes(path, junk);
+     },
+     "not a Velmora diary"},
+    {"AnotherProgramsDatabase",
+     [](const std::string& path) {
+         std::filesystem::create_directories(DataPaths::DataDir());
+         sqlite3* db = nullptr;
+         ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+         sqlite3_exec(db, "CREATE TABLE records(id); INSERT INTO records VALUES(1);", nullptr,
+                      nullptr, nullptr);
+         sqlite3_close(db);
+     },
+     "not a Velmora diary"},
+    {"CutShort",
+     [](const std::string& path) {
+         WriteDiary();
+         const std::string whole = test::ReadFileBytes(path);
+         ASSERT_GT(whole.size(), 8192u);
+         test::WriteFileBytes(path, whole.substr(0, whole.size() - 4096));
+     },
+     "cut short"},
+    {"Folder", [](const std::string& path) { std::filesystem::create_directories(path); },
+     "not a regular file"},
+};
+
+class NotADiaryTest : public DiaryFileTest, public ::testing::WithParamInterface<NotADiary> {};
+
+TEST_P(NotADiaryTest, IsNamedOnceAndLeftAsItIs) {
+    GetParam().make(DataPaths::StoreFile());
+    ExpectLeftAlone(GetParam().why);
 }
 
-TEST_F(DiaryFileTest, GarbageIsNamedOnceAndLeftAsItIs) {
-    std::string junk(20000, '\0');
-    for (size_t i = 0; i < junk.size(); ++i) {
-        junk[i] = static_cast<char>((i * 7919 + (i >> 7)) % 253);
-    }
-    test::WriteFileBytes(DataPaths::StoreFile(), junk);
-    ExpectLeftAlone("not a Velmora diary");
-}
-
-TEST_F(DiaryFileTest, AnotherProgramsDatabaseIsNamedOnceAndLeftAsItIs) {
-    std::filesystem::create_directories(DataPaths::DataDir());
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(DataPaths::StoreFile().c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "CREATE TABLE records(id); INSERT INTO records VALUES(1);", nullptr, nullptr,
-                 nullptr);
-    sqlite3_close(db);
-    ExpectLeftAlone("not a Velmora diary");
-}
-
-TEST_F(DiaryFileTest, ADiaryCutShortIsNamedOnceAndLeftAsItIs) {
-    WriteDiary();
-    const std::string whole = test::ReadFileBytes(DataPaths::StoreFile());
-    ASSERT_GT(whole.size(), 8192u);
-    test::WriteFileBytes(DataPaths::StoreFile(), whole.substr(0, whole.size() - 4096));
-    ExpectLeftAlone("cut short");
-}
-
-TEST_F(DiaryFileTest, AFolderWhereTheDiaryBelongsIsNamedOnce) {
-    std::filesystem::create_directories(DataPaths::StoreFile());
-    ExpectLeftAlone("not a regular file");
-}
+INSTANTIATE_TEST_SUITE_P(Files, NotADiaryTest, ::testing::ValuesIn(kNotADiary),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A disk that takes no more writes, or a file that cannot be written: the diary reads and
 // shows as it is, each refused save says so, and the file keeps every byte.

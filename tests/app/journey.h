@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QToolButton>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,14 @@ namespace velmora::test {
 
 class JourneyTest : public AppTest {
 protected:
+    // Names the step of the journey that runs from here on: every failure until the next
+    // step names it, and a step that cannot go on ends the test there.
+    void Step(const char* name) {
+        step.reset();
+        step.emplace(__FILE__, __LINE__, std::string("in the step \"") + name + "\"");
+    }
+    std::optional<testing::ScopedTrace> step;
+
     // Chooses the main window's menu item of `command` (its text, as drawn without the
     // mnemonic's mark, checked on the way).
     void Menu(int command, const QString& text) {
@@ -87,8 +96,8 @@ protected:
         QMouseEvent press(QEvent::MouseButtonPress, at, View().mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&View(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, View().mapToGlobal(at),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, View().mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&View(), &release);
         EXPECT_TRUE(opened) << "no Day View for day " << day;
         EXPECT_EQ(PendingModalHooks(), 0);
@@ -120,7 +129,8 @@ protected:
     // Program Settings: the two cycle numbers typed in, then OK.
     void SetCycle(int menstrualDays, int cycleLength) {
         OpenFromMenu(kCmdSettings, "Настройки программы", "Program Settings", [&](QDialog& d) {
-            Control<QLineEdit>(&d, kSettingsMenstrualDaysId)->setText(QString::number(menstrualDays));
+            Control<QLineEdit>(&d, kSettingsMenstrualDaysId)
+                ->setText(QString::number(menstrualDays));
             Control<QLineEdit>(&d, kSettingsCycleLengthId)->setText(QString::number(cycleLength));
             ASSERT_TRUE(Press(&d, IDOK));
             EXPECT_FALSE(d.isVisible());

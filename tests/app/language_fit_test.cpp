@@ -35,17 +35,16 @@ std::vector<std::string> Overflows(QWidget& screen) {
     std::vector<std::string> found;
     auto report = [&](const QWidget& w, const QString& text, int need, int room) {
         if (need > room) {
-            found.push_back(std::string(w.metaObject()->className()) + " '" +
-                            text.toStdString() + "' needs " + std::to_string(need) +
-                            ", has " + std::to_string(room));
+            found.push_back(std::string(w.metaObject()->className()) + " '" + text.toStdString() +
+                            "' needs " + std::to_string(need) + ", has " + std::to_string(room));
         }
     };
     for (QWidget* w : screen.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&screen)) {
             continue;
         }
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() &&
-                                                     !label->text().isEmpty()) {
+        if (auto* label = qobject_cast<QLabel*>(w);
+            label && !label->wordWrap() && !label->text().isEmpty()) {
             report(*label, label->text(), TextWidth(*label, label->text()),
                    label->contentsRect().width());
         } else if (auto* box = qobject_cast<QCheckBox*>(w); box && !box->text().isEmpty()) {
@@ -55,8 +54,7 @@ std::vector<std::string> Overflows(QWidget& screen) {
         } else if (auto* button = qobject_cast<QPushButton*>(w);
                    button && !button->text().isEmpty() && button->icon().isNull() &&
                    !button->property("velmoraPicture").toBool()) {
-            report(*button, button->text(), TextWidth(*button, button->text()),
-                   button->width());
+            report(*button, button->text(), TextWidth(*button, button->text()), button->width());
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(combo);
@@ -85,23 +83,21 @@ struct Screen {
     int command;  // 0: the Day View, opened on a day
 };
 
-const Screen kScreens[] = {
-    {"Day View", 0},
-    {"Cycle Bar", kCmdCycleBar},
-    {"Cycles Chart", kCmdCycleChart},
-    {"Temperature Chart", kCmdTemperatureChart},
-    {"Weight Chart", kCmdWeightChart},
-    {"Year View", kCmdYearView},
-    {"My Diary", kCmdMyDiary},
-    {"Cycles History", kCmdCycleHistory},
-    {"Temperature History", kCmdTemperatureHistory},
-    {"Weight History", kCmdWeightHistory},
-    {"Alarm History", kCmdAlarmHistory},
-    {"Program Settings", kCmdSettings},
-    {"Weight|Height Scale", kCmdScale},
-    {"Password", kCmdPassword},
-    {"About", kCmdAbout},
-};
+const Screen kScreens[] = {{"Day View", 0},
+                           {"Cycle Bar", kCmdCycleBar},
+                           {"Cycles Chart", kCmdCycleChart},
+                           {"Temperature Chart", kCmdTemperatureChart},
+                           {"Weight Chart", kCmdWeightChart},
+                           {"Year View", kCmdYearView},
+                           {"My Diary", kCmdMyDiary},
+                           {"Cycles History", kCmdCycleHistory},
+                           {"Temperature History", kCmdTemperatureHistory},
+                           {"Weight History", kCmdWeightHistory},
+                           {"Alarm History", kCmdAlarmHistory},
+                           {"Program Settings", kCmdSettings},
+                           {"Weight|Height Scale", kCmdScale},
+                           {"Password", kCmdPassword},
+                           {"About", kCmdAbout}};
 
 class LanguageFitTest : public AppTest, public ::testing::WithParamInterface<UiLanguage> {};
 
@@ -144,10 +140,9 @@ TEST_P(LanguageFitTest, EveryTextFitsItsControlOnEveryScreen) {
         }
         ClearModalHooks();
         EXPECT_TRUE(opened) << screen.name;
-        EXPECT_TRUE(overflows.empty())
-            << screen.name << ":\n" << ::testing::PrintToString(overflows);
-        EXPECT_TRUE(drawn.empty()) << screen.name << " draws:\n"
-                                   << ::testing::PrintToString(drawn);
+        EXPECT_TRUE(overflows.empty()) << screen.name << ":\n"
+                                       << ::testing::PrintToString(overflows);
+        EXPECT_TRUE(drawn.empty()) << screen.name << " draws:\n" << ::testing::PrintToString(drawn);
         drawn.clear();
     }
     SetDrawnTextListener({});
@@ -158,9 +153,7 @@ TEST_P(LanguageFitTest, EveryTextFitsItsControlOnEveryScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageFitTest,
                          ::testing::Values(UiLanguage::English, UiLanguage::Russian),
-                         [](const auto& info) {
-                             return LanguageCode(info.param).toStdString();
-                         });
+                         [](const auto& info) { return LanguageCode(info.param).toStdString(); });
 
 }  // namespace
 }  // namespace velmora

@@ -50,16 +50,13 @@ TEST_F(NotificationTest, RemindersAreNotificationsAndEachOpensItsAlarmsDay) {
                             {8, 3, 6, 20, 30, "Reminder at  20:30 \nConcert"}};
     std::vector<std::string> texts;
     for (const Alarm& a : alarms) {
-        CVelmoraMFCDoc doc;
-        doc.OpenDay(2026, 12, a.day);
-        doc.m_alarm = true;
-        doc.m_alarmType[a.slot] = static_cast<uint16_t>(a.type);
-        doc.m_alarmTime[a.slot] = CTime(2026, 12, a.day, a.hour, a.minute, 0);
-        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+        test::SaveAlarm(2026, 12, a.day, a.slot, a.type, a.hour, a.minute);
         texts.push_back(a.text);
     }
     Clock::Pin(CTime(2026, 12, 6, 9, 14, 30));
     Start([&](AppOptions& o) { o.notificationBus = address; });
+    ASSERT_TRUE(app->Reminders()->ScanNow(std::chrono::seconds(10)));
+    EXPECT_EQ(boxes.Count(), 0u);  // nothing before the first alarm's minute
     for (const Alarm& a : alarms) {
         Clock::Pin(CTime(2026, 12, a.day, a.hour, a.minute, 10));
         ASSERT_TRUE(app->Reminders()->ScanNow(std::chrono::seconds(10)));
@@ -81,6 +78,10 @@ TEST_F(NotificationTest, RemindersAreNotificationsAndEachOpensItsAlarmsDay) {
         EXPECT_EQ(call[5].toStringList(), (QStringList{"default", "Open"}));
     }
     EXPECT_EQ(boxes.Texts(), texts);  // every box as before, and nothing else said
+    for (const MessageBoxRequest& box : boxes.Boxes()) {
+        EXPECT_EQ(box.caption, "Alarm");
+        EXPECT_TRUE(box.topmost);
+    }
 
     // The earlier notification first: each opens its own day, not the latest one.
     for (uint id : {1u, 2u}) {

@@ -84,57 +84,48 @@ TEST_F(PasswordTest, AWrongPasswordIsRefusedAndAskedAgainLetterCaseCounts) {
     EXPECT_TRUE(test::PumpUntil([&] { return View().IsStarted(); }));
 }
 
-TEST_F(PasswordTest, CancelEndsTheStartWithoutAWindowAndTheSettingsAreStillWritten) {
-    MakeApp("Secret7");
-    TypeAtPrompt("wrong");
-    QueueModalHook([](QDialog& d) { Press(&d, IDCANCEL); });
-    EXPECT_FALSE(app->InitInstance());
-    EXPECT_EQ(app->PasswordPromptResult(), kPromptCancelled);
-    EXPECT_EQ(app->MainFrame(), nullptr);
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+// Cancel, or the prompt window's close: the start ends without a window, and the exit routine
+// still writes the settings, the password among them.
+TEST_F(PasswordTest, CancellingThePromptEndsTheStartWithoutAWindowAndTheSettingsAreStillWritten) {
+    for (const bool closed : {false, true}) {
+        SCOPED_TRACE(closed ? "closed" : "Cancel");
+        boxes.Clear();
+        MakeApp("Secret7");
+        TypeAtPrompt("wrong");
+        QueueModalHook(
+            [closed](QDialog& d) { closed ? (void)d.close() : (void)Press(&d, IDCANCEL); });
+        EXPECT_FALSE(app->InitInstance());
+        EXPECT_EQ(app->PasswordPromptResult(), kPromptCancelled);
+        EXPECT_EQ(app->MainFrame(), nullptr);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+        }
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Password not correct!"});
+        profile->ClearWriteLog();
+        app.reset();  // the exit routine
+        EXPECT_EQ(profile->WriteLog().size(), 15u);
+        EXPECT_TRUE(Stored("Secret7"));
     }
-    EXPECT_EQ(boxes.CountText("Password not correct!"), 1u);
-    profile->ClearWriteLog();
-    app.reset();  // the exit routine
-    EXPECT_EQ(profile->WriteLog().size(), 15u);
-    EXPECT_TRUE(Stored("Secret7"));
 }
 
-TEST_F(PasswordTest, ClosingThePromptWindowCancelsToo) {
-    MakeApp("Secret7");
-    QueueModalHook([](QDialog& d) { d.close(); });
-    EXPECT_FALSE(app->InitInstance());
-    EXPECT_EQ(app->PasswordPromptResult(), kPromptCancelled);
-    EXPECT_EQ(boxes.Count(), 0u);
-}
-
-TEST_F(PasswordTest, WithoutAPasswordThereIsNoPromptAndNoOldPasswordField) {
+// Without a password there is no prompt and no old-password field; a new one of ten
+// characters at most is taken by the change screen and then by the prompt.
+TEST_F(PasswordTest, WithoutAPasswordThereIsNoPromptAndATenCharacterOneIsTakenByBothScreens) {
     Start();
     EXPECT_EQ(app->PasswordPromptResult(), kPromptNone);
-    bool oldShown = true;
     ChangePassword([&](QDialog& d) {
-        oldShown = !Control<QLineEdit>(&d, kOldPasswordEditId)->isHidden() ||
-                   !Control<QWidget>(&d, kOldPasswordLabelId)->isHidden();
-    });
-    EXPECT_FALSE(oldShown);
-    EXPECT_EQ(titleWhileOpen, "Calendar View");  // the main window's title stays
-    EXPECT_EQ(AppSettings.PasswordHash, "");
-}
-
-TEST_F(PasswordTest, ATenCharacterPasswordIsTakenByBothScreens) {
-    Start();
-    ChangePassword([](QDialog& d) {
+        EXPECT_TRUE(Control<QLineEdit>(&d, kOldPasswordEditId)->isHidden());
+        EXPECT_TRUE(Control<QWidget>(&d, kOldPasswordLabelId)->isHidden());
         // An eleventh character does not go in.
         Fill(d, "", "Abcdefghijk", "Abcdefghijk");
         Press(&d, IDOK);
     });
+    EXPECT_EQ(titleWhileOpen, "Calendar View");  // the main window's title stays
     EXPECT_TRUE(PasswordMatches(AppSettings.PasswordHash, "Abcdefghij"));
     EXPECT_EQ(boxes.Count(), 0u);
     app.reset();
     EXPECT_TRUE(Stored("Abcdefghij"));
 
-    // The next start asks for it and takes it.
     AppSettings = VelmoraSettings();
     app = std::make_unique<CVelmoraMFCApp>(*qApp, TestOptions());
     TypeAtPrompt("Abcdefghij");
@@ -157,55 +148,48 @@ TEST_F(PasswordTest, ALongerPasswordOfAnEarlierVersionCanStillBeTyped) {
     EXPECT_TRUE(PasswordMatches(AppSettings.PasswordHash, "short"));
 }
 
-TEST_F(PasswordTest, AWrongOldPasswordChangesNothingWhateverTheNewFieldsHold) {
+// The change screen over the password "Old-one": a wrong old password changes nothing whatever
+// the new fields hold, the new one and its confirmation must agree, Cancel keeps the old one,
+// and both new fields empty remove it. The window's close counts as OK.
+TEST_F(PasswordTest, TheChangeScreenTakesOnlyTheOldPasswordAndAgreeingNewOnes) {
     Start();
-    const std::string old = AppSettings.PasswordHash = HashPassword("Old-one");
-    bool stayedOpen = false;
-    ChangePassword([&](QDialog& d) {
-        Fill(d, "old-one", "new", "new");
-        Press(&d, IDOK);
-        Fill(d, "", "", "");  // would remove it
-        Press(&d, IDOK);
-        stayedOpen = d.isVisible();
-    });
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(AppSettings.PasswordHash, old);
-    ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].text, "To change password you must type current password!");
-    EXPECT_EQ(boxes.Boxes()[0].caption, "Velmora Plus");
-}
-
-TEST_F(PasswordTest, NewAndConfirmationMustAgreeAndBothEmptyRemoveThePassword) {
-    Start();
-    const std::string old = AppSettings.PasswordHash = HashPassword("Old-one");
-    ChangePassword([](QDialog& d) {
-        Fill(d, "Old-one", "first", "First");
-        Press(&d, IDOK);
-        // Closing the window counts as OK: it stays open while the fields disagree.
-        d.close();
-        EXPECT_TRUE(d.isVisible());
-    });
-    EXPECT_EQ(AppSettings.PasswordHash, old);
-    EXPECT_EQ(boxes.CountText("\"New Password\" and \"Confirm Passowrd\" must be same!"), 2u);
-
-    ChangePassword([](QDialog& d) {
-        Fill(d, "Old-one", "", "");
-        d.close();
-    });
-    EXPECT_EQ(AppSettings.PasswordHash, "");
+    const char* wrongOld = "To change password you must type current password!";
+    const char* differ = "\"New Password\" and \"Confirm Passowrd\" must be same!";
+    struct Case {
+        const char *old, *fresh, *again;
+        int leave;          // the button pressed, or 0 for the window's close
+        const char* box;    // the refusal, which keeps the screen open; null for none
+        const char* after;  // the password then; null when it is still "Old-one"
+    };
+    const Case cases[] = {
+        {"old-one", "new", "new", IDOK, wrongOld, nullptr},
+        {"", "", "", IDOK, wrongOld, nullptr},
+        {"Old-one", "first", "First", IDOK, differ, nullptr},
+        {"Old-one", "first", "First", 0, differ, nullptr},
+        {"Old-one", "new", "new", IDCANCEL, nullptr, nullptr},
+        {"Old-one", "", "", 0, nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.old << "/" << c.fresh << "/" << c.again << " " << c.leave);
+        boxes.Clear();
+        const std::string old = AppSettings.PasswordHash = HashPassword("Old-one");
+        bool open = false;
+        ChangePassword([&](QDialog& d) {
+            Fill(d, c.old, c.fresh, c.again);
+            c.leave ? (void)Press(&d, c.leave) : (void)d.close();
+            open = d.isVisible();
+        });
+        EXPECT_EQ(open, c.box != nullptr);
+        EXPECT_EQ(boxes.Texts(),
+                  c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
+        if (c.box == wrongOld) {
+            EXPECT_EQ(boxes.Boxes()[0].caption, "Velmora Plus");
+        }
+        EXPECT_EQ(AppSettings.PasswordHash, c.after ? c.after : old);
+    }
     app.reset();
     EXPECT_EQ(profile->Raw("Velmora", "PasswordHash"), "");
-}
-
-TEST_F(PasswordTest, CancelLeavesThePasswordAsItWas) {
-    Start();
-    const std::string old = AppSettings.PasswordHash = HashPassword("Old-one");
-    ChangePassword([](QDialog& d) {
-        Fill(d, "Old-one", "new", "new");
-        Press(&d, IDCANCEL);
-    });
-    EXPECT_EQ(AppSettings.PasswordHash, old);
-    EXPECT_EQ(boxes.Count(), 0u);
 }
 
 // The program's own settings store, counting the writes of its file.

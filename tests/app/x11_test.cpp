@@ -41,7 +41,8 @@ TEST_F(X11Test, TheWindowOnTheScreenShowsTheCalendar) {
                 const QRgb got = screen.pixel(origin.x() + x, origin.y() + y);
                 ++compared;
                 same += qRed(want) >> 3 == qRed(got) >> 3 &&
-                        qGreen(want) >> 2 == qGreen(got) >> 2 && qBlue(want) >> 3 == qBlue(got) >> 3;
+                        qGreen(want) >> 2 == qGreen(got) >> 2 &&
+                        qBlue(want) >> 3 == qBlue(got) >> 3;
             }
         }
         return same == compared;

@@ -38,7 +38,7 @@ void WriteDiary(const Diary& diary) {
     }
 }
 
-Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days, bool withEvents) {
+Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     auto chance = [&](int percent) { return pick(0, 99) < percent; };
     // Lengths on and next to the bounds of the settings' limits and defaults: cycles for
@@ -48,23 +48,6 @@ Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days, bool withEvents
     constexpr std::array kBleedings = {1, 2, 3, 4, 5, 6, 7, 8, 17, 18, 19};
 
     Diary diary;
-    auto events = [&](DiaryDay& d) {
-        if (!withEvents) {
-            return;
-        }
-        d.alarm = chance(15);
-        d.sport = chance(15);
-        d.sex = chance(15);
-        d.bloating = chance(15);
-        d.doctor = chance(15);
-        d.protection = chance(15);
-        d.pms = chance(15);
-        d.cramps = chance(15);
-        d.ache = chance(15);
-        d.note = chance(15);
-        d.diarySlot = chance(15) ? pick(0, 3) : -1;
-    };
-
     CivilDay start = first + pick(-20, 10);
     while (start < first + days) {
         const int bleeding =
@@ -74,24 +57,15 @@ Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days, bool withEvents
         if (cycle <= bleeding) {
             cycle = bleeding + pick(1, 3);  // runs need a day between them
         }
+        // Now and then a day inside a bleeding is recorded as something else.
         for (int i = 0; i < bleeding; ++i) {
-            DiaryDay d;
-            // Now and then a day inside a bleeding is recorded as something else.
-            d.fluid = i > 0 && i + 1 < bleeding && chance(4) ? pick(4, 6) : pick(1, 3);
-            events(d);
-            diary[start + i] = d;
+            diary[start + i].fluid =
+                i > 0 && i + 1 < bleeding && chance(4) ? pick(4, 6) : pick(1, 3);
         }
         for (int i = bleeding; i < cycle; ++i) {
             const int roll = pick(0, 99);
-            if (roll < 12) {
-                DiaryDay d;
-                d.fluid = pick(4, 6);
-                events(d);
-                diary[start + i] = d;
-            } else if (roll < 25) {
-                DiaryDay d;
-                events(d);
-                diary[start + i] = d;
+            if (roll < 25) {
+                diary[start + i].fluid = roll < 12 ? pick(4, 6) : 0;
             }
         }
         start += cycle;

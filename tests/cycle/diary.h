@@ -38,8 +38,8 @@ void WriteDiary(const Diary& diary);
 
 // Generates `days` days from `first`: bleedings of random lengths (many at the lengths
 // where the settings' bounds lie) after random gaps, sometimes split by a spotting or other
-// fluid day, spotting and fluid codes 4-6 between them, records without flow, and random
-// events. Days without any record are left out.
-Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days, bool withEvents);
+// fluid day, spotting and fluid codes 4-6 between them, and records without flow. Days
+// without any record are left out.
+Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days);
 
 }  // namespace velmora::test

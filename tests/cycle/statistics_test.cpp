@@ -174,7 +174,7 @@ TEST_F(StatisticsFixture, HalfYearMeansAreTheEnginesAverages) {
     test::ScopedTimeZone tz("America/New_York");
     std::mt19937 rng(7);
     const CivilDay first = Civil(2023, 1, 1);
-    test::WriteDiary(test::GenerateDiary(rng, first, 500, false));
+    test::WriteDiary(test::GenerateDiary(rng, first, 500));
     int compared = 0;
     for (CivilDay today = first + 150; today < first + 520; today += 5) {
         AppSettings.CycleLength = 23 + static_cast<int>(today % 13);

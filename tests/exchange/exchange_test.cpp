@@ -27,9 +27,6 @@ void Save(int y, int m, int d, const Fill& fill) {
 
 class ExchangeTest : public test::StoreTest {
 protected:
-    // Berlin: the clocks go forward on 28 March 2021 and back on 31 October 2021.
-    ExchangeTest() : tz("Europe/Berlin"), pin(CTime(2024, 6, 1, 12, 0, 0)) {}
-
     static std::string Export(ExchangeFormat format) {
         ObjectStore::CloseThreadConnection();
         std::string out;
@@ -49,8 +46,9 @@ protected:
         return ok;
     }
 
-    test::ScopedTimeZone tz;
-    ScopedClockPin pin;
+    // Berlin: the clocks go forward on 28 March 2021 and back on 31 October 2021.
+    test::ScopedTimeZone tz{"Europe/Berlin"};
+    ScopedClockPin pin{CTime(2024, 6, 1, 12, 0, 0)};
 };
 
 // Days with every field and code, texts a CSV or JSON writer can get wrong, the two days

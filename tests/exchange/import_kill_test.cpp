@@ -1,28 +1,19 @@
-#include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <random>
 #include <thread>
 
 #include "exchange/exchange.h"
 #include "platform/clock.h"
 #include "platform/objectstore.h"
+#include "tests/support/spawn.h"
 #include "tests/support/testenv.h"
-
-extern char** environ;
 
 namespace velmora {
 namespace {
 
+using namespace std::chrono;
+
 class ImportKillTest : public test::StoreTest {
 protected:
-    ImportKillTest() : tz("UTC"), pin(CTime(2024, 6, 1, 12, 0, 0)) {}
-
     // Thirty days of 2015 with notes of their own.
     static void WriteDiary() {
         for (int d = 1; d <= 30; ++d) {
@@ -41,8 +32,8 @@ protected:
         return out;
     }
 
-    test::ScopedTimeZone tz;
-    ScopedClockPin pin;
+    test::ScopedTimeZone tz{"UTC"};
+    ScopedClockPin pin{CTime(2024, 6, 1, 12, 0, 0)};
 };
 
 // A process importing three thousand days (thirty of them replacing stored ones) is killed
@@ -63,17 +54,16 @@ TEST_F(ImportKillTest, AnImportKilledAnywhereLeavesTheDiaryAsItWas) {
     WriteDiary();
     const std::string before = Export();
     ExchangeError error;
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = steady_clock::now();
     ASSERT_TRUE(ApplyImport(PlanImportFile(path), ImportMode::Replace, nullptr, error));
-    const int applyMs = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                             std::chrono::steady_clock::now() - start)
-                                             .count());
+    const int applyMs =
+        static_cast<int>(duration_cast<milliseconds>(steady_clock::now() - start).count());
     const std::string after = Export();
     ASSERT_NE(after, before);
 
     // The same diary again, in folders of its own, with the file beside it.
     auto freshDiary = [&] {
-        home.reset();
+        home.reset();  // its folders go back first
         home = std::make_unique<test::TempHome>();
         test::WriteFileBytes(home->Root() + "/import.csv", file);
         WriteDiary();
@@ -85,58 +75,19 @@ TEST_F(ImportKillTest, AnImportKilledAnywhereLeavesTheDiaryAsItWas) {
     int midway = 0;
     for (int round = 0; round < 8; ++round) {
         SCOPED_TRACE(round);
-        const std::string input = home->Root() + "/import.csv";
-        int out[2];
-        int err[2];
-        ASSERT_EQ(pipe(out), 0);
-        ASSERT_EQ(pipe(err), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        posix_spawn_file_actions_addclose(&actions, err[0]);
-        char* argv[] = {const_cast<char*>(VELMORA_IMPORT_KILL_CHILD),
-                        const_cast<char*>(input.c_str()), nullptr};
-        pid_t pid = 0;
-        ASSERT_EQ(posix_spawn(&pid, VELMORA_IMPORT_KILL_CHILD, &actions, nullptr, argv, environ),
-                  0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        close(err[1]);
-
+        const test::Child child =
+            test::Spawn(VELMORA_IMPORT_KILL_CHILD, {home->Root() + "/import.csv"});
+        ASSERT_NE(child.pid, 0);
         // Once it has begun to write, however long a busy machine took to get there, a
         // random moment within what a whole import took here.
         std::string lines;
-        char buf[256];
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-        while (lines.find("begin\n") == std::string::npos &&
-               std::chrono::steady_clock::now() < deadline) {
-            pollfd p{out[0], POLLIN, 0};
-            if (poll(&p, 1, 10) > 0) {
-                const ssize_t n = read(out[0], buf, sizeof buf);
-                if (n <= 0) {
-                    break;
-                }
-                lines.append(buf, static_cast<size_t>(n));
-            }
-        }
+        test::ReadUntil(child.out, lines, steady_clock::now() + seconds(120), "begin\n");
         ASSERT_NE(lines.find("begin\n"), std::string::npos) << "the child never began";
-        std::this_thread::sleep_for(std::chrono::milliseconds(
-            std::uniform_int_distribution<int>(0, std::max(1, applyMs))(rng)));
-        kill(pid, SIGKILL);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) {
-            lines.append(buf, static_cast<size_t>(n));
-        }
-        std::string errors;
-        for (ssize_t n; (n = read(err[0], buf, sizeof buf)) > 0;) {
-            errors.append(buf, static_cast<size_t>(n));
-        }
-        close(out[0]);
-        close(err[0]);
-        EXPECT_EQ(errors, "");
+        std::this_thread::sleep_for(
+            milliseconds(std::uniform_int_distribution<int>(0, std::max(1, applyMs))(rng)));
+        const int status = test::KillAndWait(child.pid);
+        lines += test::ReadToEnd(child.out);
+        EXPECT_EQ(test::ReadToEnd(child.err), "");
 
         const bool done = lines.find("done\n") != std::string::npos;
         EXPECT_EQ(Export(), done ? after : before) << (done ? "committed" : "killed midway");

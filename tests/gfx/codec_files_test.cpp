@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "gfx/bitfile.h"
@@ -16,29 +17,41 @@
 namespace velmora {
 namespace {
 
+using File = CMemoryLikeFile;
+
+// A file's state as {data, open, mode, position, end}.
+auto Stat(MemoryFileHandle h) {
+    const MemoryFileStat s = File::fstat(h);
+    return std::tuple<const void*, int, char, uint32_t, uint32_t>(s.data, s.open, s.mode,
+                                                                  s.position, s.end);
+}
+
 class MemoryFileTest : public ::testing::Test {
 protected:
-    MemoryFileTest() { CMemoryLikeFile::Reset(); }
+    MemoryFileTest() { File::Reset(); }
     ~MemoryFileTest() override {
-        CMemoryLikeFile::Reset();
+        File::Reset();
         ClearExtraResources();
         Lz77SetOutput(nullptr, 0);
     }
     // Registers picture `id` with length field `n` and the given stream bytes.
-    void AddPicture(int id, uint32_t n, std::vector<uint8_t> stream) {
-        std::vector<uint8_t> r = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8),
-                                  static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 24)};
-        r.insert(r.end(), stream.begin(), stream.end());
-        m_resources.push_back(std::move(r));
+    const uint8_t* AddPicture(int id, uint32_t n, std::vector<uint8_t> stream) {
+        test::TokenWriter w;
+        for (uint8_t b : stream) {
+            w.Bits(b, 8);
+        }
+        m_resources.push_back(w.Resource(n, stream.size()));
         SetExtraResource("PCT", id, m_resources.back().data(), m_resources.back().size());
+        return m_resources.back().data();
     }
-    void ExpectFatal(size_t index, const std::string& text) {
-        const auto b = boxes.Boxes();
-        ASSERT_LT(index, b.size());
-        EXPECT_EQ(b[index].text, text);
-        EXPECT_EQ(b[index].caption, "Fatal Error");
-        EXPECT_EQ(b[index].icon, MbIcon::Stop);
-        EXPECT_EQ(b[index].owner, kForegroundWindow);
+    // Every box shown so far: "Fatal Error" boxes with a stop sign over the foreground window.
+    std::vector<std::string> Fatal() {
+        for (const auto& b : boxes.Boxes()) {
+            EXPECT_EQ(b.caption, "Fatal Error");
+            EXPECT_EQ(b.icon, MbIcon::Stop);
+            EXPECT_EQ(b.owner, kForegroundWindow);
+        }
+        return boxes.Texts();
     }
 
     MessageBoxRecorder boxes;
@@ -48,89 +61,72 @@ protected:
 TEST_F(MemoryFileTest, TenSlotsTakenLowestFirst) {
     std::vector<MemoryFileHandle> open;
     for (int i = 0; i < 10; ++i) {
-        MemoryFileHandle h = CMemoryLikeFile::fopen(u"x", "w");
-        ASSERT_NE(h, nullptr);
-        EXPECT_EQ(*h, i);
-        open.push_back(h);
+        open.push_back(File::fopen(u"x", "w"));
+        ASSERT_NE(open.back(), nullptr);
+        EXPECT_EQ(*open.back(), i);
     }
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 10);
-    EXPECT_EQ(CMemoryLikeFile::fopen(u"x", "w"), nullptr);
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 10);
-
-    CMemoryLikeFile::fclose(open[3]);
-    CMemoryLikeFile::fclose(open[7]);
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 8);
-    MemoryFileHandle again = CMemoryLikeFile::fopen(u"x", "w");
-    ASSERT_NE(again, nullptr);
-    EXPECT_EQ(*again, 3);
-    EXPECT_EQ(*CMemoryLikeFile::fopen(u"x", "w"), 7);
-    EXPECT_EQ(CMemoryLikeFile::fopen(u"x", "w"), nullptr);
+    EXPECT_EQ(File::fopen(u"x", "w"), nullptr);
+    EXPECT_EQ(File::OpenCount(), 10);
+    File::fclose(open[3]);
+    File::fclose(open[7]);
+    EXPECT_EQ(File::OpenCount(), 8);
+    EXPECT_EQ(*File::fopen(u"x", "w"), 3);
+    EXPECT_EQ(*File::fopen(u"x", "w"), 7);
+    EXPECT_EQ(File::fopen(u"x", "w"), nullptr);
     EXPECT_EQ(boxes.Count(), 0u);
 
     // Reset frees and clears everything; the next file is slot 0 again.
     uint8_t block[4];
-    CMemoryLikeFile::SetBuffer(open[5], block, 4);
-    CMemoryLikeFile::Reset();
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 0);
-    const MemoryFileStat st = CMemoryLikeFile::fstat(open[5]);
-    EXPECT_EQ(st.data, nullptr);
-    EXPECT_EQ(st.open, 0);
-    EXPECT_EQ(st.mode, 'r');
-    EXPECT_EQ(st.position, 0u);
-    EXPECT_EQ(st.end, 0u);
-    EXPECT_EQ(*CMemoryLikeFile::fopen(u"x", "w"), 0);
+    File::SetBuffer(open[5], block, 4);
+    File::Reset();
+    EXPECT_EQ(File::OpenCount(), 0);
+    EXPECT_EQ(Stat(open[5]), std::make_tuple(nullptr, 0, 'r', 0u, 0u));
+    EXPECT_EQ(*File::fopen(u"x", "w"), 0);
 }
 
 TEST_F(MemoryFileTest, OpeningPicturesByTheirDecimalId) {
-    AddPicture(204, 6, {1, 2, 3, 4, 5, 6, 0xFF});
-    MemoryFileHandle h = CMemoryLikeFile::fopen(u"204", "r");
-    ASSERT_NE(h, nullptr);
-    const MemoryFileStat st = CMemoryLikeFile::fstat(h);
-    EXPECT_EQ(st.data, m_resources.back().data()) << "read in place";
-    EXPECT_EQ(st.open, 1);
-    EXPECT_EQ(st.mode, 'r');
-    EXPECT_EQ(st.position, 4u);
-    EXPECT_EQ(st.end, 10u);
-    EXPECT_NE(CMemoryLikeFile::fopen(u"0204", "r"), nullptr);
-    EXPECT_EQ(CMemoryLikeFile::fopen(u"205", "r"), nullptr);
-    EXPECT_EQ(CMemoryLikeFile::fopen(u"ABC", "r"), nullptr);
-    EXPECT_EQ(CMemoryLikeFile::fopen(u"204", "rb"), nullptr);
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 2);
+    const uint8_t* data = AddPicture(204, 6, {1, 2, 3, 4, 5, 6, 0xFF});
+    // Read in place, after the length field, up to its length.
+    EXPECT_EQ(Stat(File::fopen(u"204", "r")), std::make_tuple(data, 1, 'r', 4u, 10u));
+    EXPECT_NE(File::fopen(u"0204", "r"), nullptr);
+    EXPECT_EQ(File::fopen(u"205", "r"), nullptr);
+    EXPECT_EQ(File::fopen(u"ABC", "r"), nullptr);
+    EXPECT_EQ(File::fopen(u"204", "rb"), nullptr);
+    EXPECT_EQ(File::OpenCount(), 2);
     EXPECT_EQ(boxes.Count(), 0u);
 
     // A length past the resource's end stops at its end; no length at all is empty.
     AddPicture(206, 1000, {1, 2, 3});
-    EXPECT_EQ(CMemoryLikeFile::fstat(CMemoryLikeFile::fopen(u"206", "r")).end, 7u);
+    EXPECT_EQ(std::get<4>(Stat(File::fopen(u"206", "r"))), 7u);
     m_resources.push_back({9, 0});
     SetExtraResource("PCT", 207, m_resources.back().data(), 2);
-    const MemoryFileStat empty = CMemoryLikeFile::fstat(CMemoryLikeFile::fopen(u"207", "r"));
-    EXPECT_EQ(empty.position, empty.end);
+    const auto empty = Stat(File::fopen(u"207", "r"));
+    EXPECT_EQ(std::get<3>(empty), std::get<4>(empty));
 }
 
 TEST_F(MemoryFileTest, ReadsAndWritesStopAtTheEnd) {
     AddPicture(300, 7, {10, 11, 12, 13, 14, 15, 16, 99});
-    MemoryFileHandle r = CMemoryLikeFile::fopen(u"300", "r");
-    uint8_t buf[16] = {};
-    EXPECT_EQ(CMemoryLikeFile::fread(buf, 1, 3, r), 3u);
-    EXPECT_EQ(CMemoryLikeFile::fread(buf + 3, 3, 2, r), 1u);  // 4 bytes left: one whole item
-    EXPECT_EQ(CMemoryLikeFile::fstat(r).position, 11u);
-    EXPECT_EQ(CMemoryLikeFile::fread(buf + 7, 1, 5, r), 0u);
+    MemoryFileHandle r = File::fopen(u"300", "r");
+    uint8_t buf[8] = {};
+    EXPECT_EQ(File::fread(buf, 1, 3, r), 3u);
+    EXPECT_EQ(File::fread(buf + 3, 3, 2, r), 1u);  // 4 bytes left: one whole item
+    EXPECT_EQ(std::get<3>(Stat(r)), 11u);
+    EXPECT_EQ(File::fread(buf + 7, 1, 5, r), 0u);
     EXPECT_EQ(std::vector<uint8_t>(buf, buf + 8),
               (std::vector<uint8_t>{10, 11, 12, 13, 14, 15, 16, 0}));
 
-    MemoryFileHandle w = CMemoryLikeFile::fopen(u"out", "w");
+    MemoryFileHandle w = File::fopen(u"out", "w");
     uint8_t block[12];
     std::fill(block, block + 12, 0xEE);
-    CMemoryLikeFile::SetBuffer(w, block, 10);
-    EXPECT_EQ(CMemoryLikeFile::fstat(w).data, block);
-    EXPECT_EQ(CMemoryLikeFile::fstat(w).end, 10u);
+    File::SetBuffer(w, block, 10);
+    EXPECT_EQ(Stat(w), std::make_tuple(block, 1, 'w', 0u, 10u));
     const uint8_t src[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    EXPECT_EQ(CMemoryLikeFile::fwrite(src, 4, 2, w), 2u);
-    EXPECT_EQ(CMemoryLikeFile::fwrite(src, 4, 1, w), 0u);  // two bytes fit, no whole item
-    EXPECT_EQ(CMemoryLikeFile::fwrite(src, 1, 8, w), 0u);
+    EXPECT_EQ(File::fwrite(src, 4, 2, w), 2u);
+    EXPECT_EQ(File::fwrite(src, 4, 1, w), 0u);  // two bytes fit, no whole item
+    EXPECT_EQ(File::fwrite(src, 1, 8, w), 0u);
     EXPECT_EQ(std::vector<uint8_t>(block, block + 12),
               (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 0xEE, 0xEE}));
-    EXPECT_EQ(CMemoryLikeFile::fstat(w).position, 10u);
+    EXPECT_EQ(std::get<3>(Stat(w)), 10u);
     EXPECT_EQ(boxes.Count(), 0u) << "bytes past the end are dropped silently";
 }
 
@@ -138,34 +134,29 @@ TEST_F(MemoryFileTest, MisuseShowsWhichOperationFailed) {
     AddPicture(301, 2, {1, 2});
     const uint8_t src[2] = {1, 2};
     uint8_t dest[2];
-    MemoryFileHandle r = CMemoryLikeFile::fopen(u"301", "r");
-    MemoryFileHandle w = CMemoryLikeFile::fopen(u"out", "w");
-    EXPECT_EQ(CMemoryLikeFile::fwrite(src, 1, 2, w), 0u);  // no block attached yet
-    EXPECT_EQ(CMemoryLikeFile::fwrite(src, 1, 2, r), 0u);  // a resource has none either
+    MemoryFileHandle r = File::fopen(u"301", "r");
+    MemoryFileHandle w = File::fopen(u"out", "w");
+    EXPECT_EQ(File::fwrite(src, 1, 2, w), 0u);  // no block attached yet
+    EXPECT_EQ(File::fwrite(src, 1, 2, r), 0u);  // a resource has none either
     // Closing the input before the output: the output's slot is then not below the count.
-    CMemoryLikeFile::fclose(r);
-    EXPECT_EQ(boxes.Count(), 2u);
-    CMemoryLikeFile::fclose(w);
-    EXPECT_EQ(CMemoryLikeFile::fread(dest, 1, 2, r), 0u);
-    EXPECT_EQ(CMemoryLikeFile::fwrite(src, 1, 2, w), 0u);
-    CMemoryLikeFile::fclose(r);  // twice: the count goes below zero
-    ExpectFatal(0, "CMemoryLikeFile::fwrite 2");
-    ExpectFatal(1, "CMemoryLikeFile::fwrite 2");
-    ExpectFatal(2, "CMemoryLikeFile::fclose 1");
-    ExpectFatal(3, "CMemoryLikeFile::fread");
-    ExpectFatal(4, "CMemoryLikeFile::fwrite");
-    ExpectFatal(5, "CMemoryLikeFile::fclose 1");
-    ExpectFatal(6, "CMemoryLikeFile::fclose 2");
-    EXPECT_EQ(boxes.Count(), 7u);
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), -1);
+    File::fclose(r);
+    File::fclose(w);
+    EXPECT_EQ(File::fread(dest, 1, 2, r), 0u);
+    EXPECT_EQ(File::fwrite(src, 1, 2, w), 0u);
+    File::fclose(r);  // twice: the count goes below zero
+    EXPECT_EQ(Fatal(),
+              (std::vector<std::string>{"CMemoryLikeFile::fwrite 2", "CMemoryLikeFile::fwrite 2",
+                                        "CMemoryLikeFile::fclose 1", "CMemoryLikeFile::fread",
+                                        "CMemoryLikeFile::fwrite", "CMemoryLikeFile::fclose 1",
+                                        "CMemoryLikeFile::fclose 2"}));
+    EXPECT_EQ(File::OpenCount(), -1);
 
     // In the right order nothing is shown.
-    CMemoryLikeFile::Reset();
+    File::Reset();
     boxes.Clear();
-    r = CMemoryLikeFile::fopen(u"301", "r");
-    w = CMemoryLikeFile::fopen(u"out", "w");
-    CMemoryLikeFile::fclose(w);
-    CMemoryLikeFile::fclose(r);
+    r = File::fopen(u"301", "r");
+    File::fclose(File::fopen(u"out", "w"));
+    File::fclose(r);
     EXPECT_EQ(boxes.Count(), 0u);
 }
 
@@ -191,9 +182,8 @@ TEST_F(MemoryFileTest, BitsWrittenAreReadBackAcrossBlocks) {
     test::TokenWriter expected;
     while (expected.BitCount() < 8 * 12000 + 5) {
         const int n = 1 + static_cast<int>(rng() % 32);
-        const uint32_t v = static_cast<uint32_t>(rng());
-        fields.emplace_back(v, n);
-        expected.Bits(n == 32 ? v : v & ((1u << n) - 1), n);
+        fields.emplace_back(static_cast<uint32_t>(rng()), n);  // only the low n bits count
+        expected.Bits(fields.back().first, n);
     }
     std::vector<uint8_t> block(expected.Bytes().size() + 8, 0xEE);
     const uint32_t size = static_cast<uint32_t>(expected.Bytes().size());
@@ -204,18 +194,19 @@ TEST_F(MemoryFileTest, BitsWrittenAreReadBackAcrossBlocks) {
         ASSERT_EQ(w->WriteBits(v, n), 1);
     }
     BitFile::Close(w);
-    // The last byte is padded with zero bits.
-    EXPECT_EQ(std::vector<uint8_t>(block.begin(), block.begin() + size), expected.Bytes());
-    EXPECT_EQ(block[size], 0xEE);
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 0);
+    // The last byte is padded with zero bits; nothing after it is written.
+    block.resize(size + 1);
+    auto want = expected.Bytes();
+    want.push_back(0xEE);
+    ASSERT_BYTES(block, want);
+    EXPECT_EQ(File::OpenCount(), 0);
 
-    AddPicture(400, size, std::vector<uint8_t>(block.begin(), block.begin() + size));
+    AddPicture(400, size, expected.Bytes());
     BitFile* r = BitFile::Open(u"400", 'r');
     ASSERT_NE(r, nullptr);
     for (size_t i = 0; i < fields.size(); ++i) {
         auto [v, n] = fields[i];
-        const uint32_t want = n == 32 ? v : v & ((1u << n) - 1);
-        ASSERT_EQ(r->ReadBits(n), want) << "field " << i;
+        ASSERT_EQ(r->ReadBits(n), n == 32 ? v : v & ((1u << n) - 1)) << "field " << i;
     }
     EXPECT_TRUE(r->AtEnd());
     EXPECT_EQ(r->ReadBits(32), 0u);
@@ -256,9 +247,8 @@ TEST_F(MemoryFileTest, AnOutputLargerThanThePictureIsReportedAtClose) {
     BitFile* w = BitFile::Open(u"out", 'w');
     Lz77SetOutput(block, 50);
     BitFile::Close(w);
-    ASSERT_EQ(boxes.Count(), 1u);
-    ExpectFatal(0, "NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE");
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 0);
+    EXPECT_EQ(Fatal(), std::vector<std::string>{"NEPRAVILEN RAZMER NA KOMPRESIRANIQT FILE"});
+    EXPECT_EQ(File::OpenCount(), 0);
 
     Lz77SetOutput(block, 50);
     BitFile::Close(BitFile::Open(u"out", 'w'));
@@ -269,9 +259,9 @@ TEST_F(MemoryFileTest, ABitStreamThatCannotBeMadeTakesNoSlot) {
     AddPicture(402, 1, {1});
     InjectAllocationFailures(1);
     EXPECT_EQ(BitFile::Open(u"402", 'r'), nullptr);
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 0);
+    EXPECT_EQ(File::OpenCount(), 0);
     EXPECT_EQ(BitFile::Open(u"403", 'r'), nullptr);  // no such picture
-    EXPECT_EQ(CMemoryLikeFile::OpenCount(), 0);
+    EXPECT_EQ(File::OpenCount(), 0);
     BitFile* ok = BitFile::Open(u"402", 'r');
     EXPECT_NE(ok, nullptr);
     BitFile::Close(ok);

@@ -18,17 +18,18 @@ inline std::string FirstDifference(const std::vector<uint8_t>& a, const std::vec
     if (a == b) {
         return {};
     }
+    const auto [i, j] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
     std::ostringstream s;
-    size_t i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i]) {
-        ++i;
-    }
-    s << "sizes " << a.size() << " and " << b.size() << ", first difference at " << i;
-    if (i < a.size() && i < b.size()) {
-        s << ": " << int(a[i]) << " against " << int(b[i]);
+    s << "sizes " << a.size() << " and " << b.size() << ", first difference at " << i - a.begin();
+    if (i != a.end() && j != b.end()) {
+        s << ": " << int(*i) << " against " << int(*j);
     }
     return s.str();
 }
+
+// Byte strings compared with a short account of where they differ.
+#define EXPECT_BYTES(a, b) EXPECT_EQ(::velmora::test::FirstDifference(a, b), "")
+#define ASSERT_BYTES(a, b) ASSERT_EQ(::velmora::test::FirstDifference(a, b), "")
 
 // Appends tokens and raw bits to a stream, most significant bit first.
 class TokenWriter {

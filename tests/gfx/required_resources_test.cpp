@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+#include <tuple>
+
 #include "gfx/pictures.h"
 #include "res/programresources_meta.h"
 
@@ -26,43 +29,65 @@ constexpr bool EveryRequiredPicture() {
 }
 static_assert(EveryRequiredPicture(), "a picture the screens load is missing or of another size");
 
-struct Named {
-    const char* name;
-    uint16_t width;
-    uint16_t height;
+// Button bitmaps without words (those with words are checked with their Russian drawings),
+// tab bitmaps, tool-bar strips without words, and the sounds: the alarm and four clicks.
+constexpr NamedPictureSize kPlainBitmaps[] = {
+    {"HELPU", 16, 16}, {"LEFTSQU", 24, 18},  {"LEFTU", 24, 18},
+    {"OKU", 46, 18},   {"RIGHTSQU", 24, 18}, {"RIGHTU", 24, 18},
 };
-constexpr Named kButtonBitmaps[] = {
-    {"ADDU", 31, 16},       {"CALCULATEU", 72, 16}, {"CANCEL1U", 72, 18}, {"CANCELU", 72, 17},
-    {"DELETEALLU", 72, 16}, {"DELETEU", 54, 16},    {"HEIGHTU", 170, 16}, {"HELPU", 16, 16},
-    {"LEFTSQU", 24, 18},    {"LEFTU", 24, 18},      {"OKU", 46, 18},      {"RIGHTSQU", 24, 18},
-    {"RIGHTU", 24, 18},     {"VIEWU", 39, 16},      {"WEIGHTU", 170, 16},
+constexpr std::tuple<const char*, int, uint16_t, uint16_t> kNumbered[] = {
+    {"BITMAP", 315, 16, 15},  {"BITMAP", 316, 16, 15},  {"BITMAP", 317, 16, 15},
+    {"TOOLBAR", 133, 30, 16}, {"TOOLBAR", 142, 16, 16}, {"TOOLBAR", 247, 16, 16},
+    {"WAVE", 235, 0, 0},      {"WAVE", 329, 0, 0},      {"WAVE", 330, 0, 0},
+    {"WAVE", 331, 0, 0},      {"WAVE", 332, 0, 0},
 };
-constexpr bool EveryButtonBitmap() {
-    for (const Named& b : kButtonBitmaps) {
-        if (!HasProgramResource("BITMAP", std::string_view(b.name), b.width, b.height)) {
+constexpr bool EveryOtherResource() {
+    for (const NamedPictureSize& b : kPlainBitmaps) {
+        if (!HasProgramResource("BITMAP", b.name, b.width, b.height)) {
             return false;
         }
     }
-    return HasProgramResource("BITMAP", 315, 16, 15) && HasProgramResource("BITMAP", 316, 16, 15) &&
-           HasProgramResource("BITMAP", 317, 16, 15);
+    for (const auto& [type, id, width, height] : kNumbered) {
+        if (!HasProgramResource(type, id, width, height)) {
+            return false;
+        }
+    }
+    return true;
 }
-static_assert(EveryButtonBitmap(), "an image-button or tab bitmap is missing or of another size");
+static_assert(EveryOtherResource(),
+              "a bitmap, tool-bar strip or sound is missing or of another size");
 
-// Tool-bar strips: every button side by side.
-static_assert(HasProgramResource("TOOLBAR", 133, 30, 16));
-static_assert(HasProgramResource("TOOLBAR", 324, 180, 18));
-static_assert(HasProgramResource("TOOLBAR", 142, 16, 16));
-static_assert(HasProgramResource("TOOLBAR", 247, 16, 16));
-static_assert(HasProgramResource("TOOLBAR", 193, 80, 16));
-static_assert(HasProgramResource("TOOLBAR", 189, 200, 16));
-static_assert(HasProgramResource("TOOLBAR", 210, 200, 16));
-static_assert(HasProgramResource("TOOLBAR", 155, 172, 18));
-// Sounds: the alarm and the four clicks.
-static_assert(HasProgramResource("WAVE", 235, 0, 0));
-static_assert(HasProgramResource("WAVE", 329, 0, 0));
-static_assert(HasProgramResource("WAVE", 330, 0, 0));
-static_assert(HasProgramResource("WAVE", 331, 0, 0));
-static_assert(HasProgramResource("WAVE", 332, 0, 0));
+// Pictures with words have a Russian drawing of the same size.
+constexpr bool HasRussianBitmap(const NamedPictureSize& b) {
+    for (const ProgramResourceMeta& m : kProgramResourceMeta) {
+        if (m.type == "BITMAP" && m.name.size() == b.name.size() + kRussianBitmapSuffix.size() &&
+            m.name.starts_with(b.name) && m.name.ends_with(kRussianBitmapSuffix)) {
+            return m.width == b.width && m.height == b.height;
+        }
+    }
+    return false;
+}
+constexpr bool EveryWordedPictureHasARussianDrawing() {
+    for (const auto& [type, list, in] :
+         {std::tuple{"PCT", std::span<const PictureSize>(kWordedPictures), &PictureIn},
+          std::tuple{"TOOLBAR", std::span<const PictureSize>(kWordedToolbars), &ToolbarIn}}) {
+        for (const PictureSize& p : list) {
+            const int ru = in(PictureLanguage::Russian, p.id);
+            if (ru == p.id || !HasProgramResource(type, p.id, p.width, p.height) ||
+                !HasProgramResource(type, ru, p.width, p.height)) {
+                return false;
+            }
+        }
+    }
+    for (const NamedPictureSize& b : kWordedBitmaps) {
+        if (!HasProgramResource("BITMAP", b.name, b.width, b.height) || !HasRussianBitmap(b)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryWordedPictureHasARussianDrawing(),
+              "a picture with words lacks its Russian drawing, or it has another size");
 
 }  // namespace
 }  // namespace velmora

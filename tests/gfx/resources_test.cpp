@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gfx/lz77.h"
@@ -69,66 +70,48 @@ protected:
     std::vector<Line> lines;
 };
 
-TEST_F(ProgramResourcesTest, EveryPictureDecodesToItsSourcePixels) {
+TEST_F(ProgramResourcesTest, EveryResourceIsItsSourceAtItsSize) {
     int pictures = 0;
     for (const Line& l : lines) {
-        if (l.type != "PCT") {
+        SCOPED_TRACE(l.type + " " + l.name);
+        const ResourceEntry* e = Find(l);
+        ASSERT_NE(e, nullptr);
+        ASSERT_GT(e->size, 0u);
+        EXPECT_EQ(e->width, l.width);
+        EXPECT_EQ(e->height, l.height);
+        if (l.type == "WAVE") {
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(e->data), e->size),
+                      test::ReadFileBytes(Source(l)));
             continue;
         }
-        ++pictures;
-        const ResourceEntry* e = Find(l);
-        ASSERT_NE(e, nullptr) << "PCT " << l.name;
-        EXPECT_EQ(e->width, l.width) << "PCT " << l.name;
-        EXPECT_EQ(e->height, l.height) << "PCT " << l.name;
-
         png::Image image;
         std::string error;
         ASSERT_TRUE(png::ReadPng(Source(l), image, error)) << error;
-        ASSERT_EQ(image.width, l.width) << l.file;
-        ASSERT_EQ(image.height, l.height) << l.file;
+        EXPECT_EQ(image.width, l.width);
+        EXPECT_EQ(image.height, l.height);
+        if (l.type != "PCT") {  // bitmaps and tool-bar strips are their files
+            EXPECT_TRUE(std::string(reinterpret_cast<const char*>(e->data), e->size) ==
+                        test::ReadFileBytes(Source(l)));
+            continue;
+        }
+        // A picture decodes to exactly its PNG's pixels in RGB565, with two fills (every byte
+        // is written) and twice (the same bytes each time).
+        ++pictures;
         std::vector<uint8_t> expected;
         for (size_t i = 0; i < image.rgb.size(); i += 3) {
             const unsigned v =
                 (image.rgb[i] >> 3) << 11 | (image.rgb[i + 1] >> 2) << 5 | image.rgb[i + 2] >> 3;
-            expected.push_back(static_cast<uint8_t>(v));
-            expected.push_back(static_cast<uint8_t>(v >> 8));
+            expected.insert(expected.end(), {uint8_t(v), uint8_t(v >> 8)});
         }
-
-        // Two fills: every byte is written. Twice: the same bytes each time.
         const std::u16string name(l.name.begin(), l.name.end());
-        const uint32_t size = static_cast<uint32_t>(expected.size());
         for (uint8_t fill : {0x00, 0xFF, 0x00}) {
-            std::vector<uint8_t> got(size, fill);
-            ASSERT_TRUE(Lz77LoadPicture(name, got.data(), size));
-            ASSERT_TRUE(got == expected) << "PCT " << l.name << " fill " << int(fill);
+            std::vector<uint8_t> got(expected.size(), fill);
+            ASSERT_TRUE(Lz77LoadPicture(name, got.data(), static_cast<uint32_t>(got.size())));
+            ASSERT_TRUE(got == expected) << "fill " << int(fill);
         }
     }
     EXPECT_GT(pictures, 0);
     EXPECT_EQ(boxes.Count(), 0u);
-}
-
-TEST_F(ProgramResourcesTest, BitmapsAndSoundsAreTheirFiles) {
-    for (const Line& l : lines) {
-        if (l.type == "PCT") {
-            continue;
-        }
-        const ResourceEntry* e = Find(l);
-        ASSERT_NE(e, nullptr) << l.type << " " << l.name;
-        const std::string bytes = test::ReadFileBytes(Source(l));
-        ASSERT_FALSE(bytes.empty()) << l.file;
-        EXPECT_TRUE(std::string(reinterpret_cast<const char*>(e->data), e->size) == bytes)
-            << l.type << " " << l.name;
-        EXPECT_EQ(e->width, l.width) << l.type << " " << l.name;
-        EXPECT_EQ(e->height, l.height) << l.type << " " << l.name;
-        if (l.type != "WAVE") {
-            uint32_t w = 0;
-            uint32_t h = 0;
-            std::string error;
-            ASSERT_TRUE(png::ReadPngSize(Source(l), w, h, error)) << error;
-            EXPECT_EQ(w, l.width) << l.file;
-            EXPECT_EQ(h, l.height) << l.file;
-        }
-    }
 }
 
 TEST_F(ProgramResourcesTest, TheCompileTimeListIsTheManifest) {
@@ -136,17 +119,16 @@ TEST_F(ProgramResourcesTest, TheCompileTimeListIsTheManifest) {
     for (size_t i = 0; i < lines.size(); ++i) {
         const Line& l = lines[i];
         const ProgramResourceMeta& m = kProgramResourceMeta[i];
-        EXPECT_EQ(m.type, l.type);
-        EXPECT_EQ(m.id, l.id);
-        EXPECT_EQ(m.name, l.id >= 0 ? "" : l.name);
-        EXPECT_EQ(m.width, l.width);
-        EXPECT_EQ(m.height, l.height);
+        SCOPED_TRACE(l.name);
+        using Meta = std::tuple<std::string_view, int, std::string_view, int, int>;
+        EXPECT_EQ(Meta(m.type, m.id, m.name, m.width, m.height),
+                  Meta(l.type, l.id, l.id >= 0 ? std::string_view() : l.name, l.width, l.height));
         if (l.id >= 0) {
-            EXPECT_TRUE(HasProgramResource(l.type, l.id, l.width, l.height)) << l.name;
-            EXPECT_FALSE(HasProgramResource(l.type, l.id, l.width + 1, l.height)) << l.name;
+            EXPECT_TRUE(HasProgramResource(l.type, l.id, l.width, l.height));
+            EXPECT_FALSE(HasProgramResource(l.type, l.id, l.width + 1, l.height));
         } else {
-            EXPECT_TRUE(HasProgramResource(l.type, l.name, l.width, l.height)) << l.name;
-            EXPECT_FALSE(HasProgramResource(l.type, l.name, l.width, l.height + 1)) << l.name;
+            EXPECT_TRUE(HasProgramResource(l.type, l.name, l.width, l.height));
+            EXPECT_FALSE(HasProgramResource(l.type, l.name, l.width, l.height + 1));
         }
     }
     EXPECT_FALSE(HasProgramResource("PCT", 99999, 1, 1));

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
-#include "gfx/bitmapfont.h"
 #include "gfx/fastbitmap.h"
 #include "gfx/graphicbuffer.h"
 #include "gfx/lz77.h"
 #include "gfx/pictures.h"
-#include "tests/support/messagebox_recorder.h"
 #include "platform/resources.h"
+#include "tests/support/messagebox_recorder.h"
 
 namespace velmora {
 namespace {
@@ -22,31 +22,18 @@ std::vector<Pixel> PixelsOf(const GraphicBuffer& b) {
     return out;
 }
 
-TEST(GraphicBufferTest, FillGivesTheSamePixelsOnEveryPath) {
+TEST(GraphicBufferTest, FillSetsEveryPixelAndAnEqualByteFillAlsoTheRowPadding) {
     for (uint32_t width : {240u, 230u, 8u, 7u}) {
         for (Pixel colour : {Pixel{6933}, Pixel{0xFFFF}, Pixel{0}, Pixel{0x1212}, Pixel{0xF800}}) {
-            GraphicBuffer b(width, 5);
+            SCOPED_TRACE(::testing::Message() << "width " << width << " colour " << colour);
+            std::vector<Pixel> mem((width + 3) * 5, 0x3333);  // 3 pixels of padding a row
+            GraphicBuffer b(mem.data(), width, 5, (width + 3) * 2);
             b.SetPixel(3, 3, 0x0101);
             b.Fill(colour);
-            EXPECT_EQ(PixelsOf(b), std::vector<Pixel>(width * 5, colour))
-                << "width " << width << " colour " << colour;
-        }
-    }
-}
-
-TEST(GraphicBufferTest, AnEqualByteFillAlsoSetsRowPadding) {
-    // A surface over memory with 6 bytes of padding per row.
-    std::vector<uint16_t> mem(4 * 8, 0x3333);
-    GraphicBuffer b(mem.data(), 5, 4, 16);
-    b.Fill(0xFFFF);
-    for (uint16_t v : mem) {
-        EXPECT_EQ(v, 0xFFFF);
-    }
-    mem.assign(mem.size(), 0x3333);
-    b.Fill(6933);  // a two-byte colour fills pixels only
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            EXPECT_EQ(mem[y * 8 + x], x < 5 ? 6933 : 0x3333);
+            const bool bytes = (colour & 0xFF) == colour >> 8;
+            for (size_t i = 0; i < mem.size(); ++i) {
+                ASSERT_EQ(mem[i], i % (width + 3) < width || bytes ? colour : 0x3333) << i;
+            }
         }
     }
 }
@@ -57,28 +44,24 @@ TEST(GraphicBufferTest, RectanglesAndPixelsStayInsideTheSurface) {
     b.FillRect({2, 3, 2, 9}, 1);  // empty width
     b.FillRect({2, 3, 8, 3}, 1);  // empty height
     b.FillRect({8, 8, 2, 2}, 1);  // inverted
-    EXPECT_EQ(std::count(mem.begin(), mem.end(), 1), 0);
     b.FillRect({-5, -5, 3, 2}, 2);
     b.FillRect({7, 8, 50, 50}, 3);
-    b.SetPixel(-1, 0, 4);
-    b.SetPixel(0, 10, 4);
-    b.SetPixel(10, 0, 4);
+    for (auto [x, y] : {std::pair{-1, 0}, {0, 10}, {10, 0}, {0, -1}}) {
+        b.SetPixel(x, y, 4);
+    }
     b.SetPixel(9, 9, 5);
-    // Only the surface changed: the guard band is as it was.
-    for (int y = 0; y < 12; ++y) {
-        for (int x = 0; x < 12; ++x) {
-            const bool inside = x >= 1 && x <= 10 && y >= 1 && y <= 10;
-            if (!inside) {
-                EXPECT_EQ(mem[y * 12 + x], 7) << x << "," << y;
-            }
+    // Surface pixel (x, y) is mem[(y + 1) * 12 + x + 1].
+    for (int y = -1; y <= 10; ++y) {
+        for (int x = -1; x <= 10; ++x) {
+            const bool inside = x >= 0 && x < 10 && y >= 0 && y < 10;
+            const int want = !inside            ? 7
+                             : x == 9 && y == 9 ? 5
+                             : x < 3 && y < 2   ? 2
+                             : x >= 7 && y >= 8 ? 3
+                                                : 7;
+            ASSERT_EQ(mem[(y + 1) * 12 + x + 1], want) << x << "," << y;
         }
     }
-    EXPECT_EQ(b.GetPixel(0, 0), 2);
-    EXPECT_EQ(b.GetPixel(2, 1), 2);
-    EXPECT_EQ(b.GetPixel(3, 1), 7);
-    EXPECT_EQ(b.GetPixel(7, 8), 3);
-    EXPECT_EQ(b.GetPixel(9, 9), 5);
-    EXPECT_EQ(std::count(mem.begin(), mem.end(), 4), 0);
 }
 
 // Pictures are made the way the build makes them: encoded, then found by id.
@@ -97,101 +80,75 @@ protected:
     std::vector<std::vector<uint8_t>> m_resources;
 };
 
-std::vector<Pixel> Pattern(uint16_t w, uint16_t h, Pixel key) {
+// A picture whose first pixel is white, with more white in it.
+std::vector<Pixel> Pattern(uint16_t w, uint16_t h) {
     std::vector<Pixel> p(size_t{w} * h);
     for (uint16_t y = 0; y < h; ++y) {
         for (uint16_t x = 0; x < w; ++x) {
-            p[size_t{y} * w + x] = (x + y) % 3 == 0 ? key : static_cast<Pixel>(100 + x * 7 + y);
+            p[size_t{y} * w + x] = (x + y) % 3 == 0 ? kWhite : static_cast<Pixel>(100 + x * 7 + y);
         }
     }
-    p[0] = key;
     return p;
 }
 
-TEST_F(PictureTest, LoadDecodesAndDrawCopiesEveryRow) {
-    const auto pixels = Pattern(14, 8, kWhite);
+TEST_F(PictureTest, DrawingCopiesThePictureClippedAndTransparentDrawingKeysOnItsCorner) {
+    const auto pixels = Pattern(14, 8);
     AddPicture(7001, 14, 8, pixels);
     CFastBitmap pic;
     ASSERT_TRUE(pic.Load(u"7001", 14, 8));
     EXPECT_EQ(PixelsOf(*pic.Surface()), pixels);
     EXPECT_EQ(pic.Name(), u"7001");
-
-    GraphicBuffer target(240, 268);
-    target.Fill(0x1111);
-    CurrentTarget = &target;
-    pic.Draw(226, 260);  // the bottom-right corner exactly
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 14; ++x) {
-            ASSERT_EQ(target.GetPixel(226 + x, 260 + y), pixels[y * 14 + x]);
+    // {transparent, x, y, warned}: a warning for a place past the handheld's screen.
+    const std::tuple<bool, int, int, bool> cases[] = {
+        {false, 26, 22, false}, {false, 0, 0, false},   {false, -3, -2, true},
+        {false, 241, 10, true}, {false, 10, 269, true}, {false, 240, 268, false},
+        {false, 33, 5, false},  {true, 5, 6, false},    {true, 30, -4, false},
+        {true, -6, 25, false},
+    };
+    for (const auto& [transparent, x, y, warned] : cases) {
+        SCOPED_TRACE(::testing::Message() << transparent << " at " << x << "," << y);
+        // A 40 x 30 target inside a guard band, with white pixels of its own.
+        std::vector<Pixel> mem(42 * 32, 0x2222);
+        GraphicBuffer target(mem.data() + 43, 40, 30, 84);
+        for (int ty = 0; ty < 30; ++ty) {
+            for (int tx = 0; tx < 40; ++tx) {
+                target.SetPixel(tx, ty,
+                                (tx + 2 * ty) % 5 ? static_cast<Pixel>(tx * 30 + ty) : kWhite);
+            }
         }
-    }
-    EXPECT_EQ(target.GetPixel(225, 259), 0x1111);
-    EXPECT_EQ(boxes.Count(), 0u);
-}
-
-TEST_F(PictureTest, DrawWarnsPastTheScreenAndNeverWritesOutside) {
-    AddPicture(7002, 14, 8, Pattern(14, 8, kWhite));
-    CFastBitmap pic;
-    pic.Load(7002, 14, 8);
-    std::vector<uint16_t> mem(242 * 270, 0x2222);
-    GraphicBuffer target(mem.data() + 242 + 1, 240, 268, 242 * 2);  // guard band around
-    CurrentTarget = &target;
-    pic.Draw(240, 268);
-    EXPECT_EQ(boxes.Count(), 0u);
-    pic.Draw(241, 10);
-    pic.Draw(10, 269);
-    pic.Draw(-3, -2);  // seen as huge unsigned values
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(3, "CFastBitmap::Draw 0 "));
-    for (int y = 0; y < 270; ++y) {
-        for (int x = 0; x < 242; ++x) {
-            if (x == 0 || y == 0 || x == 241 || y == 269) {
-                ASSERT_EQ(mem[y * 242 + x], 0x2222) << x << "," << y;
+        const auto before = mem;
+        CurrentTarget = &target;
+        boxes.Clear();
+        transparent ? pic.DrawTransparent(x, y) : pic.Draw(x, y);
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>(warned, "CFastBitmap::Draw 0 "));
+        for (int my = 0; my < 32; ++my) {
+            for (int mx = 0; mx < 42; ++mx) {
+                const int px = mx - 1 - x;
+                const int py = my - 1 - y;
+                const bool onTarget = mx >= 1 && mx <= 40 && my >= 1 && my <= 30;
+                const bool drawn = onTarget && px >= 0 && px < 14 && py >= 0 && py < 8 &&
+                                   (!transparent || pixels[py * 14 + px] != kWhite);
+                ASSERT_EQ(mem[my * 42 + mx], drawn ? pixels[py * 14 + px] : before[my * 42 + mx])
+                    << mx - 1 << "," << my - 1;
             }
         }
     }
-    // The part of a picture that overlaps the surface is drawn.
-    EXPECT_EQ(target.GetPixel(0, 0), pic.Surface()->GetPixel(3, 2));
 }
 
-TEST_F(PictureTest, DrawWithoutPictureOrTarget) {
+TEST_F(PictureTest, DrawingWithoutPictureOrTargetIsReported) {
     CFastBitmap empty;
     GraphicBuffer target(20, 20);
     CurrentTarget = &target;
     empty.Draw(0, 0);
-    AddPicture(7003, 4, 4, Pattern(4, 4, 0));
+    empty.DrawTransparent(0, 0);
+    AddPicture(7003, 4, 4, Pattern(4, 4));
     CFastBitmap pic;
     pic.Load(7003, 4, 4);
     CurrentTarget = nullptr;
     pic.Draw(0, 0);
     EXPECT_EQ(boxes.Texts(),
-              (std::vector<std::string>{"CFastBitmap::Draw", "CFastBitmap::Draw 2"}));
-}
-
-TEST_F(PictureTest, TransparentDrawingKeysOnThePicturesOwnCorner) {
-    const auto pixels = Pattern(10, 10, kWhite);
-    AddPicture(7004, 10, 10, pixels);
-    CFastBitmap pic;
-    pic.Load(7004, 10, 10);
-    GraphicBuffer target(30, 30);
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 30; ++x) {
-            target.SetPixel(x, y, (x + 2 * y) % 5 == 0 ? kWhite : static_cast<Pixel>(x * 30 + y));
-        }
-    }
-    const auto before = PixelsOf(target);
-    CurrentTarget = &target;
-    pic.DrawTransparent(5, 6);
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 30; ++x) {
-            const bool inPic = x >= 5 && x < 15 && y >= 6 && y < 16;
-            const Pixel src = inPic ? pixels[(y - 6) * 10 + (x - 5)] : kWhite;
-            const Pixel want = inPic && src != kWhite ? src : before[y * 30 + x];
-            ASSERT_EQ(target.GetPixel(x, y), want) << x << "," << y;
-        }
-    }
-    // Partly off the surface: clipped, no box.
-    pic.DrawTransparent(25, -4);
-    EXPECT_EQ(boxes.Count(), 0u);
+              (std::vector<std::string>{"CFastBitmap::Draw", "GraphicBuffer::Blit 16",
+                                        "CFastBitmap::Draw 2"}));
 }
 
 TEST_F(PictureTest, AMissingPictureIsReportedOnceAndBlank) {
@@ -213,7 +170,6 @@ TEST_F(PictureTest, SkinBackgroundsFollowTheSkin) {
     EXPECT_EQ(SkinBackgroundId(SkinnedScreen::WeightChart, 3), 205);
     EXPECT_EQ(SkinBackgroundId(SkinnedScreen::WeightChart, 5), 291);
     EXPECT_EQ(SkinBackgroundId(SkinnedScreen::HelpBrowser, 0), 270);
-    EXPECT_EQ(SkinBackgroundId(SkinnedScreen::WeightHeightScale, 6), 302);
     EXPECT_EQ(SkinBackgroundId(SkinnedScreen::CycleBar, 7), -1);
     EXPECT_EQ(SkinBackgroundId(SkinnedScreen::CycleBar, -1), -1);
     // Every background is its own picture.
@@ -229,10 +185,10 @@ TEST_F(PictureTest, SkinBackgroundsFollowTheSkin) {
     CurrentTarget = &target;
     CFastBitmap bg;
     EXPECT_FALSE(DrawSkinBackground(bg, SkinnedScreen::WeightChart, 99));
-    EXPECT_EQ(target.GetPixel(100, 100), 0);
     EXPECT_EQ(bg.Surface(), nullptr);
+    EXPECT_EQ(PixelsOf(target), std::vector<Pixel>(240 * 268, 0));
     EXPECT_TRUE(DrawSkinBackground(bg, SkinnedScreen::WeightChart, 5));
-    EXPECT_EQ(target.GetPixel(100, 100), 0x7BEF);
+    EXPECT_EQ(PixelsOf(target), std::vector<Pixel>(240 * 268, 0x7BEF));
     EXPECT_EQ(bg.Name(), u"291");
 }
 

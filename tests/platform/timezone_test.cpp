@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <random>
 
 #include "platform/clock.h"
@@ -11,13 +12,8 @@ namespace {
 
 using test::ScopedTimeZone;
 
-struct BiasCase {
-    const char* zone;
-    int bias;
-};
-
 TEST(TimeZoneTest, StandardBiasInWinterAndSummer) {
-    const BiasCase cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"UTC", 0},
         {"Europe/Moscow", -180},
         {"Europe/Berlin", -60},
@@ -29,49 +25,60 @@ TEST(TimeZoneTest, StandardBiasInWinterAndSummer) {
     };
     for (const CTime when : {CTime(1736942400) /* Jan 2025 */, CTime(1752580800) /* Jul 2025 */}) {
         ScopedClockPin pin(when);
-        for (const auto& c : cases) {
-            ScopedTimeZone tz(c.zone);
-            EXPECT_EQ(StandardBiasMinutes(), c.bias) << c.zone << " at " << when.GetTime();
+        for (const auto& [zone, bias] : cases) {
+            ScopedTimeZone tz(zone);
+            EXPECT_EQ(StandardBiasMinutes(), bias) << zone << " at " << when.GetTime();
         }
     }
 }
 
-TEST(TimeZoneTest, FileTimesOfKnownDates) {
-    FILETIME ft;
-    ASSERT_TRUE(SystemTimeToFileTime(SYSTEMTIME{1601, 1, 0, 1, 0, 0, 0, 0}, ft));
-    EXPECT_EQ(ft.Value(), 0u);
-    ASSERT_TRUE(SystemTimeToFileTime(SYSTEMTIME{1970, 1, 0, 1, 0, 0, 0, 0}, ft));
-    EXPECT_EQ(ft.Value(), 116444736000000000ULL);
-    ASSERT_TRUE(SystemTimeToFileTime(SYSTEMTIME{2000, 1, 0, 1, 0, 0, 0, 0}, ft));
-    EXPECT_EQ(ft.Value(), 125911584000000000ULL);
+TEST(TimeZoneTest, SystemTimesToFileTimesAndOutOfRangeFieldsRefused) {
+    constexpr uint64_t kRefused = ~0ULL;
+    const std::pair<SYSTEMTIME, uint64_t> cases[] = {
+        {{1601, 1, 0, 1, 0, 0, 0, 0}, 0},
+        {{1970, 1, 0, 1, 0, 0, 0, 0}, 116444736000000000ULL},
+        {{2000, 1, 0, 1, 0, 0, 0, 0}, 125911584000000000ULL},
+        {{2024, 2, 0, 29, 23, 59, 59, 999}, 133537247999990000ULL},
+        {{2023, 2, 0, 29, 0, 0, 0, 0}, kRefused},
+        {{2024, 13, 0, 1, 0, 0, 0, 0}, kRefused},
+        {{2024, 1, 0, 1, 24, 0, 0, 0}, kRefused},
+        {{2024, 1, 0, 1, 0, 60, 0, 0}, kRefused},
+        {{2024, 1, 0, 1, 0, 0, 60, 0}, kRefused},
+        {{2024, 1, 0, 1, 0, 0, 0, 1000}, kRefused},
+        {{2024, 1, 0, 0, 0, 0, 0, 0}, kRefused},
+        {{1600, 12, 0, 31, 0, 0, 0, 0}, kRefused},
+    };
+    for (const auto& [st, want] : cases) {
+        SCOPED_TRACE(::testing::Message() << st.wYear << "-" << st.wMonth << "-" << st.wDay);
+        FILETIME ft = FILETIME::FromValue(7);
+        EXPECT_EQ(SystemTimeToFileTime(st, ft), want != kRefused);
+        EXPECT_EQ(ft.Value(), want != kRefused ? want : 7);
+    }
     // Low word first, as the handheld laid it out.
+    const FILETIME ft = FILETIME::FromValue(125911584000000000ULL);
     EXPECT_EQ(ft.dwLowDateTime, static_cast<uint32_t>(125911584000000000ULL));
     EXPECT_EQ(ft.dwHighDateTime, static_cast<uint32_t>(125911584000000000ULL >> 32));
-
-    SYSTEMTIME st;
-    ASSERT_TRUE(
-        FileTimeToSystemTime(FILETIME::FromValue(125911584000000000ULL + 1234 * 10000ULL), st));
-    EXPECT_EQ(st, (SYSTEMTIME{2000, 1, 6, 1, 0, 0, 1, 234}));  // a Saturday, 00:00:01.234
-}
-
-TEST(TimeZoneTest, FieldsOutOfRangeAreRefused) {
-    FILETIME ft;
-    EXPECT_FALSE(SystemTimeToFileTime(SYSTEMTIME{2023, 2, 0, 29, 0, 0, 0, 0}, ft));
-    EXPECT_TRUE(SystemTimeToFileTime(SYSTEMTIME{2024, 2, 0, 29, 0, 0, 0, 0}, ft));
-    EXPECT_FALSE(SystemTimeToFileTime(SYSTEMTIME{2024, 13, 0, 1, 0, 0, 0, 0}, ft));
-    EXPECT_FALSE(SystemTimeToFileTime(SYSTEMTIME{2024, 1, 0, 1, 24, 0, 0, 0}, ft));
-    EXPECT_FALSE(SystemTimeToFileTime(SYSTEMTIME{1600, 12, 0, 31, 0, 0, 0, 0}, ft));
     SYSTEMTIME st;
     EXPECT_FALSE(FileTimeToSystemTime(FILETIME::FromValue(0x8000000000000000ULL), st));
 }
 
-TEST(TimeZoneTest, SystemAndFileTimesRoundTrip) {
+// File times against the C library's reading of the same instants, and back.
+TEST(TimeZoneTest, FileTimesReadAsTheCLibraryReadsThemAndRoundTrip) {
     std::mt19937_64 rng(7);
     std::uniform_int_distribution<uint64_t> dist(0, 2650467743999999999ULL);  // up to 9999
     for (int i = 0; i < 20000; ++i) {
         const uint64_t v = dist(rng) / 10000 * 10000;  // whole milliseconds
         SYSTEMTIME st;
         ASSERT_TRUE(FileTimeToSystemTime(FILETIME::FromValue(v), st));
+        const std::time_t unix = static_cast<std::time_t>(v / 10000000) - 11644473600LL;
+        std::tm tm{};
+        ASSERT_NE(gmtime_r(&unix, &tm), nullptr);
+        const SYSTEMTIME want{
+            static_cast<uint16_t>(tm.tm_year + 1900), static_cast<uint16_t>(tm.tm_mon + 1),
+            static_cast<uint16_t>(tm.tm_wday),        static_cast<uint16_t>(tm.tm_mday),
+            static_cast<uint16_t>(tm.tm_hour),        static_cast<uint16_t>(tm.tm_min),
+            static_cast<uint16_t>(tm.tm_sec),         static_cast<uint16_t>(v / 10000 % 1000)};
+        ASSERT_EQ(st, want) << v;
         FILETIME back;
         ASSERT_TRUE(SystemTimeToFileTime(st, back));
         EXPECT_EQ(back.Value(), v);
@@ -84,10 +91,8 @@ TEST(TimeZoneTest, CTimeAndFileTimeAndLocalFields) {
     EXPECT_EQ(FileTimeToCTime(CTimeToFileTime(t)), t);
     SYSTEMTIME utc;
     ASSERT_TRUE(FileTimeToSystemTime(CTimeToFileTime(t), utc));
-    EXPECT_EQ(utc.wHour, 6);
-    EXPECT_EQ(utc.wMinute, 30);
-    const SYSTEMTIME local = LocalSystemTime(t);
-    EXPECT_EQ(local, (SYSTEMTIME{2026, 12, 0, 6, 12, 0, 0, 0}));  // a Sunday
+    EXPECT_EQ(utc, (SYSTEMTIME{2026, 12, 0, 6, 6, 30, 0, 0}));  // a Sunday
+    EXPECT_EQ(LocalSystemTime(t), (SYSTEMTIME{2026, 12, 0, 6, 12, 0, 0, 0}));
 }
 
 }  // namespace

@@ -20,48 +20,84 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-void SetAlarm(CTime day, int slot, int type, int hour, int minute) {
-    const LocalTime d = day.Local();
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(d.year, d.month, d.day);
-    doc.m_alarm = true;
-    doc.m_alarmType[slot] = static_cast<uint16_t>(type);
-    doc.m_alarmTime[slot] = CTime(d.year, d.month, d.day, hour, minute, 0);
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-}
-
-class ScheduleTest : public test::StoreTest {
-protected:
-    ScheduleTest() : tz("America/New_York") {}
-
-    std::optional<int> StoredAlarmType() {
-        const auto raw = profile.Raw(kSettingsSection, "AlarmType");
-        return raw ? ParseProfileInt(*raw) : std::nullopt;
-    }
-
-    test::ScopedTimeZone tz;
-    MemoryProfileStore profile;
-    RecordingStartScheduler scheduler;
+struct Alarm {
+    int year, month, day, slot, type, hour, minute;
 };
 
-TEST_F(ScheduleTest, AtExitTheEarliestFutureAlarmIsScheduledWithItsType) {
-    // 10 March 2026, 15:00 in New York (daylight time began on the 8th).
-    const CTime now(2026, 3, 10, 15, 0, 0);
+// Runs the schedule at exit at `now`, on a profile of its own; the one call made, and the
+// alarm type remembered.
+std::pair<RecordingStartScheduler::Call, std::optional<int>> ScheduleAt(CTime now) {
     ScopedClockPin pin(now);
-    SetAlarm(now - kSecondsPerDay, 0, 2, 20, 0);
-    SetAlarm(now + 7 * kSecondsPerDay, 1, 1, 7, 30);
-    SetAlarm(now + kSecondsPerDay, 2, 5, 8, 0);
-
+    MemoryProfileStore profile;
+    RecordingStartScheduler scheduler;
     ScheduleNextAlarm(profile, scheduler);
+    EXPECT_EQ(scheduler.calls.size(), 1u);
+    const auto raw = profile.Raw(kSettingsSection, "AlarmType");
+    EXPECT_EQ(profile.WriteLog().empty(), !raw);
+    return {scheduler.calls.at(0), raw ? ParseProfileInt(*raw) : std::nullopt};
+}
 
-    ASSERT_EQ(scheduler.calls.size(), 1u);
-    const auto& call = scheduler.calls[0];
-    EXPECT_FALSE(call.withdraw);
-    EXPECT_EQ(call.when.GetTime(), 1773230400);  // 2026-03-11 12:00:00 UTC
-    EXPECT_EQ(call.executable, std::filesystem::canonical("/proc/self/exe").string());
-    EXPECT_EQ(StoredAlarmType(), 5);
+// Steps in the order of their dates on one store: the alarms of earlier steps are past.
+class ScheduleTest : public test::StoreTest {
+protected:
+    test::ScopedTimeZone tz{"America/New_York"};
+};
 
-    // What systemd is asked for that start.
+TEST_F(ScheduleTest, AtExitTheEarliestAlarmAheadIsScheduledWithItsType) {
+    struct Step {
+        const char* what;
+        CTime now;
+        std::vector<Alarm> set;
+        CTime when;  // CTime() when the start is withdrawn
+        int type;
+    } steps[] = {
+        {"no store at all", CTime(2026, 1, 5, 10, 0, 0), {}, CTime(), 0},
+        {"among equal times the first met wins: slot 2 before slot 0",
+         CTime(2026, 1, 5, 10, 0, 0),
+         {{2026, 1, 6, 0, 4, 18, 45}, {2026, 1, 6, 2, 8, 18, 45}, {2026, 1, 6, 1, 9, 19, 0}},
+         CTime(2026, 1, 6, 18, 45, 0),
+         8},
+        // Daylight time began on the 8th: 8:00 is 12:00 UTC.
+        {"the earliest of a past and two future days",
+         CTime(2026, 3, 10, 15, 0, 0),
+         {{2026, 3, 9, 0, 2, 20, 0}, {2026, 3, 17, 1, 1, 7, 30}, {2026, 3, 11, 2, 5, 8, 0}},
+         CTime(1773230400),
+         5},
+        {"an alarm in the current minute is not ahead",
+         CTime(2026, 7, 20, 9, 15, 20),
+         {{2026, 7, 20, 3, 3, 9, 15}},
+         CTime(),
+         0},
+        {"the next minute is",
+         CTime(2026, 7, 20, 9, 15, 59),
+         {{2026, 7, 20, 0, 6, 9, 16}},
+         CTime(2026, 7, 20, 9, 16, 0),
+         6},
+        {"and is not once it came", CTime(2026, 7, 20, 9, 16, 0), {}, CTime(), 0},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        for (const Alarm& a : s.set) {
+            CVelmoraMFCDoc doc;
+            doc.OpenDay(a.year, a.month, a.day);
+            doc.m_alarm = true;
+            doc.m_alarmType[a.slot] = static_cast<uint16_t>(a.type);
+            doc.m_alarmTime[a.slot] = CTime(a.year, a.month, a.day, a.hour, a.minute, 0);
+            ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+        }
+        const auto [call, type] = ScheduleAt(s.now);
+        EXPECT_EQ(call.withdraw, s.type == 0);
+        EXPECT_EQ(call.when, s.when);
+        EXPECT_EQ(type, s.type == 0 ? std::nullopt : std::optional<int>(s.type));
+        if (s.type != 0) {
+            EXPECT_EQ(call.executable, std::filesystem::canonical("/proc/self/exe").string());
+        }
+    }
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+TEST(SystemdArgumentsTest, SystemdIsAskedForATimerInUtcThatPassesOnTheSession) {
+    // 11 March 2026 12:00:00 UTC, registered 10 March 15:00 in New York.
     const std::map<std::string, std::string> env = {
         {"DISPLAY", ":1"},
         {"XAUTHORITY", "/home/u/.Xauthority"},
@@ -69,8 +105,8 @@ TEST_F(ScheduleTest, AtExitTheEarliestFutureAlarmIsScheduledWithItsType) {
         {"DBUS_SESSION_BUS_ADDRESS", ""},
         {"HOME", "/home/u"},
     };
-    const Args args = SystemdRunArguments(call.when, "/opt/velmora/bin/velmora", now,
-                                          [&](const char* name) -> const char* {
+    const Args args = SystemdRunArguments(CTime(1773230400), "/opt/velmora/bin/velmora",
+                                          CTime(1773169200), [&](const char* name) -> const char* {
                                               const auto it = env.find(name);
                                               return it == env.end() ? nullptr : it->second.c_str();
                                           });
@@ -90,51 +126,6 @@ TEST_F(ScheduleTest, AtExitTheEarliestFutureAlarmIsScheduledWithItsType) {
                     }));
     EXPECT_EQ(SystemdStopArguments(),
               (Args{"systemctl", "--user", "--quiet", "stop", "velmora-alarm-*.timer"}));
-}
-
-TEST_F(ScheduleTest, AnAlarmInTheCurrentMinuteIsNotAhead) {
-    const CTime today(2026, 7, 20, 12, 0, 0);
-    SetAlarm(today, 3, 3, 9, 15);
-    {
-        ScopedClockPin pin(CTime(2026, 7, 20, 9, 15, 20));
-        ScheduleNextAlarm(profile, scheduler);
-    }
-    ASSERT_EQ(scheduler.calls.size(), 1u);
-    EXPECT_TRUE(scheduler.calls[0].withdraw);
-    EXPECT_EQ(StoredAlarmType(), std::nullopt);
-
-    // The next minute is ahead; so is the alarm a second from now, but not the one now.
-    SetAlarm(today, 0, 6, 9, 16);
-    {
-        ScopedClockPin pin(CTime(2026, 7, 20, 9, 15, 59));
-        ScheduleNextAlarm(profile, scheduler);
-    }
-    {
-        ScopedClockPin pin(CTime(2026, 7, 20, 9, 16, 0));
-        ScheduleNextAlarm(profile, scheduler);
-    }
-    ASSERT_EQ(scheduler.calls.size(), 3u);
-    EXPECT_FALSE(scheduler.calls[1].withdraw);
-    EXPECT_EQ(scheduler.calls[1].when, CTime(2026, 7, 20, 9, 16, 0));
-    EXPECT_EQ(StoredAlarmType(), 6);
-    EXPECT_TRUE(scheduler.calls[2].withdraw);
-}
-
-TEST_F(ScheduleTest, AmongEqualTimesTheFirstMetWinsAndNoStoreWithdraws) {
-    ScopedClockPin pin(CTime(2026, 1, 5, 10, 0, 0));
-    ScheduleNextAlarm(profile, scheduler);  // no store at all
-    ASSERT_EQ(scheduler.calls.size(), 1u);
-    EXPECT_TRUE(scheduler.calls[0].withdraw);
-    EXPECT_TRUE(profile.WriteLog().empty());
-
-    const CTime day(2026, 1, 6, 12, 0, 0);
-    SetAlarm(day, 0, 4, 18, 45);
-    SetAlarm(day, 2, 8, 18, 45);
-    SetAlarm(day, 1, 9, 19, 0);
-    ScheduleNextAlarm(profile, scheduler);
-    ASSERT_EQ(scheduler.calls.size(), 2u);
-    EXPECT_EQ(scheduler.calls[1].when, CTime(2026, 1, 6, 18, 45, 0));
-    EXPECT_EQ(StoredAlarmType(), 8);  // slot 2 is met before slot 0
 }
 
 // A folder of stand-ins for systemd's tools that log their arguments, one per line, and a
@@ -182,25 +173,6 @@ protected:
     std::optional<std::string> oldRuntime;
 };
 
-TEST_F(SystemdTest, ScheduleStopsTheOldTimersFirstAndWithdrawOnlyStops) {
-    LoggingTools();
-    ManagerSocket();
-    std::vector<Args> ran;
-    SystemdStartScheduler systemd([&](const Args& argv) {
-        ran.push_back(argv);
-        return 0;
-    });
-    ScopedClockPin pin(CTime(1800000000));
-    systemd.Schedule(CTime(1800003600), "/usr/bin/velmora");
-    systemd.Withdraw();
-    ASSERT_EQ(ran.size(), 3u);
-    EXPECT_EQ(ran[0], SystemdStopArguments());
-    EXPECT_EQ(ran[1],
-              SystemdRunArguments(CTime(1800003600), "/usr/bin/velmora", CTime(1800000000)));
-    EXPECT_EQ(ran[2], SystemdStopArguments());
-    EXPECT_EQ(boxes.Count(), 0u);
-}
-
 TEST_F(SystemdTest, WithoutSystemdNothingRunsAndNothingIsSaid) {
     std::vector<Args> ran;
     SystemdStartScheduler systemd([&](const Args& argv) {
@@ -225,24 +197,25 @@ TEST_F(SystemdTest, WithoutSystemdNothingRunsAndNothingIsSaid) {
     EXPECT_FALSE(test::FileExists(log));
 }
 
-TEST_F(SystemdTest, TheToolsGetEachArgumentWholeWithNoShellBetween) {
+TEST_F(SystemdTest, TheToolsGetEachArgumentWholeWithNoShellBetweenAndOldTimersStopFirst) {
     LoggingTools();
     ManagerSocket();
     setenv("DISPLAY", ":7 $(touch /tmp/never)", 1);
     ScopedClockPin pin(CTime(1800000000));
     SystemdStartScheduler systemd;
+    // Scheduling stops the old timers first; withdrawing only stops them.
     systemd.Schedule(CTime(1800003600), "/path with spaces/velmora");
+    systemd.Withdraw();
 
-    std::string expected = "== systemctl\n";
-    const Args stop = SystemdStopArguments();
-    for (size_t i = 1; i < stop.size(); ++i) {
-        expected += stop[i] + "\n";
-    }
-    expected += "== systemd-run\n";
-    const Args run =
-        SystemdRunArguments(CTime(1800003600), "/path with spaces/velmora", CTime(1800000000));
-    for (size_t i = 1; i < run.size(); ++i) {
-        expected += run[i] + "\n";
+    std::string expected;
+    for (const Args& args :
+         {SystemdStopArguments(),
+          SystemdRunArguments(CTime(1800003600), "/path with spaces/velmora", CTime(1800000000)),
+          SystemdStopArguments()}) {
+        expected += "== " + args[0] + "\n";
+        for (size_t i = 1; i < args.size(); ++i) {
+            expected += args[i] + "\n";
+        }
     }
     unsetenv("DISPLAY");
     EXPECT_EQ(test::ReadFileBytes(log), expected);
@@ -258,6 +231,10 @@ TEST_F(SystemdTest, AHelperThatHangsIsKilledAndOneThatFailsIsReported) {
     EXPECT_EQ(RunProgram({"no-such-tool-anywhere"}), -1);
     EXPECT_EQ(FindProgramInPath("fails"), bin + "/fails");
     EXPECT_EQ(FindProgramInPath("no-such-tool-anywhere"), std::nullopt);
+    test::WriteFileBytes(bin + "/plain", "#!/bin/sh\n");  // not executable
+    std::filesystem::create_directory(bin + "/folder");
+    EXPECT_EQ(FindProgramInPath("plain"), std::nullopt);
+    EXPECT_EQ(FindProgramInPath("folder"), std::nullopt);
 }
 
 }  // namespace

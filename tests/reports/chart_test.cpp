@@ -3,40 +3,21 @@
 
 #include <QComboBox>
 #include <cmath>
+#include <map>
 
 #include "gfx/screenbuffer.h"
 #include "reports/measurechartdlg.h"
 #include "tests/reports/charttest.h"
+#include "tests/support/refimage.h"
 #include "ui/kit/commandbar.h"
 
 namespace velmora {
 namespace {
 
-using test::kBlack;
-using test::kRed;
-
 class MeasureChartTest : public test::ChartTest {
 protected:
     static QRgb At(CChartDlg& chart, int x, int y) {
         return chart.Screen().WindowSurface().pixel(x, y);
-    }
-    // Whether column x shows red anywhere from y0 to y1 (inclusive).
-    static bool AnyRed(CChartDlg& chart, int x, int y0, int y1) {
-        for (int y = y0; y <= y1; ++y) {
-            if (At(chart, x, y) == kRed) {
-                return true;
-            }
-        }
-        return false;
-    }
-    // Whether every pixel of column x from y0 to y1 is red.
-    static bool AllRed(CChartDlg& chart, int x, int y0, int y1) {
-        for (int y = y0; y <= y1; ++y) {
-            if (At(chart, x, y) != kRed) {
-                return false;
-            }
-        }
-        return true;
     }
     // A copy of the window surface's rectangle.
     static QImage Part(CChartDlg& chart, const QRect& r) {
@@ -44,11 +25,25 @@ protected:
     }
     // Where a temperature stands: 36.00 on the axis at 255, six pixels per twentieth of a
     // degree up to 38.00 at 15.
-    static int ExpectedTemperatureY(double celsius) {
+    static int TemperatureY(double celsius) {
         return 255 - 6 * static_cast<int>(std::lround((celsius - 36.0) * 20.0));
+    }
+    // Where a weight stands: 40 kg on the axis at 255 less ten pixels, two pixels a kilogram.
+    static int WeightY(int kilograms) { return 245 - 2 * (kilograms - 40); }
+    // The days of `chart` with a point, and where each stands.
+    static std::map<int, int> Points(const CMeasureChartDlg& chart) {
+        std::map<int, int> points;
+        for (int day = 1; day <= 31; ++day) {
+            if (const auto y = chart.PointY(day)) {
+                points[day] = *y;
+            }
+        }
+        return points;
     }
 };
 
+// A bar from the axis up to each point, the line through the points and across the days
+// without one; 36.00 has no bar, 38.00 reaches the top line.
 TEST_F(MeasureChartTest, TemperatureBarsAndLineStandAtTheirDaysAndValues) {
     Temperature(2026, 1, 3, 36.00);
     Temperature(2026, 1, 10, 37.00);
@@ -58,72 +53,47 @@ TEST_F(MeasureChartTest, TemperatureBarsAndLineStandAtTheirDaysAndValues) {
     Temperature(2026, 2, 4, 37.50);  // nor is another month's value
     Temperature(2025, 1, 5, 37.50);  // or another year's
     CTemperatureChartDlg chart(&frame, 2026, 1);
-
     EXPECT_EQ(chart.ShownYear(), 2026);
     EXPECT_EQ(chart.ShownMonth(), 1);
-    for (int day = 1; day <= 31; ++day) {
-        const bool has = day == 3 || day == 10 || day == 20 || day == 31;
-        EXPECT_EQ(chart.PointY(day).has_value(), has) << day;
-    }
-    EXPECT_EQ(chart.PointY(3), 255);
-    EXPECT_EQ(chart.PointY(10), 135);
-    EXPECT_EQ(chart.PointY(20), ExpectedTemperatureY(36.55));
-    EXPECT_EQ(chart.PointY(31), 15);
-    EXPECT_EQ(chart.DayX(31), 212);
-
-    // 36.00: no bar, the line's point on the axis.
-    EXPECT_EQ(At(chart, 44, 255), kBlack);
-    EXPECT_FALSE(AnyRed(chart, 44, 230, 254));
-    // 37.00 on day 10: a red bar from the axis up to the line's point at 135.
-    EXPECT_TRUE(AllRed(chart, 86, 136, 255));
-    EXPECT_EQ(At(chart, 86, 135), kBlack);
-    EXPECT_NE(At(chart, 86, 130), kRed);
-    // Day 31 reaches the top line.
-    EXPECT_TRUE(AllRed(chart, 212, 16, 255));
-    EXPECT_EQ(At(chart, 212, 15), kBlack);
-    // Days without a value have no bar; the line crosses them between its points.
-    for (const int day : {4, 9, 11, 19, 21, 30}) {
-        EXPECT_FALSE(AnyRed(chart, 26 + 6 * day, 16, 254)) << day;
-    }
-    const int midX = 26 + 6 * 6;  // day 6, on the way from day 3 (255) to day 10 (135)
-    const int midY = 255 + (135 - 255) * (midX - 44) / (86 - 44);
-    bool crossed = false;
-    for (int y = midY - 3; y <= midY + 3; ++y) {
-        crossed = crossed || At(chart, midX, y) == kBlack;
-    }
-    EXPECT_TRUE(crossed);
+    EXPECT_EQ(Points(chart), (std::map<int, int>{{3, TemperatureY(36.00)},
+                                                 {10, TemperatureY(37.00)},
+                                                 {20, TemperatureY(36.55)},
+                                                 {31, TemperatureY(38.00)}}));
+    EXPECT_EQ(chart.DayX(31), 26 + 6 * 31);
     EXPECT_FALSE(chart.ShownEmpty());
+    test::ExpectMatchesReference(chart.Screen().WindowSurface(),
+                                 "reports/data/temperature-january.png");
 }
 
-TEST_F(MeasureChartTest, WeightBarsUseWholeKilogramsAndDayThirtyOneStandsByTheArrow) {
+// Bars in whole kilograms seven pixels apart; day 31 stands by the arrow. Below 40 kg a bar
+// shrinks to the axis, and a weight the scale cannot hold stays in the frame instead of
+// running over the day labels.
+TEST_F(MeasureChartTest, WeightBarsUseWholeKilogramsAndStayInTheFrame) {
     Weight(2026, 3, 1, 40.0);
     Weight(2026, 3, 15, 60.9);  // drawn as 60
     Weight(2026, 3, 20, 150.0);
     Weight(2026, 3, 31, 60.9);
-    CWeightChartDlg chart(&frame, 2026, 3);
-    EXPECT_EQ(chart.PointY(1), 245);
-    EXPECT_EQ(chart.PointY(15), 205);
-    EXPECT_EQ(chart.PointY(20), 25);
-    EXPECT_EQ(chart.PointY(31), 205);
-    EXPECT_EQ(chart.DayX(1), 22);
-    EXPECT_EQ(chart.DayX(31), 232);
-    EXPECT_TRUE(AllRed(chart, 232, 206, 255));
-    EXPECT_EQ(At(chart, 232, 205), kBlack);
-    EXPECT_NE(At(chart, 232, 200), kRed);
-    EXPECT_TRUE(AllRed(chart, 22 + 7 * 14, 206, 255));
-    EXPECT_TRUE(AllRed(chart, 22 + 7 * 19, 26, 255));
-    EXPECT_FALSE(AnyRed(chart, 22 + 7 * 9, 26, 254));
-
-    // Below 40 kg the bar shrinks to the axis; a weight the scale cannot hold stays in the
-    // frame instead of running over the day labels.
     Weight(2026, 4, 2, 35.0);
     Weight(2026, 4, 3, 20.0);
     Weight(2026, 4, 4, 400.0);
-    CWeightChartDlg april(&frame, 2026, 4);
-    EXPECT_EQ(april.PointY(2), 255);
-    EXPECT_EQ(april.PointY(3), 255);
-    EXPECT_EQ(april.PointY(4), 15);
-    EXPECT_FALSE(AnyRed(april, 22 + 7 * 2, 256, 267));
+    const struct {
+        int month;
+        std::map<int, int> points;
+        const char* picture;
+    } cases[] = {
+        {3,
+         {{1, WeightY(40)}, {15, WeightY(60)}, {20, WeightY(150)}, {31, WeightY(60)}},
+         "reports/data/weight-march.png"},
+        {4, {{2, 255}, {3, 255}, {4, 15}}, "reports/data/weight-april.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.month);
+        CWeightChartDlg chart(&frame, 2026, c.month);
+        EXPECT_EQ(Points(chart), c.points);
+        EXPECT_EQ(chart.DayX(1), 22);
+        EXPECT_EQ(chart.DayX(31), 22 + 7 * 30);
+        test::ExpectMatchesReference(chart.Screen().WindowSurface(), c.picture);
+    }
 }
 
 TEST_F(MeasureChartTest, SwitchingUnitsChangesTheLabelsAndNotTheBars) {
@@ -158,10 +128,9 @@ TEST_F(MeasureChartTest, SwitchingUnitsChangesTheLabelsAndNotTheBars) {
     EXPECT_NE(Part(celsius, QRect(0, 12, 30, 244)), Part(fahrenheit, QRect(0, 12, 30, 244)));
     const QRect weightPlot(27, 20, 213, 236);
     EXPECT_EQ(Part(kilograms, weightPlot), Part(pounds, weightPlot));
-    for (int day = 1; day <= 28; day += 3) {
-        EXPECT_EQ(celsius.PointY(day), fahrenheit.PointY(day));
-        EXPECT_EQ(kilograms.PointY(day), pounds.PointY(day));
-    }
+    EXPECT_EQ(Points(celsius).size(), 10u);
+    EXPECT_EQ(Points(celsius), Points(fahrenheit));
+    EXPECT_EQ(Points(kilograms), Points(pounds));
 }
 
 TEST_F(MeasureChartTest, PreviousAndNextStepByMonthsAndStopAtTheEndsOfTheLists) {
@@ -175,9 +144,7 @@ TEST_F(MeasureChartTest, PreviousAndNextStepByMonthsAndStopAtTheEndsOfTheLists) 
     EXPECT_EQ(chart.MonthList()->currentText(), "Jan");
     EXPECT_EQ(chart.YearList()->currentText(), "2026");
     // The month before never shows through.
-    EXPECT_FALSE(chart.PointY(5));
-    EXPECT_TRUE(chart.PointY(10));
-    EXPECT_FALSE(AnyRed(chart, 26 + 6 * 5, 16, 254));
+    EXPECT_EQ(Points(chart), (std::map<int, int>{{10, TemperatureY(36.7)}}));
     chart.CommandBar()->Trigger(kCmdChartPrevious);
     EXPECT_EQ(chart.ShownYear(), 2025);
     EXPECT_EQ(chart.ShownMonth(), 12);
@@ -225,7 +192,7 @@ TEST_F(MeasureChartTest, AMonthWithoutValuesIsToldOncePerChosenMonth) {
         EXPECT_EQ(boxes.Boxes()[0].buttons, MbButtons::Ok);
         EXPECT_TRUE(c.ShownEmpty());
         // The axes are on the screen when the message comes.
-        EXPECT_EQ(At(c, 100, 255), test::kBlue);
+        EXPECT_EQ(At(c, 100, 255), 0xFF0000FFu);
         // A tap draws again without a second message.
         Tap(c, QPoint(120, 120));
         QCoreApplication::processEvents();
@@ -244,15 +211,13 @@ TEST_F(MeasureChartTest, ADiaryWithoutDaysDrawsTheFrameAndSaysNothing) {
     CWeightChartDlg chart(&frame, 2026, 6);
     RunScreen<CWeightChartDlg>(chart, "Weight Chart", [&](CWeightChartDlg& c) {
         EXPECT_FALSE(c.ShownEmpty());
-        EXPECT_EQ(At(c, 20, 100), test::kBlue);   // the vertical axis
-        EXPECT_EQ(At(c, 100, 255), test::kBlue);  // the horizontal one
-        EXPECT_EQ(At(c, 100, 25), 0xFFFFFFFFu);   // the top grid line
+        test::ExpectMatchesReference(c.Screen().WindowSurface(), "reports/data/weight-empty.png");
     });
     EXPECT_EQ(boxes.Count(), 0u);
 }
 
 TEST_F(MeasureChartTest, FromAHistoryTheChartGivesTheHistoryItsTitleBackAndHelpHasItsPage) {
-    RecordHelp();
+    test::HelpRecorder help;
     Temperature(2026, 8, 8, 36.9);
     QueueModalHook([&](QDialog& dialog) {
         auto& chart = dynamic_cast<CTemperatureChartDlg&>(dialog);
@@ -263,10 +228,7 @@ TEST_F(MeasureChartTest, FromAHistoryTheChartGivesTheHistoryItsTitleBackAndHelpH
     });
     CTemperatureChartDlg::Run(&frame, 2026, 8, &frame, "Temperature History");
     EXPECT_EQ(frame.title, "Temperature History");
-    ASSERT_EQ(HelpCalls().size(), 1u);
-    EXPECT_EQ(HelpCalls()[0].code, 4);
-    EXPECT_EQ(HelpCalls()[0].page, 11);
-    EXPECT_EQ(HelpCalls()[0].title, "Help");
+    EXPECT_EQ(help.Calls(), (test::HelpCalls{{4, 11, "Help"}}));
 
     QueueModalHook([&](QDialog& dialog) {
         Command(dialog, kCmdChartHelp);
@@ -276,9 +238,7 @@ TEST_F(MeasureChartTest, FromAHistoryTheChartGivesTheHistoryItsTitleBackAndHelpH
     CWeightChartDlg weight(&frame, 2026, 8);
     RunModal(weight, &frame, "Weight Chart");
     EXPECT_EQ(frame.title, "Weight Chart");  // opened from the menu: the opener restores it
-    ASSERT_EQ(HelpCalls().size(), 2u);
-    EXPECT_EQ(HelpCalls()[1].code, 8);
-    EXPECT_EQ(HelpCalls()[1].page, 13);
+    EXPECT_EQ(help.Calls(), (test::HelpCalls{{4, 11, "Help"}, {8, 13, "Help"}}));
 }
 
 TEST_F(MeasureChartTest, TheSkinChoosesTheBackground) {

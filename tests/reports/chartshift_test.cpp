@@ -1,17 +1,14 @@
 // The temperature shift on the Temperature Chart: the overlay against reference pictures kept
 // beside the test (reports/data), turned on and off from the screen as a person does it.
-// VELMORA_WRITE_REFERENCE=1 writes the pictures afresh from the program under test.
 
 #include <QCheckBox>
-#include <QDir>
 #include <QImage>
 #include <QTest>
-#include <cstdlib>
-#include <string>
 
 #include "gfx/screenbuffer.h"
 #include "reports/measurechartdlg.h"
 #include "tests/reports/charttest.h"
+#include "tests/support/refimage.h"
 #include "tests/support/screentest.h"
 
 namespace velmora {
@@ -19,36 +16,7 @@ namespace {
 
 class TemperatureShiftChartTest : public test::ChartTest {
 protected:
-    static QImage Shown(CChartDlg& chart) {
-        return chart.Screen().WindowSurface().convertToFormat(QImage::Format_RGB32);
-    }
-    // Compares `shown` with the reference picture `name`; a difference leaves the actual
-    // picture and one of the differing pixels in the temporary folder, named in the failure.
-    static void ExpectReference(const QImage& shown, const QString& name) {
-        const QString path = QStringLiteral(VELMORA_REPORTS_DATA_DIR "/") + name + ".png";
-        if (std::getenv("VELMORA_WRITE_REFERENCE") != nullptr) {
-            ASSERT_TRUE(shown.save(path)) << path.toStdString();
-            return;
-        }
-        const QImage want = QImage(path).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(shown.size(), want.size()) << path.toStdString();
-        QImage diff(want.size(), QImage::Format_RGB32);
-        int differ = 0;
-        for (int y = 0; y < want.height(); ++y) {
-            for (int x = 0; x < want.width(); ++x) {
-                const bool same = shown.pixel(x, y) == want.pixel(x, y);
-                differ += !same;
-                diff.setPixel(x, y, same ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
-            }
-        }
-        if (differ != 0) {
-            const QString out = QDir::temp().filePath(name);
-            shown.save(out + "-actual.png");
-            diff.save(out + "-diff.png");
-            ADD_FAILURE() << differ << " pixels differ from " << path.toStdString() << "; see "
-                          << out.toStdString() << "-actual.png and -diff.png";
-        }
-    }
+    static const QImage& Shown(CChartDlg& chart) { return chart.Screen().WindowSurface(); }
 };
 
 // March: days 9-14 top out at 36.45 (day 10), days 15-17 rise to 36.55, 36.60, 36.70; day 6
@@ -65,7 +33,7 @@ TEST_F(TemperatureShiftChartTest, TheOverlayComesWithTheBoxAndLeavesThePlainChar
         }
     }
     CTemperatureChartDlg chart(&frame, 2026, 3);
-    ExpectReference(Shown(chart), "tempshift-off");
+    test::ExpectMatchesReference(Shown(chart), "reports/data/tempshift-off.png");
     EXPECT_FALSE(chart.ShownShift());
     RunScreen<CTemperatureChartDlg>(chart, "Temperature Chart", [&](CTemperatureChartDlg& c) {
         QCheckBox* box = test::Control<QCheckBox>(&c, kChartShiftBoxId);
@@ -77,7 +45,7 @@ TEST_F(TemperatureShiftChartTest, TheOverlayComesWithTheBoxAndLeavesThePlainChar
         ASSERT_TRUE(shift);
         EXPECT_EQ(shift->thirdHigh + 1, 17);
         EXPECT_EQ(shift->coverline, 36.45);
-        ExpectReference(Shown(c), "tempshift-on");
+        test::ExpectMatchesReference(Shown(c), "reports/data/tempshift-on.png");
         const QString told = c.findChild<ScreenWidget*>()->accessibleDescription();
         EXPECT_TRUE(told.contains("coverline 36.45, third higher day 17")) << told.toStdString();
         EXPECT_TRUE(told.contains("information only, not contraception"));
@@ -85,7 +53,7 @@ TEST_F(TemperatureShiftChartTest, TheOverlayComesWithTheBoxAndLeavesThePlainChar
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Space);
         EXPECT_FALSE(AppSettings.TemperatureShift);
-        ExpectReference(Shown(c), "tempshift-off");
+        test::ExpectMatchesReference(Shown(c), "reports/data/tempshift-off.png");
     });
 
     // In Fahrenheit the same days carry the same marks: right of the scale the picture is the
@@ -94,8 +62,8 @@ TEST_F(TemperatureShiftChartTest, TheOverlayComesWithTheBoxAndLeavesThePlainChar
     AppSettings.UnitsFormat = 0;
     CTemperatureChartDlg fahrenheit(&frame, 2026, 3);
     const QRect plot(37, 0, 203, 268);
-    EXPECT_EQ(Shown(fahrenheit).copy(plot),
-              QImage(QStringLiteral(VELMORA_REPORTS_DATA_DIR "/tempshift-on.png"))
+    EXPECT_EQ(Shown(fahrenheit).convertToFormat(QImage::Format_RGB32).copy(plot),
+              QImage(QStringLiteral(VELMORA_TESTS_SOURCE_DIR "/reports/data/tempshift-on.png"))
                   .convertToFormat(QImage::Format_RGB32)
                   .copy(plot));
     const QString told = fahrenheit.findChild<ScreenWidget*>()->accessibleDescription();

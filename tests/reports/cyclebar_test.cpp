@@ -318,26 +318,5 @@ TEST_F(CycleBarTest, ItsToolButtonsStepAndClosingFromAnotherScreenRestoresItsTit
     EXPECT_EQ(PendingModalHooks(), 0);
 }
 
-// From the program's menu.
-class CycleBarMenuTest : public test::AppTest {};
-
-TEST_F(CycleBarMenuTest, OpensOnThisMonthTitledCycleBar) {
-    // The clock says 6 December 2026; the bleeding runs over the 1st.
-    test::WritePeriod(2026, 11, 28, 3, 1);
-    test::WritePeriod(2026, 12, 1, 2, 3);
-    Start();
-    QString title;
-    std::string start;
-    QueueModalHook([&](QDialog& dialog) {
-        title = Frame().Title();
-        start = dynamic_cast<CCycleBar&>(dialog).Labels().front().text.toStdString();
-        dialog.reject();
-    });
-    app->OnCommand(kCmdCycleBar);
-    EXPECT_EQ(title, "Cycle Bar");
-    EXPECT_EQ(start, "Start Menstruation (Nov, 28 2026)");
-    EXPECT_EQ(Frame().Title(), "Calendar View");
-}
-
 }  // namespace
 }  // namespace velmora

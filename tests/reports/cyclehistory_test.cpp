@@ -7,6 +7,7 @@
 #include "platform/datapaths.h"
 #include "reports/cyclebar.h"
 #include "reports/cyclehistorydlg.h"
+#include "reports/yearviewdlg.h"
 #include "tests/app/apptest.h"
 #include "tests/reports/cyclereporttest.h"
 #include "tests/support/helprecorder.h"
@@ -18,20 +19,17 @@ namespace {
 
 using test::CycleReportTest;
 
+// The rows as the list shows them: a row's texts one space apart, rows apart by "; ".
+QString Rows(const CCycleHistoryDlg& dialog) {
+    QStringList rows;
+    for (int i = 0; i < dialog.Table()->RowCount(); ++i) {
+        rows << dialog.Table()->TextsAt(i).join(u' ');
+    }
+    return rows.join(QStringLiteral("; "));
+}
+
 class CycleHistoryTest : public CycleReportTest {
 protected:
-    static std::vector<std::vector<std::string>> Rows(const CCycleHistoryDlg& dialog) {
-        std::vector<std::vector<std::string>> rows;
-        const CReportTable& list = *dialog.Table();
-        for (int i = 0; i < list.RowCount(); ++i) {
-            std::vector<std::string> row;
-            for (const QString& text : list.TextsAt(i)) {
-                row.push_back(text.toStdString());
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
     // Whether anything dark is painted where the average line goes, below the list.
     static bool InkBelowTheList(CCycleHistoryDlg& dialog) {
         dialog.show();
@@ -58,14 +56,12 @@ protected:
         const LocalTime first = DaysAgo(back);
         Period(first.year, first.month, first.day, days);
     }
-    static std::string Text(const LocalTime& t) {
+    static QString Text(const LocalTime& t) {
         char text[16];
         std::snprintf(text, sizeof text, "%02d.%02d.%04d", t.day, t.month, t.year);
-        return text;
+        return QString::fromLatin1(text);
     }
 };
-
-using Table = std::vector<std::vector<std::string>>;
 
 TEST_F(CycleHistoryTest, ListsEveryCycleOldestFirstWithItsOvulationLengthAndTheAverage) {
     Today(2026, 12, 6);
@@ -74,12 +70,8 @@ TEST_F(CycleHistoryTest, ListsEveryCycleOldestFirstWithItsOvulationLengthAndTheA
     Period(2026, 9, 28, 5);
     CCycleHistoryDlg dialog(&frame);
     EXPECT_EQ(dialog.objectName(), "197");
-    const Table expected = {
-        {"01.09.2026", "11.09.2026", "27"},
-        {"28.09.2026", "09.10.2026", "28"},
-        {"26.10.2026", "N/A", "N/A"},
-    };
-    EXPECT_EQ(Rows(dialog), expected);
+    EXPECT_EQ(Rows(dialog),
+              "01.09.2026 11.09.2026 27; 28.09.2026 09.10.2026 28; 26.10.2026 N/A N/A");
     // 27 and 28 days: the average is cut to whole days.
     EXPECT_EQ(dialog.AverageText(), "Average cycle lenght:27");
     EXPECT_TRUE(InkBelowTheList(dialog));
@@ -96,55 +88,49 @@ TEST_F(CycleHistoryTest, ListsEveryCycleOldestFirstWithItsOvulationLengthAndTheA
         EXPECT_EQ(row.key, (day - origin) / kSecondsPerDay);
     }
     const auto header = dialog.Table()->headerItem();
-    EXPECT_EQ(header->text(0), "Start Date");
-    EXPECT_EQ(header->text(1), "Start Ovulation");
-    EXPECT_EQ(header->text(2), "Lenght");
+    EXPECT_EQ(QStringList({header->text(0), header->text(1), header->text(2)}),
+              QStringList({"Start Date", "Start Ovulation", "Lenght"}));
 }
 
 TEST_F(CycleHistoryTest, OnePeriodHasNoLengthAndAGapSplitsABleeding) {
     Today(2026, 12, 6);
     Period(2026, 11, 1, 2);
     Period(2026, 11, 4, 2);  // 3 November is dry
-    {
-        CCycleHistoryDlg dialog(&frame);
-        const Table expected = {
-            {"01.11.2026", "18.10.2026", "3"},
-            {"04.11.2026", "N/A", "N/A"},
-        };
-        EXPECT_EQ(Rows(dialog), expected);
-        EXPECT_EQ(dialog.AverageText(), "Average cycle lenght:3");
-    }
     // Spotting on the gap day does not join the runs; a flow does.
-    SaveFluid(2026, 11, 3, 4);
-    {
+    const struct {
+        int gap;  // the flow of 3 November
+        const char* rows;
+        const char* average;
+    } cases[] = {{0, "01.11.2026 18.10.2026 3; 04.11.2026 N/A N/A", "Average cycle lenght:3"},
+                 {4, "01.11.2026 18.10.2026 3; 04.11.2026 N/A N/A", "Average cycle lenght:3"},
+                 {1, "01.11.2026 N/A N/A", "Average cycle lenght:N/A"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gap);
+        if (c.gap != 0) {
+            SaveFluid(2026, 11, 3, c.gap);
+        }
         CCycleHistoryDlg dialog(&frame);
-        EXPECT_EQ(Rows(dialog).size(), 2u);
+        EXPECT_EQ(Rows(dialog), c.rows);
+        EXPECT_EQ(dialog.AverageText(), c.average);
     }
-    SaveFluid(2026, 11, 3, 1);
-    CCycleHistoryDlg dialog(&frame);
-    EXPECT_EQ(Rows(dialog), (Table{{"01.11.2026", "N/A", "N/A"}}));
-    EXPECT_EQ(dialog.AverageText(), "Average cycle lenght:N/A");
 }
 
 TEST_F(CycleHistoryTest, DatesFollowTheDateFormatAndSeparator) {
     Today(2005, 6, 1);
     Period(2004, 3, 5, 3);
     Period(2004, 4, 2, 3);  // 17 days before it: 16 March
-    {
+    const struct {
+        int format, separator;
+        const char* rows;
+    } cases[] = {{0, 0, "05.03.2004 16.03.2004 28; 02.04.2004 N/A N/A"},
+                 {1, 2, "03-05-2004 03-16-2004 28; 04-02-2004 N/A N/A"},
+                 {0, 1, "05/03/2004 16/03/2004 28; 02/04/2004 N/A N/A"}};
+    for (const auto& c : cases) {
+        AppSettings.DateFormat = c.format;
+        AppSettings.DateSeparator = c.separator;
         CCycleHistoryDlg dialog(&frame);
-        EXPECT_EQ(Rows(dialog)[0], (std::vector<std::string>{"05.03.2004", "16.03.2004", "28"}));
+        EXPECT_EQ(Rows(dialog), c.rows);
     }
-    AppSettings.DateFormat = 1;
-    AppSettings.DateSeparator = 2;
-    {
-        CCycleHistoryDlg dialog(&frame);
-        EXPECT_EQ(Rows(dialog)[0], (std::vector<std::string>{"03-05-2004", "03-16-2004", "28"}));
-        EXPECT_EQ(Rows(dialog)[1][0], "04-02-2004");
-    }
-    AppSettings.DateFormat = 0;
-    AppSettings.DateSeparator = 1;
-    CCycleHistoryDlg dialog(&frame);
-    EXPECT_EQ(Rows(dialog)[0][0], "05/03/2004");
 }
 
 TEST_F(CycleHistoryTest, OnlyTheLast713DaysCount) {
@@ -154,12 +140,9 @@ TEST_F(CycleHistoryTest, OnlyTheLast713DaysCount) {
     PeriodAgo(684, 4);
     PeriodAgo(0, 1);  // today
     CCycleHistoryDlg dialog(&frame);
-    const Table expected = {
-        {Text(DaysAgo(712)), Text(DaysAgo(684 + 17)), "28"},
-        {Text(DaysAgo(684)), Text(DaysAgo(17)), "684"},
-        {Text(DaysAgo(0)), "N/A", "N/A"},
-    };
-    EXPECT_EQ(Rows(dialog), expected);
+    EXPECT_EQ(Rows(dialog), Text(DaysAgo(712)) + " " + Text(DaysAgo(684 + 17)) + " 28; " +
+                                Text(DaysAgo(684)) + " " + Text(DaysAgo(17)) + " 684; " +
+                                Text(DaysAgo(0)) + " N/A N/A");
     EXPECT_EQ(dialog.AverageText(), "Average cycle lenght:356");
 }
 
@@ -227,24 +210,40 @@ TEST_F(CycleHistoryTest, HelpOpensPageSixOfItsHelp) {
     EXPECT_EQ(frame.Title(), "Cycles History");
 }
 
-class CycleHistoryMenuTest : public test::AppTest {};
+class CycleReportMenuTest : public test::AppTest {};
 
-TEST_F(CycleHistoryMenuTest, TheMenuOpensItAndItsViewTitlesTheWindow) {
+// From the program's menu each report opens under its title on today's month and year (the
+// clock says 6 December 2026) and gives the calendar its title back: the Cycle Bar on the
+// bleeding that runs over the 1st, the Year View on this year, and the history's View opens
+// the bar on the chosen cycle under a title of its own.
+TEST_F(CycleReportMenuTest, EachReportOpensUnderItsTitleAndGivesTheCalendarItsTitleBack) {
     test::WritePeriod(2026, 10, 3, 3);
     test::WritePeriod(2026, 10, 31, 3);
+    test::WritePeriod(2026, 11, 28, 3, 1);
+    test::WritePeriod(2026, 12, 1, 2, 3);
     Start();
     QStringList titles;
-    std::vector<std::vector<std::string>> rows;
+    QString start;
+    QString rows;
+    int year = 0;
+    QueueModalHook([&](QDialog& d) {
+        titles << Frame().Title() << d.windowTitle();
+        start = dynamic_cast<CCycleBar&>(d).Labels().front().text;
+        d.reject();
+    });
+    app->OnCommand(kCmdCycleBar);
+    titles << Frame().Title();
+    QueueModalHook([&](QDialog& d) {
+        titles << Frame().Title() << d.windowTitle();
+        year = dynamic_cast<CYearViewDlg&>(d).Year();
+        d.reject();
+    });
+    app->OnCommand(kCmdYearView);
+    titles << Frame().Title();
     QueueModalHook([&](QDialog& d) {
         auto& history = dynamic_cast<CCycleHistoryDlg&>(d);
         titles << Frame().Title() << d.windowTitle();
-        for (int i = 0; i < history.Table()->RowCount(); ++i) {
-            std::vector<std::string> row;
-            for (const QString& t : history.Table()->TextsAt(i)) {
-                row.push_back(t.toStdString());
-            }
-            rows.push_back(row);
-        }
+        rows = Rows(history);
         history.Table()->SelectRow(0);
         QueueModalHook([&](QDialog& bar) {
             titles << Frame().Title() << bar.windowTitle();
@@ -255,11 +254,13 @@ TEST_F(CycleHistoryMenuTest, TheMenuOpensItAndItsViewTitlesTheWindow) {
         d.reject();
     });
     app->OnCommand(kCmdCycleHistory);
-    EXPECT_EQ(titles, (QStringList{"Cycles History", "Cycles History", "Cycle Bar", "Cycle Bar",
-                                   "Cycle History"}));
-    const Table expected = {{"03.10.2026", "14.10.2026", "28"}, {"31.10.2026", "N/A", "N/A"}};
-    EXPECT_EQ(rows, expected);
-    EXPECT_EQ(Frame().Title(), "Calendar View");
+    titles << Frame().Title();
+    EXPECT_EQ(titles, (QStringList{"Cycle Bar", "Cycle Bar", "Calendar View", "Year View",
+                                   "Year View", "Calendar View", "Cycles History", "Cycles History",
+                                   "Cycle Bar", "Cycle Bar", "Cycle History", "Calendar View"}));
+    EXPECT_EQ(start, "Start Menstruation (Nov, 28 2026)");
+    EXPECT_EQ(year, 2026);
+    EXPECT_EQ(rows, "03.10.2026 14.10.2026 28; 31.10.2026 11.11.2026 28; 28.11.2026 N/A N/A");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
 // Shared set-up of the cycle report tests: a private diary written day by day as the Day
-// View writes it, the clock pinned, the program's pictures, and a stand-in main window.
+// View writes it, the clock pinned to a chosen day, the program's pictures, and a stand-in
+// main window.
 
 #include <gtest/gtest.h>
 
@@ -10,55 +11,32 @@
 
 #include "gfx/graphicbuffer.h"
 #include "platform/calendar.h"
-#include "platform/clock.h"
-#include "res/programresources.h"
-#include "store/settings.h"
-#include "store/velmoradoc.h"
-#include "tests/support/screentest.h"
-#include "tests/support/testenv.h"
-#include "ui/kit/help.h"
-#include "ui/kit/modal.h"
+#include "tests/support/screenstoretest.h"
 
 namespace velmora::test {
 
-// Saves one day with this flow, as the Day View would.
-inline void SaveFluidDay(int year, int month, int day, int fluid) {
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(year, month, day);
-    doc.m_fluid = static_cast<int16_t>(fluid);
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-}
-
-// A bleeding of `days` days from year-month-day (dates stepped by the calendar).
+// A bleeding of `days` days from year-month-day (dates stepped by the calendar), saved day by
+// day with this flow as the Day View would.
 inline void WritePeriod(int year, int month, int day, int days, int fluid = 2) {
-    const long long first =
-        DayNumber(year, month, day);
+    const long long first = DayNumber(year, month, day);
     for (int k = 0; k < days; ++k) {
         const CivilDate d = CivilFromDays(first + k);
-        SaveFluidDay(static_cast<int>(d.year), static_cast<int>(d.month), static_cast<int>(d.day),
-                     fluid);
+        CVelmoraMFCDoc doc;
+        doc.OpenDay(static_cast<int>(d.year), static_cast<int>(d.month), static_cast<int>(d.day));
+        doc.m_fluid = static_cast<int16_t>(fluid);
+        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
     }
 }
 
-class CycleReportTest : public StoreTest {
+class CycleReportTest : public ScreenStoreTest {
 protected:
-    CycleReportTest() {
-        RegisterProgramResources();
-        AppSettings = VelmoraSettings();
-    }
-    ~CycleReportTest() override {
-        ClearModalHooks();
-        SetHelpOpener({});
-        AppSettings = VelmoraSettings();
-    }
-
     // Today is this day, mid-morning.
     static void Today(int year, int month, int day) {
         Clock::Pin(CTime(year, month, day, 10, 30, 0));
     }
-
     static void SaveFluid(int year, int month, int day, int fluid) {
-        SaveFluidDay(year, month, day, fluid);
+        Store(year, month, day,
+              [fluid](CVelmoraMFCDoc& doc) { doc.m_fluid = static_cast<int16_t>(fluid); });
     }
     static void Period(int year, int month, int day, int days, int fluid = 2) {
         WritePeriod(year, month, day, days, fluid);
@@ -71,9 +49,6 @@ protected:
         return what + " (" + kMonths[month - 1] + ", " + std::to_string(day) + " " +
                std::to_string(year) + ")";
     }
-
-    ScopedTimeZone tz{"Europe/Berlin"};
-    TestFrame frame;
 };
 
 // A read-only view of a window surface as a 16-bit buffer, for the picture comparisons.

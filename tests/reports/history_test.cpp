@@ -17,7 +17,8 @@
 namespace velmora {
 namespace {
 
-using Rows = std::vector<std::pair<QString, QString>>;
+// The rows as the list shows them: the texts of a row one space apart, rows apart by "; ".
+using Rows = QString;
 
 class HistoryTest : public test::ChartTest {
 protected:
@@ -26,16 +27,20 @@ protected:
         Screen dialog(doc, &frame, &frame);
         RunScreen<Screen>(dialog, dialog.Kind().title, act);
     }
-    static Rows Shown(const CMeasureHistoryDlg& s) {
-        Rows rows;
-        for (int i = 0; i < s.Table()->RowCount(); ++i) {
-            const QStringList texts = s.Table()->TextsAt(i);
-            rows.emplace_back(texts.value(0), texts.value(1));
+    // The Temperature or the Weight History.
+    void History(bool temperature, const std::function<void(CMeasureHistoryDlg&)>& act) {
+        if (temperature) {
+            History<CTemperatureHistoryDlg>(act);
+        } else {
+            History<CWeightHistoryDlg>(act);
         }
-        return rows;
     }
-    static QString Header(const CMeasureHistoryDlg& s, int column) {
-        return s.Table()->headerItem()->text(column);
+    static Rows Shown(const CMeasureHistoryDlg& s) {
+        QStringList rows;
+        for (int i = 0; i < s.Table()->RowCount(); ++i) {
+            rows << s.Table()->TextsAt(i).join(u' ');
+        }
+        return rows.join(QStringLiteral("; "));
     }
     // Chooses the row that shows `date`.
     static void Choose(CMeasureHistoryDlg& s, const QString& date) {
@@ -73,112 +78,106 @@ protected:
     CVelmoraMFCDoc doc;
 };
 
-TEST_F(HistoryTest, TemperaturesAreListedOldestFirstInTheChosenUnits) {
+// Oldest first, in the chosen units and date format: temperatures with three digits (four
+// above 100 and for the Fahrenheit list's half steps), weights always with four, also in
+// pounds for a value outside the list.
+TEST_F(HistoryTest, ValuesAreListedOldestFirstInTheChosenUnits) {
     Temperature(2026, 11, 10, 36.6);
     Temperature(1999, 12, 31, 37.75);
     Temperature(2026, 1, 5, 38.0);
     Temperature(2026, 1, 4, 37.0);
     Temperature(2026, 1, 3, 36.0);
     Temperature(2026, 1, 2, 37.8);
-    Weight(2026, 3, 3, 60.0);  // a weight only: not listed here
-    AppSettings.UnitsFormat = 1;
-    History<CTemperatureHistoryDlg>([&](CTemperatureHistoryDlg& s) {
-        EXPECT_EQ(s.objectName(), "199");
-        EXPECT_EQ(Header(s, 0), "Date");
-        EXPECT_EQ(Header(s, 1), "Temperature °C");
-        EXPECT_EQ(s.Table()->columnWidth(0), 110);
-        EXPECT_EQ(s.Table()->columnWidth(1), 111);
-        EXPECT_EQ(Shown(s), (Rows{{"31.12.1999", "37.75"},
-                                  {"02.01.2026", "37.80"},
-                                  {"03.01.2026", "36.00"},
-                                  {"04.01.2026", "37.00"},
-                                  {"05.01.2026", "38.00"},
-                                  {"10.11.2026", "36.60"}}));
-    });
-    AppSettings.UnitsFormat = 0;
-    AppSettings.DateFormat = 1;
-    AppSettings.DateSeparator = 2;
-    History<CTemperatureHistoryDlg>([&](CTemperatureHistoryDlg& s) {
-        EXPECT_EQ(Header(s, 1), "Temperature °F");
-        // Three digits, four above 100 and for the Fahrenheit list's half steps.
-        EXPECT_EQ(Shown(s), (Rows{{"12-31-1999", "99.95"},
-                                  {"01-02-2026", "100.0"},
-                                  {"01-03-2026", "96.8"},
-                                  {"01-04-2026", "98.6"},
-                                  {"01-05-2026", "100.4"},
-                                  {"11-10-2026", "97.9"}}));
-    });
-    EXPECT_EQ(boxes.Count(), 0u);
-}
-
-TEST_F(HistoryTest, WeightsAlwaysShowFourDigitsInKilogramsOrPounds) {
     Weight(2026, 2, 1, 60.5);
     Weight(2026, 2, 2, 100.0);
     Weight(2026, 2, 3, 99.99);
     Weight(2026, 2, 4, 99.996);
     Weight(2026, 2, 5, 45.0);
-    Temperature(2026, 2, 6, 36.5);  // a temperature only: not listed here
-    AppSettings.UnitsFormat = 1;
-    History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
-        EXPECT_EQ(s.objectName(), "198");
-        EXPECT_EQ(Header(s, 1), "Weight, kg");
-        EXPECT_EQ(Shown(s), (Rows{{"01.02.2026", "60.50"},
-                                  {"02.02.2026", "100.0"},
-                                  {"03.02.2026", "99.99"},
-                                  {"04.02.2026", "100.0"},
-                                  {"05.02.2026", "45.00"}}));
-    });
-    // English units, also for a value outside the list: the header and the values agree.
-    for (int units : {0, 2}) {
-        AppSettings.UnitsFormat = units;
-        History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
-            EXPECT_EQ(Header(s, 1), "Weight, lb");
-            EXPECT_EQ(Shown(s), (Rows{{"01.02.2026", "133.6"},
-                                      {"02.02.2026", "220.8"},
-                                      {"03.02.2026", "220.7"},
-                                      {"04.02.2026", "220.7"},
-                                      {"05.02.2026", "99.34"}}));
+    const Rows pounds =
+        "01.02.2026 133.6; 02.02.2026 220.8; 03.02.2026 220.7; 04.02.2026 220.7; 05.02.2026 99.34";
+    const struct {
+        bool temperature;
+        int units;
+        int dateFormat;
+        int separator;
+        QString header;
+        Rows rows;
+    } cases[] = {
+        {true, 1, 0, 0, "Temperature °C",
+         "31.12.1999 37.75; 02.01.2026 37.80; 03.01.2026 36.00; 04.01.2026 37.00; 05.01.2026 "
+         "38.00; 10.11.2026 36.60"},
+        {true, 0, 1, 2, "Temperature °F",
+         "12-31-1999 99.95; 01-02-2026 100.0; 01-03-2026 96.8; 01-04-2026 98.6; 01-05-2026 100.4; "
+         "11-10-2026 97.9"},
+        {false, 1, 0, 0, "Weight, kg",
+         "01.02.2026 60.50; 02.02.2026 100.0; 03.02.2026 99.99; 04.02.2026 100.0; 05.02.2026 "
+         "45.00"},
+        {false, 0, 0, 0, "Weight, lb", pounds},
+        {false, 2, 0, 0, "Weight, lb", pounds},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.header.toStdString() + " " + std::to_string(c.units));
+        AppSettings.UnitsFormat = c.units;
+        AppSettings.DateFormat = c.dateFormat;
+        AppSettings.DateSeparator = c.separator;
+        History(c.temperature, [&](CMeasureHistoryDlg& s) {
+            EXPECT_EQ(s.Table()->headerItem()->text(0), "Date");
+            EXPECT_EQ(s.Table()->headerItem()->text(1), c.header);
+            EXPECT_EQ(Shown(s), c.rows);
         });
     }
-    // The texts below a hundred that round up to it keep four digits.
-    EXPECT_EQ(SignificantText(99.996, 4), "100.0");
+    EXPECT_EQ(boxes.Count(), 0u);
+    // The texts below a power of ten that round up to it keep four digits.
     EXPECT_EQ(SignificantText(9.9996, 4), "10.00");
     EXPECT_EQ(SignificantText(999.96, 4), "1000");
     EXPECT_EQ(SignificantText(5.5, 4), "5.500");
 }
 
-TEST_F(HistoryTest, DeleteClearsOnlyTheTemperatureOfTheChosenDay) {
+// Nothing chosen: nothing asked. No keeps the value, Yes clears only this value of the
+// chosen day; the day stays in the other history.
+TEST_F(HistoryTest, DeleteClearsOnlyTheValueOfTheChosenDay) {
     RichDay(2026, 10, 1, 36.7, 61.5);
     RichDay(2026, 10, 2, 36.8, 61.0);
-    History<CTemperatureHistoryDlg>([&](CTemperatureHistoryDlg& s) {
-        // Nothing chosen: nothing asked, nothing done.
-        Command(s, kCmdHistoryDelete);
-        EXPECT_EQ(boxes.Count(), 0u);
-        Choose(s, "01.10.2026");
-        boxes.Script({IDNO});
-        Command(s, kCmdHistoryDelete);
-        ASSERT_EQ(boxes.Count(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0].text, "Do you really want to delete the record?");
-        EXPECT_EQ(boxes.Boxes()[0].caption, "Confirm");
-        EXPECT_EQ(boxes.Boxes()[0].buttons, MbButtons::YesNo);
-        EXPECT_EQ(boxes.Boxes()[0].icon, MbIcon::Warning);
-        EXPECT_EQ(s.Table()->RowCount(), 2);
-        boxes.Script({IDYES});
-        Command(s, kCmdHistoryDelete);
-        EXPECT_EQ(Shown(s), (Rows{{"02.10.2026", "36.80"}}));
-    });
-    EXPECT_EQ(boxes.Count(), 2u);
-    const auto day = Stored(2026, 10, 1);
-    ASSERT_NE(day, nullptr);
-    EXPECT_EQ(day->m_temperature, 0.0);
-    EXPECT_EQ(day->m_weight, 61.5);
-    ExpectRestKept(*day);
-    EXPECT_EQ(Stored(2026, 10, 2)->m_temperature, 36.8);
+    const struct {
+        bool temperature;
+        const char* question;
+        Rows left;
+        Rows other;
+    } cases[] = {
+        {true, "Do you really want to delete the record?", "02.10.2026 36.80",
+         "01.10.2026 61.50; 02.10.2026 61.00"},
+        {false, "Do you really want to delete this record?", "02.10.2026 61.00",
+         "02.10.2026 36.80"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.question);
+        boxes.Clear();
+        History(c.temperature, [&](CMeasureHistoryDlg& s) {
+            Command(s, kCmdHistoryDelete);
+            EXPECT_EQ(boxes.Count(), 0u);
+            Choose(s, "01.10.2026");
+            boxes.Script({IDNO});
+            Command(s, kCmdHistoryDelete);
+            ASSERT_EQ(boxes.Count(), 1u);
+            EXPECT_EQ(boxes.Boxes()[0].text, c.question);
+            EXPECT_EQ(boxes.Boxes()[0].caption, "Confirm");
+            EXPECT_EQ(boxes.Boxes()[0].buttons, MbButtons::YesNo);
+            EXPECT_EQ(boxes.Boxes()[0].icon, MbIcon::Warning);
+            EXPECT_EQ(s.Table()->RowCount(), 2);
+            boxes.Script({IDYES});
+            Command(s, kCmdHistoryDelete);
+            EXPECT_EQ(Shown(s), c.left);
+        });
+        History(!c.temperature, [&](CMeasureHistoryDlg& s) { EXPECT_EQ(Shown(s), c.other); });
+    }
+    for (const int d : {1, 2}) {
+        const auto day = Stored(2026, 10, d);
+        ASSERT_NE(day, nullptr);
+        EXPECT_EQ(day->m_temperature, d == 1 ? 0.0 : 36.8);
+        EXPECT_EQ(day->m_weight, d == 1 ? 0.0 : 61.0);
+        ExpectRestKept(*day);
+    }
     EXPECT_EQ(RecordsPerDay(), (std::map<test::Day, int>{{{2026, 10, 1}, 1}, {{2026, 10, 2}, 1}}));
-    // The day is still in Weight History.
-    History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
-        EXPECT_EQ(Shown(s), (Rows{{"01.10.2026", "61.50"}, {"02.10.2026", "61.00"}}));
-    });
 }
 
 TEST_F(HistoryTest, DeleteAllClearsEveryWeightAndNothingElse) {
@@ -212,19 +211,6 @@ TEST_F(HistoryTest, DeleteAllClearsEveryWeightAndNothingElse) {
     }
 }
 
-TEST_F(HistoryTest, TheWeightQuestionAsksAboutThisRecord) {
-    Weight(2026, 5, 5, 58.0);
-    History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
-        s.Table()->SelectRow(0);
-        boxes.Script({IDYES});
-        Command(s, kCmdHistoryDelete);
-        EXPECT_EQ(s.Table()->RowCount(), 0);
-    });
-    ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, "Do you really want to delete this record?");
-    EXPECT_EQ(Stored(2026, 5, 5)->m_weight, 0.0);
-}
-
 TEST_F(HistoryTest, ADayRemovedMeanwhileIsPassedOverAndNotWrittenAgain) {
     Temperature(2026, 4, 1, 36.5);
     Temperature(2026, 4, 2, 36.6);
@@ -238,7 +224,7 @@ TEST_F(HistoryTest, ADayRemovedMeanwhileIsPassedOverAndNotWrittenAgain) {
         const int hooks = PendingModalHooks();
         Command(s, kCmdHistoryView);  // no Day View of a day that is gone
         EXPECT_EQ(PendingModalHooks(), hooks);
-        EXPECT_EQ(Shown(s), (Rows{{"02.04.2026", "36.60"}}));
+        EXPECT_EQ(Shown(s), "02.04.2026 36.60");
         Command(s, kCmdHistoryDelete);  // nothing chosen any more
         EXPECT_EQ(boxes.Count(), 0u);
     });
@@ -275,7 +261,7 @@ TEST_F(HistoryTest, ViewOpensTheDayViewOnTheDayAndTheListShowsWhatWasSaved) {
         });
         Command(s, kCmdHistoryView);
         EXPECT_EQ(frame.title, "Temperature History");
-        EXPECT_EQ(Shown(s), (Rows{{"09.09.2026", "37.00"}, {"12.09.2026", "36.90"}}));
+        EXPECT_EQ(Shown(s), "09.09.2026 37.00; 12.09.2026 36.90");
         // The chosen day stays chosen.
         CReportTable::Row row;
         ASSERT_TRUE(s.Table()->SelectedRow(row));
@@ -295,42 +281,41 @@ TEST_F(HistoryTest, ViewOpensTheDayViewOnTheDayAndTheListShowsWhatWasSaved) {
         });
         Command(s, kCmdHistoryView);
         EXPECT_EQ(frame.title, "Weight History");
-        EXPECT_EQ(Shown(s), (Rows{{"10.09.2026", "62.50"}}));
+        EXPECT_EQ(Shown(s), "10.09.2026 62.50");
     });
 }
 
+// Nothing chosen: nothing opens. The chart of the chosen row's month gives the history its
+// title back.
 TEST_F(HistoryTest, ChartOpensTheChartOfTheRowsMonth) {
     Temperature(2025, 3, 7, 36.4);
     Temperature(2026, 9, 12, 36.9);
     Weight(2024, 2, 29, 64.0);
-    History<CTemperatureHistoryDlg>([&](CTemperatureHistoryDlg& s) {
-        Command(s, kCmdHistoryChart);  // nothing chosen: nothing opens
-        s.Table()->SelectRow(0);
-        QueueModalHook([&](QDialog& dialog) {
-            auto& chart = dynamic_cast<CTemperatureChartDlg&>(dialog);
-            EXPECT_EQ(frame.title, "Temperature Chart");
-            EXPECT_EQ(chart.ShownYear(), 2025);
-            EXPECT_EQ(chart.ShownMonth(), 3);
-            EXPECT_EQ(chart.PointY(7), 255 - 6 * 8);
-            dialog.reject();
+    const struct {
+        bool temperature;
+        QString chart;
+        QString history;
+        int year, month, day, y;
+    } cases[] = {{true, "Temperature Chart", "Temperature History", 2025, 3, 7, 255 - 6 * 8},
+                 {false, "Weight Chart", "Weight History", 2024, 2, 29, 245 - 2 * 24}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chart.toStdString());
+        History(c.temperature, [&](CMeasureHistoryDlg& s) {
+            Command(s, kCmdHistoryChart);
+            s.Table()->SelectRow(0);
+            QueueModalHook([&](QDialog& dialog) {
+                auto& chart = dynamic_cast<CMeasureChartDlg&>(dialog);
+                EXPECT_EQ(frame.title, c.chart);
+                EXPECT_EQ(
+                    std::make_tuple(chart.ShownYear(), chart.ShownMonth(), chart.PointY(c.day)),
+                    std::make_tuple(c.year, c.month, std::optional<int>(c.y)));
+                dialog.reject();
+            });
+            Command(s, kCmdHistoryChart);
+            EXPECT_EQ(frame.title, c.history);
+            EXPECT_EQ(PendingModalHooks(), 0);
         });
-        Command(s, kCmdHistoryChart);
-        EXPECT_EQ(frame.title, "Temperature History");
-        EXPECT_EQ(PendingModalHooks(), 0);
-    });
-    History<CWeightHistoryDlg>([&](CWeightHistoryDlg& s) {
-        s.Table()->SelectRow(0);
-        QueueModalHook([&](QDialog& dialog) {
-            auto& chart = dynamic_cast<CWeightChartDlg&>(dialog);
-            EXPECT_EQ(frame.title, "Weight Chart");
-            EXPECT_EQ(chart.ShownYear(), 2024);
-            EXPECT_EQ(chart.ShownMonth(), 2);
-            EXPECT_EQ(chart.PointY(29), 245 - 2 * 24);
-            dialog.reject();
-        });
-        Command(s, kCmdHistoryChart);
-        EXPECT_EQ(frame.title, "Weight History");
-    });
+    }
 }
 
 TEST_F(HistoryTest, AFailedRewriteIsToldAndTheNextDayIsStillTried) {

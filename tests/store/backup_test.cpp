@@ -1,25 +1,19 @@
 // Backups of the diary: copies of a diary being written, the generations, restores.
 
 #include <fcntl.h>
-#include <signal.h>
-#include <sqlite3.h>
 #include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <ctime>
 #include <functional>
 #include <future>
-#include <map>
 #include <set>
 #include <thread>
 
 #include "platform/backup.h"
 #include "platform/clock.h"
-#include "platform/datapaths.h"
-#include "store/velmoradoc.h"
 #include "tests/store/diarydays.h"
+#include "tests/support/spawn.h"
 
 namespace velmora {
 namespace {
@@ -49,25 +43,8 @@ std::set<std::string> Names(const std::string& dir) {
 }
 
 // Records in a file, counted by SQLite alone.
-int RecordsIn(const std::string& path) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* s = nullptr;
-    int n = -1;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, "SELECT count(*) FROM records", -1, &s, nullptr) == SQLITE_OK &&
-        sqlite3_step(s) == SQLITE_ROW) {
-        n = sqlite3_column_int(s, 0);
-    }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
-    return n;
-}
-
-void Sql(const std::string& path, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
-    sqlite3_close(db);
+std::string RecordsIn(const std::string& path) {
+    return test::Query("SELECT count(*) FROM records", path);
 }
 
 class BackupTest : public test::StoreTest {
@@ -169,12 +146,13 @@ TEST_F(BackupTest, SevenDailyAndFourWeeklyAreKeptAndNothingGoesBeforeTheNewOneIs
                                    dailies.end());
         kept.insert(weeklies.end() - std::min<ptrdiff_t>(4, std::ssize(weeklies)), weeklies.end());
         EXPECT_EQ(Names(BackupDir()), kept) << day;
-        EXPECT_EQ(RecordsIn(out.file), n + 1);
+        EXPECT_EQ(RecordsIn(out.file), std::to_string(n + 1) + ";");
         Clock::Advance(kSecondsPerDay);
     }
     for (const std::string& name : Names(BackupDir())) {
         if (name.starts_with("weekly-")) {
-            EXPECT_EQ(RecordsIn(BackupDir() + "/" + name), weekStart[name]) << name;
+            EXPECT_EQ(RecordsIn(BackupDir() + "/" + name), std::to_string(weekStart[name]) + ";")
+                << name;
         }
     }
     EXPECT_EQ(test::FileMode(BackupDir()), 0700);
@@ -213,12 +191,12 @@ TEST_F(BackupTest, ADamagedForeignOrCutShortFileIsRefusedAndNothingChanges) {
         {"empty", [](auto& p) { test::WriteFileBytes(p, ""); }, "it is empty"},
         {"text", [](auto& p) { test::WriteFileBytes(p, std::string(200, 'x')); },
          "it is not a Velmora diary"},
-        {"another program's database", [](auto& p) { Sql(p, "CREATE TABLE t(x)"); },
+        {"another program's database", [](auto& p) { test::Sql("CREATE TABLE t(x)", p); },
          "it is not a Velmora diary"},
         {"newer",
          [&](auto& p) {
              fs::copy_file(good, p);
-             Sql(p, ("PRAGMA user_version=" + std::to_string(kStoreSchemaVersion + 1)).c_str());
+             test::Sql("PRAGMA user_version=" + std::to_string(kStoreSchemaVersion + 1), p);
          },
          "it was written by a newer version of Velmora"},
         {"cut short", [&](auto& p) { test::WriteFileBytes(p, bytes.substr(0, bytes.size() / 2)); },
@@ -332,8 +310,7 @@ TEST_F(BackupTest, AnotherProcessHoldingTheInstanceLockIsSeen) {
     ASSERT_EQ(read(ready[0], &c, 1), 1);
     EXPECT_EQ(c, 'y');
     EXPECT_TRUE(DiaryInUseByAnotherProcess());
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    test::KillAndWait(child);
     EXPECT_FALSE(DiaryInUseByAnotherProcess());
 }
 

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-#include <sqlite3.h>
+// The record store as the program's views use it: databases, records and their values.
 
-#include "platform/datapaths.h"
+#include <gtest/gtest.h>
+
 #include "platform/process.h"
-#include "store/cedatabase.h"
+#include "store/ceprop.h"
+#include "tests/store/diarydays.h"
 #include "tests/support/faultvfs.h"
-#include "tests/support/testenv.h"
 
 namespace velmora {
 namespace {
@@ -26,38 +26,46 @@ protected:
         return a;
     }
     // Writes a record whose properties carry the given (id, value) pairs, bypassing the
-    // program's own writer (a file written by something else).
-    static void WriteRaw(std::vector<std::pair<uint16_t, int>> idValues, uint16_t type = CEVT_I4) {
+    // program's own writer (a file written by something else); its record id.
+    static RecordId WriteRaw(std::vector<std::pair<uint16_t, int>> idValues) {
         std::unique_ptr<StoreDatabase> h;
-        ASSERT_EQ(StoreDatabase::Open(kDayStoreName, h), StoreStatus::Ok);
+        EXPECT_EQ(StoreDatabase::Open(kDayStoreName, h), StoreStatus::Ok);
         std::vector<StoredProp> props;
         for (auto [id, v] : idValues) {
-            StoredProp p;
-            p.id = id;
-            p.type = type;
-            p.i = v;
-            props.push_back(p);
+            props.push_back(StoredProp{});
+            props.back().id = id;
+            props.back().type = CEVT_I4;
+            props.back().i = v;
         }
-        RecordId written;
-        ASSERT_EQ(h->Write(0, props.data(), props.size(), written), StoreStatus::Ok);
+        RecordId written = 0;
+        EXPECT_EQ(h->Write(0, props.data(), props.size(), written), StoreStatus::Ok);
+        return written;
+    }
+    // The boxes shown so far, each as "text | caption | icon | owner".
+    std::vector<std::string> Shown() {
+        static const char* const icons[] = {"none", "stop", "information", "warning", "question"};
+        std::vector<std::string> out;
+        for (const MessageBoxRequest& b : boxes.Boxes()) {
+            out.push_back(b.text + " | " + b.caption + " | " + icons[static_cast<int>(b.icon)] +
+                          (b.owner == kForegroundWindow ? " | foreground"
+                           : b.owner == kNoOwner        ? " | none"
+                                                        : " | other"));
+        }
+        return out;
     }
 };
 
-TEST_F(CeDatabaseTest, OpenOfAMissingStoreIsSilentAndTheWriterCreatesIt) {
+TEST_F(CeDatabaseTest, OpenOfAMissingStoreIsSilentAndEachFailureIsNamed) {
     CCeDatabase db;
     EXPECT_FALSE(db.Open(kDayStoreName));
     EXPECT_FALSE(db.IsOpen());
-    EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_FALSE(CCeDatabase::DatabaseExists(kDayStoreName));
+    EXPECT_EQ(boxes.Count(), 0u);
     Make(db);
     EXPECT_TRUE(db.IsOpen());
     EXPECT_TRUE(CCeDatabase::DatabaseExists(kDayStoreName));
     EXPECT_EQ(boxes.Count(), 0u);
-}
 
-TEST_F(CeDatabaseTest, FailureMessagesOfCreateOpenCloseAndDelete) {
-    CCeDatabase db;
-    Make(db);
     CCeDatabase other;
     EXPECT_FALSE(other.Create(kDayStoreName));
     EXPECT_FALSE(other.Create(u""));
@@ -68,86 +76,58 @@ TEST_F(CeDatabaseTest, FailureMessagesOfCreateOpenCloseAndDelete) {
     ASSERT_TRUE(other.Open(kDayStoreName));
     EXPECT_FALSE(db.DeleteDatabase());  // `other` has it open
     other.Close();
-
-    const auto b = boxes.Boxes();
-    ASSERT_EQ(b.size(), 6u);
-    EXPECT_EQ(b[0].text, "A database already exists with the specified name.");
-    EXPECT_EQ(b[1].text, "A parameter was invalid.");
-    EXPECT_EQ(b[2].text, "A parameter was invalid.");
-    EXPECT_EQ(b[3].text, "There is no open database associated with handle.");
-    EXPECT_EQ(b[3].caption, "Attention");
-    EXPECT_EQ(b[3].icon, MbIcon::Information);
-    EXPECT_EQ(b[4].text, "There is no open database!");
-    EXPECT_EQ(b[5].text, "The file is in use.");
-    for (size_t i : {0u, 1u, 2u, 4u, 5u}) {
-        EXPECT_EQ(b[i].caption, "Error");
-        EXPECT_EQ(b[i].icon, MbIcon::Stop);
-        EXPECT_EQ(b[i].owner, kForegroundWindow);
-    }
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{
+                  "A database already exists with the specified name. | Error | stop | foreground",
+                  "A parameter was invalid. | Error | stop | foreground",
+                  "A parameter was invalid. | Error | stop | foreground",
+                  "There is no open database associated with handle. | Attention | information | "
+                  "foreground",
+                  "There is no open database! | Error | stop | foreground",
+                  "The file is in use. | Error | stop | foreground"}));
     EXPECT_TRUE(db.DeleteDatabase());
     EXPECT_FALSE(CCeDatabase::DatabaseExists(kDayStoreName));
 }
 
-TEST_F(CeDatabaseTest, ValuesLandAtTheIndexOfTheirIdWhateverTheStoredOrder) {
+// Records written by another tool: ids in any order land at their index, an id beyond the
+// count goes to the last slot and is reported once however often it is read, and a type
+// the program never writes reads as the zero placeholder.
+TEST_F(CeDatabaseTest, RecordsOfAnotherToolReadAtTheIndexOfTheirIds) {
     CCeDatabase db;
     Make(db);
+    CCeDbPropArray a = Ints({1, 2});
+    EXPECT_FALSE(db.SeekFirst());  // no current record: nothing read
+    EXPECT_FALSE(db.ReadCurrRecord(a));
+    EXPECT_EQ(a.GetCount(), 0u);
+
     std::vector<std::pair<uint16_t, int>> reversed;
     for (int id = 25; id >= 0; --id) {
         reversed.push_back({static_cast<uint16_t>(id), id * 100});
     }
     WriteRaw(reversed);
-    CCeDbPropArray a;
-    ASSERT_TRUE(db.SeekFirst());
-    ASSERT_TRUE(db.ReadCurrRecord(a));
-    ASSERT_EQ(a.GetCount(), 26u);
-    for (size_t i = 0; i < 26; ++i) {
-        EXPECT_EQ(a[i].IntValue(), static_cast<int>(i) * 100);
-    }
-    EXPECT_EQ(boxes.Count(), 0u);
-}
-
-TEST_F(CeDatabaseTest, AnIdBeyondTheCountGoesToTheLastSlotAndIsReportedOnce) {
-    CCeDatabase db;
-    Make(db);
     WriteRaw({{0, 10}, {7, 70}});
-    CCeDbPropArray a;
+    const RecordId odd = WriteRaw({{0, 5}});
+    test::Sql("UPDATE props SET type = 99 WHERE record = " + std::to_string(odd));
     for (int pass = 0; pass < 3; ++pass) {
         ASSERT_TRUE(db.SeekFirst());
+        ASSERT_TRUE(db.ReadCurrRecord(a));
+        ASSERT_EQ(a.GetCount(), 26u);
+        for (size_t i = 0; i < 26; ++i) {
+            EXPECT_EQ(a[i].IntValue(), static_cast<int>(i) * 100);
+        }
+        ASSERT_TRUE(db.SeekNext());
         ASSERT_TRUE(db.ReadCurrRecord(a));
         ASSERT_EQ(a.GetCount(), 2u);
         EXPECT_EQ(a[0].IntValue(), 10);
         EXPECT_EQ(a[1].IntValue(), 70);
+        ASSERT_TRUE(db.SeekNext());
+        ASSERT_TRUE(db.ReadCurrRecord(a));
+        EXPECT_EQ(a[0].GetType(), CEVT_I2);
+        EXPECT_EQ(a[0].IntValue(), 0);
     }
-    ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, "Error in CCeDatabase::ReadCurrRecord");
-    EXPECT_EQ(boxes.Boxes()[0].caption, "Fatal Error");
-    EXPECT_EQ(boxes.Boxes()[0].icon, MbIcon::Stop);
-}
-
-TEST_F(CeDatabaseTest, AnUnknownStoredTypeLeavesTheZeroPlaceholder) {
-    CCeDatabase db;
-    Make(db);
-    WriteRaw({{0, 5}});
-    // A value of a type the program never writes, put there by another tool.
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(DataPaths::StoreFile().c_str(), &raw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(raw, "UPDATE props SET type = 99", nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(raw);
-    CCeDbPropArray a;
-    ASSERT_TRUE(db.SeekFirst());
-    ASSERT_TRUE(db.ReadCurrRecord(a));
-    EXPECT_EQ(a[0].GetType(), CEVT_I2);
-    EXPECT_EQ(a[0].IntValue(), 0);
-}
-
-TEST_F(CeDatabaseTest, ReadingWithNoCurrentRecordGivesNothing) {
-    CCeDatabase db;
-    Make(db);
-    CCeDbPropArray a = Ints({1, 2});
-    EXPECT_FALSE(db.SeekFirst());
-    EXPECT_FALSE(db.ReadCurrRecord(a));
-    EXPECT_EQ(a.GetCount(), 0u);
+    EXPECT_EQ(Shown(),
+              std::vector<std::string>{
+                  "Error in CCeDatabase::ReadCurrRecord | Fatal Error | stop | foreground"});
 }
 
 TEST_F(CeDatabaseTest, WalkWriteOverwriteCountAndFind) {
@@ -188,17 +168,9 @@ TEST_F(CeDatabaseTest, AFailedWriteSaysSoAndReturnsFalse) {
     vfs.FailWrites(SQLITE_IOERR_WRITE);
     EXPECT_FALSE(db.WriteNewRecord(Ints({2})));
     vfs.Heal();
-    const auto b = boxes.Boxes();
-    ASSERT_EQ(b.size(), 3u);
-    EXPECT_EQ(b[0].text, "Can not write in the prop!");
-    EXPECT_EQ(b[0].caption, "Fatal Error");
-    EXPECT_EQ(b[0].icon, MbIcon::Stop);
-    EXPECT_EQ(b[0].owner, kForegroundWindow);
-    EXPECT_EQ(b[1].text, "Disk is full!");
-    EXPECT_EQ(b[1].caption, "Error");
-    EXPECT_EQ(b[1].icon, MbIcon::None);
-    EXPECT_EQ(b[1].owner, kNoOwner);
-    EXPECT_EQ(b[2].text, "Can not write in the prop!");
+    const std::string cannot = "Can not write in the prop! | Fatal Error | stop | foreground";
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{cannot, "Disk is full! | Error | none | none", cannot}));
     EXPECT_EQ(db.GetCount(), 0u);
 }
 
@@ -208,27 +180,129 @@ TEST_F(CeDatabaseTest, RunningOutOfMemoryWhileBuildingTheRecordEndsTheProgram) {
     Make(db);
     db.Close();
     // Each child runs this test afresh in its own folders, up to its own statement.
-    EXPECT_EXIT(
-        {
-            MessageBoxRecorder echo;
-            echo.EchoToStderr(true);
-            CCeDatabase d;
-            d.Open(kDayStoreName);
-            InjectAllocationFailures(1);
-            d.WriteNewRecord(Ints({1}));
-        },
-        ::testing::ExitedWithCode(1), "\\[Fatal Error\\] No free memory");
-    EXPECT_EXIT(
-        {
-            MessageBoxRecorder echo;
-            echo.EchoToStderr(true);
-            CCeDatabase d;
-            d.Open(kDayStoreName);
-            d.WriteNewRecord(Ints({1}));
-            InjectAllocationFailures(1);
-            d.WriteCurrRecord(Ints({2}));
-        },
-        ::testing::ExitedWithCode(1), "\\[Fatal Error\\] There is no free memory!");
+    for (bool overwrite : {false, true}) {
+        EXPECT_EXIT(
+            {
+                MessageBoxRecorder echo;
+                echo.EchoToStderr(true);
+                CCeDatabase d;
+                d.Open(kDayStoreName);
+                if (overwrite) {
+                    d.WriteNewRecord(Ints({1}));
+                }
+                InjectAllocationFailures(1);
+                overwrite ? d.WriteCurrRecord(Ints({2})) : d.WriteNewRecord(Ints({1}));
+            },
+            ::testing::ExitedWithCode(1),
+            overwrite ? "\\[Fatal Error\\] There is no free memory!"
+                      : "\\[Fatal Error\\] No free memory");
+    }
+}
+
+// Writes `props` as a record and reads it back the way the program does.
+CCeDbPropArray RoundTrip(const CCeDbPropArray& props) {
+    CCeDatabase db;
+    if (!db.Open(kDayStoreName)) {
+        EXPECT_TRUE(db.Create(kDayStoreName));
+        EXPECT_TRUE(db.Open(kDayStoreName));
+    }
+    EXPECT_TRUE(db.WriteNewRecord(props));
+    CCeDbPropArray out;
+    EXPECT_TRUE(db.SeekLast());
+    EXPECT_TRUE(db.ReadCurrRecord(out));
+    return out;
+}
+
+using CePropTest = CeDatabaseTest;
+
+TEST_F(CePropTest, StoredValuesReadBackAsDescribed) {
+    const uint8_t bytes[] = {1, 0, 2, 0, 3, 0, 4, 0};
+    const struct {
+        void (*set)(CCeDbProp&);
+        uint16_t type;
+        int32_t value;
+    } cases[] = {
+        {[](CCeDbProp& v) { v.SetBool(1); }, CEVT_I2, 1},
+        {[](CCeDbProp& v) { v.SetBool(-2); }, CEVT_I2, -2},  // sign-extended, back as 16 bits
+        {[](CCeDbProp& v) { v.SetUI4(0xFFFFFFF0u); }, CEVT_I4, static_cast<int32_t>(0xFFFFFFF0u)},
+        {[](CCeDbProp& v) { v.SetUI2(65000); }, CEVT_UI2, 65000},
+        {[](CCeDbProp& v) { v.SetI2(-7); }, CEVT_I2, -7},
+        {[](CCeDbProp& v) { v.SetI4(-100000); }, CEVT_I4, -100000},
+    };
+    CCeDbPropArray in;
+    CCeDbProp v;
+    for (const auto& c : cases) {
+        c.set(v);
+        in.Append(v);
+    }
+    v.SetR8(36.6);
+    in.Append(v);
+    v.SetText(static_cast<const char16_t*>(nullptr));
+    in.Append(v);
+    v.SetBlob(bytes, sizeof bytes);
+    in.Append(v);
+    CCeDbPropArray out = RoundTrip(in);
+    ASSERT_EQ(out.GetCount(), std::size(cases) + 3);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(out[i].GetType(), cases[i].type) << i;
+        EXPECT_EQ(out[i].IntValue(), cases[i].value) << i;
+    }
+    EXPECT_EQ(out[6].R8Value(), 36.6);
+    EXPECT_EQ(out[7].GetType(), CEVT_LPWSTR);
+    EXPECT_EQ(out[7].TextValue(), u"");
+    const CCeDbProp blob = out[8];
+    out.Clear();  // the read's own storage is gone
+    EXPECT_EQ(blob.BlobValue(), std::vector<uint8_t>(bytes, bytes + sizeof bytes));
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+TEST_F(CePropTest, LongTextsAreAnnouncedAndCutWithoutSplittingAPair) {
+    CCeDbProp v;
+    v.SetText(std::u16string(199, u'a'));
+    EXPECT_EQ(v.TextValue().size(), 199u);
+    EXPECT_EQ(boxes.Count(), 0u);
+
+    v.SetText(std::u16string(200, u'b'));
+    EXPECT_EQ(v.TextValue(), std::u16string(199, u'b'));
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Very long string??");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Velmora Plus");
+
+    // A pair at units 198-199 would be split by a cut at 199: the whole pair goes.
+    v.SetText(std::u16string(198, u'c') + u"\U0001F600tail");
+    EXPECT_EQ(v.TextValue(), std::u16string(198, u'c'));
+    EXPECT_EQ(boxes.Count(), 2u);
+}
+
+TEST(CePropArrayTest, SettersReplaceWhatWasHeldAndAccessIsClamped) {
+    CCeDbProp v;
+    EXPECT_EQ(v.GetType(), 0);
+    v.SetText(u"note");
+    v.SetI4(5);
+    EXPECT_EQ(v.TextValue(), u"");
+    EXPECT_EQ(v.IntValue(), 5);
+    v.SetR8(1.5);
+    EXPECT_EQ(v.IntValue(), 0);
+    EXPECT_EQ(v.R8Value(), 1.5);
+
+    CCeDbPropArray a;
+    EXPECT_EQ(a[5].GetType(), 0);  // empty: an empty value, not a crash
+    for (int i : {0, 1, 2}) {
+        v.SetI2(static_cast<int16_t>(i));
+        a.Append(v);
+    }
+    v.SetI2(9);
+    a.Insert(1, v);
+    v.SetI2(7);
+    a.Insert(100, v);  // past the end: appended
+    std::vector<int> got;
+    for (size_t i = 0; i < a.GetCount(); ++i) {
+        got.push_back(a[i].IntValue());
+    }
+    EXPECT_EQ(got, (std::vector<int>{0, 9, 1, 2, 7}));
+    EXPECT_EQ(a[25].IntValue(), 7);  // past the end: the last
+    a.Clear();
+    EXPECT_EQ(a.GetCount(), 0u);
 }
 
 }  // namespace

@@ -9,44 +9,22 @@
 namespace velmora {
 namespace {
 
-TEST(SettingsTest, FirstRunGivesTheDefaults) {
-    MemoryProfileStore p;
-    VelmoraSettings s;
-    s.Skin = 0;
-    s.PasswordHash = "x";
-    bool sounds = false;
-    LoadSettings(p, s, sounds);
-    EXPECT_EQ(s.MenstrualDays, 5);
-    EXPECT_EQ(s.CycleLength, 28);
-    EXPECT_EQ(s.DateFormat, 0);
-    EXPECT_EQ(s.TimeFormat, 0);
-    EXPECT_EQ(s.DateSeparator, 0);
-    EXPECT_EQ(s.WeekStarts, 1);
-    EXPECT_EQ(s.UnitsFormat, 1);
-    EXPECT_EQ(s.MyDiaryType, 0);
-    EXPECT_EQ(s.PasswordHash, "");
-    EXPECT_FALSE(s.DaylightSavingTime);
-    EXPECT_TRUE(sounds);
-    EXPECT_EQ(s.Skin, 3);
-}
-
 TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
     MemoryProfileStore p;
-    VelmoraSettings s;
-    s.MenstrualDays = 12;
-    s.CycleLength = 23;
-    s.DateFormat = 1;
-    s.TimeFormat = 1;
-    s.DateSeparator = 2;
-    s.WeekStarts = 0;
-    s.UnitsFormat = 0;
-    s.MyDiaryType = 5;
-    s.PasswordHash = HashPassword("Секрет12");
-    s.DaylightSavingTime = true;
-    s.Skin = 6;
-    s.Language = kLanguageRussian;
-    s.Zoom = 3;
-    s.TemperatureShift = true;
+    const VelmoraSettings s{.MenstrualDays = 12,
+                            .CycleLength = 23,
+                            .DateFormat = 1,
+                            .TimeFormat = 1,
+                            .DateSeparator = 2,
+                            .WeekStarts = 0,
+                            .UnitsFormat = 0,
+                            .MyDiaryType = 5,
+                            .PasswordHash = HashPassword("Секрет12"),
+                            .DaylightSavingTime = true,
+                            .Skin = 6,
+                            .Language = kLanguageRussian,
+                            .Zoom = 3,
+                            .TemperatureShift = true};
     ASSERT_TRUE(SaveSettings(p, s, false));
     EXPECT_EQ(p.WriteLog(),
               (std::vector<std::string>{
@@ -62,12 +40,21 @@ TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
     EXPECT_FALSE(sounds);
 }
 
-TEST(SettingsTest, FlagsAreOnForAnyNonZeroValueAndWrittenBackAsOne) {
+// A first run reads the defaults; a flag is on for any value but zero and written back as 1.
+TEST(SettingsTest, FirstRunGivesTheDefaultsAndFlagsAreOnForAnyNonZeroValue) {
     MemoryProfileStore p;
+    VelmoraSettings s;
+    s.Skin = 0;
+    s.PasswordHash = "x";
+    bool sounds = false;
+    LoadSettings(p, s, sounds);
+    EXPECT_EQ(s, VelmoraSettings());
+    EXPECT_EQ(std::tie(s.MenstrualDays, s.CycleLength, s.WeekStarts, s.UnitsFormat, s.Skin),
+              std::make_tuple(5, 28, 1, 1, 3));
+    EXPECT_TRUE(sounds);
     p.WriteProfileInt("Velmora", "DaylightSavingTime", 7);
     p.WriteProfileInt("Velmora", "Sounds", -3);
-    VelmoraSettings s;
-    bool sounds = false;
+    sounds = false;
     LoadSettings(p, s, sounds);
     EXPECT_TRUE(s.DaylightSavingTime);
     EXPECT_TRUE(sounds);

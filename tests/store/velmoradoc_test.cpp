@@ -1,67 +1,30 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <iterator>
-#include <map>
 #include <set>
 
 #include "platform/clock.h"
-#include "platform/datapaths.h"
-#include "platform/process.h"
 #include "store/settings.h"
-#include "store/velmoradoc.h"
+#include "tests/store/diarydays.h"
 #include "tests/support/faultvfs.h"
-#include "tests/support/testenv.h"
 
 namespace velmora {
 namespace {
 
 class DocTest : public test::StoreTest {
 protected:
-    DocTest() : tz("Europe/Moscow") { AppSettings = VelmoraSettings(); }
-
-    // Every stored day, by local date, with how many records it has.
-    static std::map<std::tuple<int, int, int>, int> RecordsPerDay() {
-        std::map<std::tuple<int, int, int>, int> out;
-        CVelmoraMFCDoc scan;
-        scan.ForEachDay([&](CVelmoraMFCDoc& d) {
-            const LocalTime lt = d.m_date.Local();
-            ++out[{lt.year, lt.month, lt.day}];
-            return true;
-        });
-        return out;
-    }
-
-    // Runs SQL on the store file directly, as another tool would.
-    static void Sql(const std::string& sql) {
-        ObjectStore::CloseThreadConnection();
-        sqlite3* raw = nullptr;
-        ASSERT_EQ(sqlite3_open(DataPaths::StoreFile().c_str(), &raw), SQLITE_OK);
-        char* err = nullptr;
-        EXPECT_EQ(sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, &err), SQLITE_OK)
-            << (err ? err : "");
-        sqlite3_free(err);
-        sqlite3_close(raw);
-    }
-
-    test::ScopedTimeZone tz;
+    DocTest() { AppSettings = VelmoraSettings(); }
+    ~DocTest() override { AppSettings = VelmoraSettings(); }
+    test::ScopedTimeZone tz{"Europe/Moscow"};
 };
 
 void FillEverything(CVelmoraMFCDoc& d) {
-    d.m_ache = true;
+    d.m_ache = d.m_sex = d.m_sport = d.m_doctor = d.m_bloating = true;
+    d.m_protection = d.m_pms = d.m_cramps = d.m_alarm = true;
     d.m_acheKind = u"Голова";
-    d.m_sex = true;
-    d.m_sport = true;
     d.m_sportKind = u"Бег";
-    d.m_doctor = true;
-    d.m_bloating = true;
-    d.m_protection = true;
-    d.m_pms = true;
-    d.m_cramps = true;
-    d.m_alarm = true;
     for (int k = 0; k < 4; ++k) {
         d.m_alarmType[k] = static_cast<uint16_t>(k + 1);
         d.m_alarmTime[k] = CTime(2026, 12, 6, 8 + k, 5 * k, 0);
@@ -74,82 +37,54 @@ void FillEverything(CVelmoraMFCDoc& d) {
     d.m_note = u"A note with\nlines";
 }
 
-TEST_F(DocTest, ADayKeepsEveryFieldThroughSaveAndOpen) {
-    ScopedClockPin now(CTime(2026, 12, 6, 15, 0, 0));
-    CVelmoraMFCDoc doc;
-    EXPECT_FALSE(doc.OpenDay(2026, 12, 6));
-    EXPECT_FALSE(doc.m_recordExists);
-    EXPECT_EQ(doc.m_date, CTime(2026, 12, 6, 12, 0, 0));
-    FillEverything(doc);
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    EXPECT_FALSE(doc.m_db.IsOpen());  // a save closes the store
-
-    CVelmoraMFCDoc back;
-    ASSERT_TRUE(back.OpenDay(2026, 12, 6));
-    EXPECT_TRUE(back.m_recordExists);
-    CVelmoraMFCDoc want;
-    want.ClearRecord();
-    FillEverything(want);
-    EXPECT_EQ(back.m_date, CTime(2026, 12, 6, 12, 0, 0));
-    EXPECT_EQ(back.m_ache, want.m_ache);
-    EXPECT_EQ(back.m_acheKind, want.m_acheKind);
-    EXPECT_EQ(back.m_sex, want.m_sex);
-    EXPECT_EQ(back.m_sport, want.m_sport);
-    EXPECT_EQ(back.m_sportKind, want.m_sportKind);
-    EXPECT_EQ(back.m_doctor, want.m_doctor);
-    EXPECT_EQ(back.m_bloating, want.m_bloating);
-    EXPECT_EQ(back.m_protection, want.m_protection);
-    EXPECT_EQ(back.m_pms, want.m_pms);
-    EXPECT_EQ(back.m_cramps, want.m_cramps);
-    EXPECT_EQ(back.m_alarm, want.m_alarm);
-    EXPECT_EQ(back.m_alarmType, want.m_alarmType);
-    EXPECT_EQ(back.m_alarmTime, want.m_alarmTime);
-    EXPECT_EQ(back.m_fluid, want.m_fluid);
-    EXPECT_EQ(back.m_temperature, 36.6);  // exactly the list's value
-    EXPECT_EQ(back.m_weight, want.m_weight);
-    EXPECT_EQ(back.m_note, want.m_note);
-    EXPECT_EQ(back.m_diaryType, want.m_diaryType);
-    EXPECT_EQ(back.m_diaryText, want.m_diaryText);
-    EXPECT_EQ(boxes.Count(), 0u);
+// Every field of a day but its date.
+auto Fields(const CVelmoraMFCDoc& d) {
+    return std::tie(d.m_ache, d.m_acheKind, d.m_sex, d.m_sport, d.m_sportKind, d.m_doctor,
+                    d.m_bloating, d.m_protection, d.m_pms, d.m_cramps, d.m_alarm, d.m_alarmType,
+                    d.m_alarmTime, d.m_fluid, d.m_temperature, d.m_weight, d.m_note, d.m_diaryType,
+                    d.m_diaryText);
 }
 
-TEST_F(DocTest, AnEmptyDayHasTheDefaults) {
+TEST_F(DocTest, AMissingDayHasTheDefaultsAndASavedOneKeepsEveryField) {
     const CTime now(2026, 12, 6, 9, 41, 0);
     ScopedClockPin pin(now);
     CVelmoraMFCDoc doc;
     FillEverything(doc);
-    doc.ClearRecord();
+    EXPECT_FALSE(doc.OpenDay(2026, 12, 6));
+    EXPECT_FALSE(doc.m_recordExists);
+    EXPECT_EQ(doc.m_date, CTime(2026, 12, 6, 12, 0, 0));
     EXPECT_FALSE(doc.m_ache || doc.m_sex || doc.m_sport || doc.m_doctor || doc.m_bloating ||
                  doc.m_protection || doc.m_pms || doc.m_cramps || doc.m_alarm);
     EXPECT_EQ(doc.m_acheKind, u"Ache");
     EXPECT_EQ(doc.m_sportKind, u"Sport");
-    EXPECT_EQ(doc.m_fluid, 0);
-    EXPECT_EQ(doc.m_temperature, 0.0);
-    EXPECT_EQ(doc.m_weight, 0.0);
-    EXPECT_TRUE(doc.m_note.empty());
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(doc.m_alarmType[k], 0);
-        EXPECT_EQ(doc.m_alarmTime[k], now);
-        EXPECT_EQ(doc.m_diaryType[k], 0);
-        EXPECT_TRUE(doc.m_diaryText[k].empty());
-    }
-}
+    EXPECT_EQ(std::tie(doc.m_fluid, doc.m_temperature, doc.m_weight, doc.m_note),
+              std::make_tuple(0, 0.0, 0.0, std::u16string()));
+    EXPECT_EQ(doc.m_alarmType, (std::array<uint16_t, 4>{}));
+    EXPECT_EQ(doc.m_alarmTime, (std::array<CTime, 4>{now, now, now, now}));
+    EXPECT_EQ(doc.m_diaryType, (std::array<int16_t, 4>{}));
+    EXPECT_EQ(doc.m_diaryText, (std::array<std::u16string, 4>{}));
 
-TEST_F(DocTest, SavingWithTheAlarmBoxClearStoresNoAlarmTypes) {
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(2026, 3, 1);
-    doc.m_alarmType = {9, 1, 2, 3};
-    doc.m_alarm = false;
+    FillEverything(doc);
     ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    EXPECT_EQ(doc.m_alarmType, (std::array<uint16_t, 4>{0, 0, 0, 0}));
-    CVelmoraMFCDoc back;
-    ASSERT_TRUE(back.OpenDay(2026, 3, 1));
-    EXPECT_EQ(back.m_alarmType, (std::array<uint16_t, 4>{0, 0, 0, 0}));
-    // The stored blob itself is eight zero bytes.
-    ASSERT_EQ(back.m_props[kPropAlarmTypes].BlobValue(), std::vector<uint8_t>(8, 0));
+    EXPECT_FALSE(doc.m_db.IsOpen());  // a save closes the store
+    CVelmoraMFCDoc back, want;
+    FillEverything(want);
+    ASSERT_TRUE(back.OpenDay(2026, 12, 6));
+    EXPECT_TRUE(back.m_recordExists);
+    EXPECT_EQ(back.m_date, CTime(2026, 12, 6, 12, 0, 0));
+    EXPECT_EQ(Fields(back), Fields(want));  // the temperature exactly the list's 36.6
+    EXPECT_EQ(boxes.Count(), 0u);
+
+    // With the alarm box clear no alarm types are stored: the blob is eight zero bytes.
+    back.m_alarm = false;
+    ASSERT_EQ(back.SaveDay(), SaveDayResult::Saved);
+    EXPECT_EQ(back.m_alarmType, (std::array<uint16_t, 4>{}));
+    ASSERT_TRUE(want.OpenDay(2026, 12, 6));
+    EXPECT_EQ(want.m_alarmType, (std::array<uint16_t, 4>{}));
+    EXPECT_EQ(want.m_props[kPropAlarmTypes].BlobValue(), std::vector<uint8_t>(8, 0));
 }
 
-TEST_F(DocTest, FindDayOnAnEmptyStoreReadsNothingAndCreatesNothing) {
+TEST_F(DocTest, FindDayMatchesTheLocalDateOnlyAndCreatesNoStore) {
     CVelmoraMFCDoc doc;
     doc.ClearRecord();
     doc.m_note = u"kept";
@@ -157,10 +92,6 @@ TEST_F(DocTest, FindDayOnAnEmptyStoreReadsNothingAndCreatesNothing) {
     EXPECT_EQ(doc.m_note, u"kept");
     EXPECT_FALSE(test::FileExists(DataPaths::StoreFile()));
     EXPECT_EQ(boxes.Count(), 0u);
-}
-
-TEST_F(DocTest, FindDayMatchesTheLocalDateOnly) {
-    CVelmoraMFCDoc doc;
     for (int day = 1; day <= 5; ++day) {
         doc.OpenDay(2026, 5, day);
         doc.m_weight = 60 + day;
@@ -177,75 +108,57 @@ TEST_F(DocTest, FindDayMatchesTheLocalDateOnly) {
     EXPECT_EQ(doc.m_weight, 1);
 }
 
-TEST_F(DocTest, SavingADayAgainReplacesItsRecord) {
+TEST_F(DocTest, SavingADayAgainReplacesItsRecordAndRemovingOneKindKeepsTheRest) {
     CVelmoraMFCDoc doc;
     doc.OpenDay(2026, 7, 14);
-    const RecordId first = 0;
     for (int i = 0; i < 5; ++i) {
         doc.m_temperature = 36.0 + 0.05 * i;
         ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-        EXPECT_GT(doc.StoredRecordId(), first);
+        EXPECT_GT(doc.StoredRecordId(), 0u);
     }
-    // Saving twice without opening again still leaves one record.
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    const auto days = RecordsPerDay();
-    ASSERT_EQ(days.size(), 1u);
-    EXPECT_EQ(days.begin()->second, 1);
+    doc.m_weight = 70.5;
+    doc.m_diaryType = {1, 0, 6, 0};
+    doc.m_diaryText[0] = u"hair";
+    doc.m_diaryText[2] = std::u16string(240, u'x');  // cut, and the rest of the day is saved
+    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);  // again without opening the day
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Very long string??"}));
+    const std::map<int, int> one{{test::DayNumber(CVelmoraMFCDoc::DayAtNoon(2026, 7, 14)), 1}};
+    EXPECT_EQ(test::RecordsPerDay(), one);
     CVelmoraMFCDoc back;
     ASSERT_TRUE(back.OpenDay(2026, 7, 14));
     EXPECT_EQ(back.m_temperature, 36.0 + 0.05 * 4);
-}
 
-TEST_F(DocTest, RemovingOneKindKeepsTheRestOfTheDay) {
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(2026, 8, 2);
-    doc.m_temperature = 36.8;
-    doc.m_weight = 70.5;
-    doc.m_diaryType[0] = 1;
-    doc.m_diaryText[0] = u"hair";
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-
-    CVelmoraMFCDoc history;
+    // A history screen removes the temperature of a day reached in its walk.
     bool seen = false;
+    CVelmoraMFCDoc history;
     history.ForEachDay([&](CVelmoraMFCDoc& d) {
         seen = true;
-        d.m_recordExists = true;  // reached in a walk
+        d.m_recordExists = true;
         d.m_temperature = 0.0;
         EXPECT_EQ(d.SaveDay(), SaveDayResult::Saved);
         return false;  // a rewrite closes the store: walks start over
     });
     ASSERT_TRUE(seen);
-    CVelmoraMFCDoc back;
-    ASSERT_TRUE(back.OpenDay(2026, 8, 2));
+    ASSERT_TRUE(back.OpenDay(2026, 7, 14));
     EXPECT_EQ(back.m_temperature, 0.0);
     EXPECT_EQ(back.m_weight, 70.5);
     EXPECT_EQ(back.m_diaryText[0], u"hair");
-    EXPECT_EQ(RecordsPerDay().size(), 1u);
-}
-
-TEST_F(DocTest, ALongTextIsCutAndTheRestOfTheDayIsSaved) {
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(2026, 9, 9);
-    doc.m_diaryType[2] = 6;
-    doc.m_diaryText[2] = std::u16string(240, u'x');
-    doc.m_weight = 55;
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Very long string??"}));
-    CVelmoraMFCDoc back;
-    ASSERT_TRUE(back.OpenDay(2026, 9, 9));
     EXPECT_EQ(back.m_diaryText[2], std::u16string(199, u'x'));
     EXPECT_EQ(back.m_diaryType[2], 6);
-    EXPECT_EQ(back.m_weight, 55);
+    EXPECT_EQ(test::RecordsPerDay(), one);
 }
 
-TEST_F(DocTest, StoredValuesOutsideTheirListsReadAsZero) {
+// Another tool writes codes the lists do not have, a temperature that is no number, or
+// leaves a record short: the day reads without them.
+TEST_F(DocTest, StoredValuesOutsideTheirListsReadAsZeroAndAShortRecordRepeatsItsLast) {
     CVelmoraMFCDoc doc;
     doc.OpenDay(2026, 10, 10);
     doc.m_alarm = true;
     doc.m_alarmType = {1, 2, 3, 4};
     ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    // Another tool writes codes the lists do not have, and a temperature that is no number.
-    Sql("UPDATE props SET value = 9 WHERE prop = 12;"
+    ObjectStore::CloseThreadConnection();
+    test::Sql(
+        "UPDATE props SET value = 9 WHERE prop = 12;"
         "UPDATE props SET value = 99 WHERE prop = 18;"
         "UPDATE props SET value = -4 WHERE prop = 20;"
         "UPDATE props SET value = x'0C00FFFF03000A00' WHERE prop = 1;"
@@ -257,27 +170,25 @@ TEST_F(DocTest, StoredValuesOutsideTheirListsReadAsZero) {
     EXPECT_EQ(back.m_diaryType[1], 0);
     EXPECT_EQ(back.m_alarmType, (std::array<uint16_t, 4>{0, 0, 3, 0}));
     EXPECT_EQ(back.m_temperature, 0.0);
-    EXPECT_TRUE(std::isfinite(back.m_temperature));
-}
 
-TEST_F(DocTest, AShortRecordReadsItsLastValueForTheMissingOnes) {
-    CVelmoraMFCDoc doc;
     doc.OpenDay(2026, 11, 11);
     doc.m_fluid = 3;
     ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    Sql("DELETE FROM props WHERE prop > 12");
-    CVelmoraMFCDoc back;
-    ASSERT_TRUE(back.OpenDay(2026, 11, 11));
-    EXPECT_EQ(back.m_props.GetCount(), 13u);
-    EXPECT_EQ(back.m_fluid, 3);
-    EXPECT_TRUE(back.m_alarm);  // property 13 reads property 12's value: 3, not zero
-    EXPECT_EQ(back.m_temperature, 0.0);
-    EXPECT_TRUE(back.m_note.empty());
+    ObjectStore::CloseThreadConnection();
+    test::Sql("DELETE FROM props WHERE prop > 12 AND record = " +
+              std::to_string(doc.StoredRecordId()));
+    CVelmoraMFCDoc cut;
+    ASSERT_TRUE(cut.OpenDay(2026, 11, 11));
+    EXPECT_EQ(cut.m_props.GetCount(), 13u);
+    EXPECT_EQ(cut.m_fluid, 3);
+    EXPECT_TRUE(cut.m_alarm);  // property 13 reads property 12's value: 3, not zero
+    EXPECT_EQ(cut.m_temperature, 0.0);
+    EXPECT_TRUE(cut.m_note.empty());
 }
 
 TEST_F(DocTest, AFailedSaveKeepsTheOldRecordAndSaysWhichStepFailed) {
     test::FaultVfs vfs;
-    CVelmoraMFCDoc doc;
+    CVelmoraMFCDoc doc, back;
     doc.OpenDay(2026, 6, 1);
     doc.m_weight = 50;
     ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
@@ -288,15 +199,14 @@ TEST_F(DocTest, AFailedSaveKeepsTheOldRecordAndSaysWhichStepFailed) {
     vfs.Heal();
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{"Can not write in the prop!", "Disk is full!"}));
-    CVelmoraMFCDoc back;
-    ASSERT_TRUE(back.OpenDay(2026, 6, 1));
-    EXPECT_EQ(back.m_weight, 50);
-    EXPECT_EQ(RecordsPerDay().begin()->second, 1);
-    // Once there is room again, the same save goes through.
-    EXPECT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    ASSERT_TRUE(back.OpenDay(2026, 6, 1));
-    EXPECT_EQ(back.m_weight, 51);
-    EXPECT_EQ(RecordsPerDay().begin()->second, 1);
+    const std::map<int, int> one{{test::DayNumber(CVelmoraMFCDoc::DayAtNoon(2026, 6, 1)), 1}};
+    for (double stored : {50, 51}) {
+        ASSERT_TRUE(back.OpenDay(2026, 6, 1));
+        EXPECT_EQ(back.m_weight, stored);
+        EXPECT_EQ(test::RecordsPerDay(), one);
+        // Once there is room again, the same save goes through.
+        EXPECT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+    }
 }
 
 // A read that fails at any point of a save (the k-th read from a cold start, for every k up
@@ -328,11 +238,12 @@ TEST_F(DocTest, AReadFailingAnywhereInASaveLeavesOneRecordAndNamesTheStep) {
     };
     const int reads = save(-1).second;
     ASSERT_GT(reads, 5);
+    const std::map<int, int> one{{test::DayNumber(CVelmoraMFCDoc::DayAtNoon(2026, 6, 1)), 1}};
     std::set<SaveDayResult> steps;
     for (int k = 0; k < reads; ++k) {
         SCOPED_TRACE(k);
         steps.insert(save(k).first);
-        ASSERT_EQ(RecordsPerDay(), (std::map<std::tuple<int, int, int>, int>{{{2026, 6, 1}, 1}}));
+        ASSERT_EQ(test::RecordsPerDay(), one);
         CVelmoraMFCDoc back;
         ASSERT_TRUE(back.OpenDay(2026, 6, 1));
         EXPECT_EQ(back.m_weight, stored);
@@ -432,18 +343,92 @@ TEST_F(DocTest, WalksOfAllADateRangeOrTheAlarmDaysVisitTheirDaysInWrittenOrder) 
     EXPECT_EQ(boxes.Count(), 0u);
 }
 
-TEST_F(DocTest, RunningOutOfMemoryWhileSavingEndsWithCodeOne) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            MessageBoxRecorder echo;
-            echo.EchoToStderr(true);
-            CVelmoraMFCDoc d;
-            d.OpenDay(2026, 2, 2);
-            InjectAllocationFailures(1);
-            d.SaveDay();
-        },
-        ::testing::ExitedWithCode(1), "No free memory");
+using DateKeyTest = DocTest;
+
+// A day is stored at the UTC instant of its local noon, its alarms at their minute.
+TEST_F(DateKeyTest, DatesAreStoredAsTheirUtcInstantWithoutSecondsOrMinutes) {
+    const struct {
+        const char* zone;
+        int month, day, hour, minute, second;
+        bool keepMinute;
+        int utcDay, utcHour, utcMinute;
+    } cases[] = {
+        {"Europe/Moscow", 1, 15, 12, 0, 0, false, 15, 9, 0},
+        {"Atlantic/South_Georgia", 5, 20, 22, 30, 45, true, 21, 0, 30},  // UTC-2 all year
+        {"Atlantic/South_Georgia", 5, 20, 22, 30, 45, false, 21, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zone);
+        test::ScopedTimeZone tz(c.zone);
+        SYSTEMTIME st{};
+        ASSERT_TRUE(FileTimeToSystemTime(
+            DateKey(CTime(2026, c.month, c.day, c.hour, c.minute, c.second), c.keepMinute), st));
+        EXPECT_EQ(std::tie(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond),
+                  std::make_tuple(2026, c.month, c.utcDay, c.utcHour, c.utcMinute, 0));
+    }
+}
+
+// A day at noon and an alarm at 09:15, loaded and saved twenty times, keep their date, hour
+// and minute in zones with summer time, half-hour offsets and offsets beyond 12 hours,
+// whatever the DaylightSavingTime setting says.
+TEST_F(DateKeyTest, TwentySavesChangeNeitherTheDayNorTheAlarm) {
+    const std::pair<const char*, int> cases[] = {
+        {"Europe/Moscow", 1},      {"Europe/Berlin", 1},       {"Europe/Berlin", 7},
+        {"Asia/Kolkata", 3},       {"America/St_Johns", 1},    {"America/St_Johns", 7},
+        {"Pacific/Kiritimati", 6}, {"Australia/Lord_Howe", 1},
+    };
+    int caseIndex = 0;
+    for (const auto& [zone, month] : cases) {
+        ++caseIndex;
+        for (bool dstSetting : {false, true}) {
+            SCOPED_TRACE(std::string(zone) + (dstSetting ? " DST" : ""));
+            test::ScopedTimeZone tz(zone);
+            AppSettings.DaylightSavingTime = dstSetting;
+            // A day of its own for each case: the store is shared.
+            const int day = 2 * caseIndex + (dstSetting ? 1 : 0);
+            ScopedClockPin pin(CTime(2026, month, day, 7, 0, 0));
+            CVelmoraMFCDoc doc;
+            doc.OpenDay(2026, month, day);
+            doc.m_alarm = true;
+            doc.m_alarmType[1] = 7;
+            doc.m_alarmTime[1] = CTime(2026, month, day, 9, 15, 0);
+            ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+            for (int i = 0; i < 20; ++i) {
+                CVelmoraMFCDoc d;
+                ASSERT_TRUE(d.OpenDay(2026, month, day)) << i;
+                const LocalTime date = d.m_date.Local();
+                const LocalTime alarm = d.m_alarmTime[1].Local();
+                ASSERT_EQ(std::tie(date.day, date.hour, date.minute), std::make_tuple(day, 12, 0))
+                    << i;
+                ASSERT_EQ(std::tie(alarm.day, alarm.hour, alarm.minute),
+                          std::make_tuple(day, 9, 15))
+                    << i;
+                ASSERT_EQ(d.SaveDay(), SaveDayResult::Saved);
+            }
+        }
+    }
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+// Every day around both switches of summer time keeps its date and noon.
+TEST_F(DateKeyTest, DaysStayOnTheirDateAcrossSwitchDays) {
+    test::ScopedTimeZone tz("Europe/Berlin");
+    for (bool save : {true, false}) {
+        for (int m : {3, 10}) {
+            for (int d = 20; d <= 31; ++d) {
+                CVelmoraMFCDoc doc;
+                if (save) {
+                    doc.OpenDay(2026, m, d);
+                    doc.m_fluid = 1;
+                    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+                } else {
+                    ASSERT_TRUE(doc.OpenDay(2026, m, d));
+                    EXPECT_EQ(doc.m_date.GetDay(), d);
+                    EXPECT_EQ(doc.m_date.GetHour(), 12);
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

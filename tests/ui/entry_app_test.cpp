@@ -1,5 +1,5 @@
 // The whole program: a tap on a calendar day opens the Day View, and what is saved there
-// shows on the calendar; My Diary opens from its menu command.
+// shows on the calendar.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,6 @@
 #include "tests/support/screentest.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/commandbar.h"
-#include "ui/mydiarydlg.h"
 
 namespace velmora {
 namespace {
@@ -54,23 +53,6 @@ TEST_F(EntryAppTest, ADayEnteredFromTheCalendarShowsOnItWithItsPrediction) {
     EXPECT_TRUE(test::Shows(b, *test::Decoded(kIconHeavyFlow, 10, 10), 21 + 33 * 4, 50 + 20, true));
     EXPECT_TRUE(test::Shows(b, *test::Decoded(kIconSex, 10, 10), 23 + 33 * 4, 50 + 32, true));
     EXPECT_EQ(boxes.Count(), 0u);
-}
-
-TEST_F(EntryAppTest, MyDiaryOpensFromItsCommandAndKeepsTheKindChosen) {
-    Start();
-    QString title;
-    QueueModalHook([&](QDialog& dialog) {
-        title = Frame().Title();
-        EXPECT_EQ(dialog.objectName(), QString::number(kMyDiaryTemplateId));
-        Control<QComboBox>(&dialog, kMyDiaryKindId)->setCurrentIndex(4);
-        dialog.reject();
-    });
-    app->OnCommand(kCmdMyDiary);
-    EXPECT_EQ(title, "My Diary");
-    EXPECT_EQ(Frame().Title(), "Calendar View");
-    EXPECT_EQ(AppSettings.MyDiaryType, 4);
-    app->ExitInstance();
-    EXPECT_EQ(profile->GetProfileInt("Velmora", "MyDiaryType", -1), 4);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "tests/support/helprecorder.h"
 #include "tests/ui/entrytest.h"
 #include "ui/addnotedlg.h"
+#include "ui/dayviewpages.h"
 #include "ui/kit/help.h"
 #include "ui/kit/mainframe.h"
 #include "ui/kit/reporttable.h"
@@ -75,7 +76,7 @@ protected:
     }
 };
 
-TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndRemembersTheKind) {
+TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndViewOpensTheDayOnItsDiaryPage) {
     WriteDiary();
     AppSettings.MyDiaryType = 0;
     MyDiary([&](CMyDiaryDlg& s) {
@@ -87,12 +88,41 @@ TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndRemembersTheKind) {
                                   {"05.05.2025", "давно"}}));
         EXPECT_TRUE(s.List()->isColumnHidden(2));
         EXPECT_EQ(s.List()->TextsAt(0).value(2), "20261110");
+        // View: an entry must be chosen; the day opens on its diary page and its change shows.
+        Press(&s, kMyDiaryViewId);
+        EXPECT_EQ(boxes.Texts(),
+                  std::vector<std::string>{"You should select an item from the list!"});
+        s.List()->SelectRow(1);
+        frame.SetTitle("My Diary");
+        QueueModalHook([&](QDialog& dialog) {
+            auto& day = dynamic_cast<CDayViewDlg&>(dialog);
+            EXPECT_EQ(frame.title, "Day View");
+            EXPECT_EQ(day.DateText(), "02.11.2026");
+            EXPECT_EQ(day.CurrentPage(), 2);
+            EXPECT_TRUE(day.Page(2)->isVisible());
+            EXPECT_FALSE(day.Page(0)->isVisible());
+            EXPECT_EQ(Edit(day, kDayViewDiaryText1Id)->text(), "стрижка");
+            Edit(day, kDayViewDiaryText1Id)->setText("короткая стрижка");
+            // A type set back to none empties its text.
+            EXPECT_EQ(Edit(day, kDayViewDiaryText2Id)->text(), "маска");
+            List(day, kDayViewDiaryType2Id)->setCurrentIndex(0);
+            EXPECT_EQ(Edit(day, kDayViewDiaryText2Id)->text(), "");
+            EXPECT_FALSE(Edit(day, kDayViewDiaryText2Id)->isEnabled());
+            Command(day, kCmdDayViewSave);
+        });
+        Press(&s, kMyDiaryViewId);
+        EXPECT_EQ(frame.title, "My Diary");
+        EXPECT_EQ(Shown(s)[1], (std::pair<QString, QString>{"02.11.2026", "короткая стрижка"}));
         List(s, kMyDiaryKindId)->setCurrentIndex(1);
-        EXPECT_EQ(Shown(s), (Rows{{"02.11.2026", "маска"}}));
-        List(s, kMyDiaryKindId)->setCurrentIndex(3);
         EXPECT_TRUE(Shown(s).empty());
         List(s, kMyDiaryKindId)->setCurrentIndex(5);
     });
+    auto day = Stored(2026, 11, 2);
+    EXPECT_EQ(day->m_diaryType, (std::array<int16_t, 4>{1, 0, 1, 0}));
+    EXPECT_EQ(day->m_diaryText,
+              (std::array<CString, 4>{u"короткая стрижка", u"", u"укладка", u""}));
+    EXPECT_EQ(RecordsPerDay().size(), 3u);
+    // The kind chosen last is shown the next time, dates as the settings write them.
     EXPECT_EQ(AppSettings.MyDiaryType, 5);
     AppSettings.DateFormat = 1;
     AppSettings.DateSeparator = 1;
@@ -100,7 +130,7 @@ TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndRemembersTheKind) {
         EXPECT_EQ(s.ShownKind(), 5);
         EXPECT_EQ(Shown(s), (Rows{{"11/10/2026", "разное"}}));
     });
-    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_EQ(boxes.Count(), 1u);
 }
 
 TEST_F(MyDiaryTest, DeleteRemovesTheFirstEntryOfItsKindWithItsText) {
@@ -140,21 +170,28 @@ TEST_F(MyDiaryTest, DeleteRemovesTheFirstEntryOfItsKindWithItsText) {
     EXPECT_EQ(RecordsPerDay().size(), 1u);
 }
 
-TEST_F(MyDiaryTest, DeleteAllClearsOneKindAndKeepsEverythingElse) {
+TEST_F(MyDiaryTest, DeleteAllClearsOneKindKeepsEverythingElseAndStopsAtAFailedRewrite) {
+    test::FaultVfs vfs;
     WriteDiary();
     AppSettings.MyDiaryType = 0;
+    const std::string question = "Are you sure you want to delete all notes?";
     MyDiary([&](CMyDiaryDlg& s) {
+        vfs.FailWrites(SQLITE_FULL);
+        boxes.Script({IDYES});
+        Press(&s, kMyDiaryDeleteAllId);
+        vfs.Heal();
+        EXPECT_EQ(s.List()->RowCount(), 4);
+        EXPECT_EQ(Stored(2026, 11, 2)->m_diaryType[0], 1);
         boxes.Script({IDNO});
         Press(&s, kMyDiaryDeleteAllId);
         EXPECT_EQ(s.List()->RowCount(), 4);
         boxes.Script({IDYES});
         Press(&s, kMyDiaryDeleteAllId);
         EXPECT_EQ(s.List()->RowCount(), 0);
-        // An empty list asks nothing.
-        Press(&s, kMyDiaryDeleteAllId);
-        EXPECT_EQ(boxes.Count(), 2u);
-        EXPECT_EQ(boxes.Texts()[1], "Are you sure you want to delete all notes?");
+        Press(&s, kMyDiaryDeleteAllId);  // an empty list asks nothing
     });
+    EXPECT_EQ(boxes.CountText(question), 3u);
+    EXPECT_EQ(boxes.CountText("Add Record Error!"), 1u);
     auto first = Stored(2026, 11, 2);
     EXPECT_EQ(first->m_diaryType, (std::array<int16_t, 4>{0, 2, 0, 0}));
     EXPECT_EQ(first->m_diaryText[1], u"маска");
@@ -169,38 +206,43 @@ TEST_F(MyDiaryTest, DeleteAllClearsOneKindAndKeepsEverythingElse) {
               (std::map<Day, int>{{{2025, 5, 5}, 1}, {{2026, 11, 2}, 1}, {{2026, 11, 10}, 1}}));
 }
 
-TEST_F(MyDiaryTest, DeleteAllStopsAtTheFirstRewriteThatFails) {
-    test::FaultVfs vfs;
-    WriteDiary();
-    AppSettings.MyDiaryType = 0;
-    MyDiary([&](CMyDiaryDlg& s) {
-        vfs.FailWrites(SQLITE_FULL);
-        boxes.Script({IDYES});
-        Press(&s, kMyDiaryDeleteAllId);
-        vfs.Heal();
-        EXPECT_EQ(s.List()->RowCount(), 4);
-    });
-    EXPECT_EQ(boxes.CountText("Add Record Error!"), 1u);
-    EXPECT_EQ(Stored(2026, 11, 2)->m_diaryType[0], 1);
-}
-
+// Add note offers the program's years and cuts an overlong text as the store does; a note
+// fills the first free slot of its day, or makes the day's record, and a fifth is refused.
 TEST_F(MyDiaryTest, AddNoteFillsTheFirstFreeSlotAndRefusesAFifth) {
     Store(2026, 10, 1, [](CVelmoraMFCDoc& d) {
         d.m_sex = true;
         d.m_diaryType = {3, 0, 5, 0};
         d.m_diaryText = {u"ногти", u"", u"врач", u""};
     });
+    Store(2026, 4, 4, [](CVelmoraMFCDoc& d) { d.m_note = u"день"; });
     AppSettings.MyDiaryType = 3;  // "Фитнес"
     MyDiary([&](CMyDiaryDlg& s) {
+        QueueModalHook([](QDialog& note) {
+            auto* date = test::Control<QDateEdit>(&note, kAddNoteDateId);
+            EXPECT_EQ(date->date(), QDate(2026, 12, 6));  // today
+            EXPECT_EQ(date->minimumDate(), QDate(1995, 1, 1));
+            EXPECT_EQ(date->maximumDate(), QDate(2027, 12, 31));
+            date->setDate(QDate(1990, 6, 1));
+            EXPECT_EQ(date->date().year(), 1995);
+            date->setDate(QDate(2026, 4, 4));
+            auto* text = test::Control<QPlainTextEdit>(&note, kAddNoteTextId);
+            text->setPlainText(QString(300, QChar(u'ж')));
+            EXPECT_EQ(text->toPlainText().size(), 240);
+            Press(&note, 1);
+        });
+        Press(&s, kMyDiaryAddId);
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Very long string??"});
+        boxes.Clear();
         // A day without a record gets one, with the note in its first slot.
         AddNote(s, QDate(2026, 10, 3), "йога");
-        EXPECT_EQ(Shown(s), (Rows{{"03.10.2026", "йога"}}));
         AddNote(s, QDate(2026, 10, 1), "бассейн");
         AddNote(s, QDate(2026, 10, 1), "зал");
-        EXPECT_EQ(Shown(s),
-                  (Rows{{"03.10.2026", "йога"}, {"01.10.2026", "бассейн"}, {"01.10.2026", "зал"}}));
+        EXPECT_EQ(Shown(s), (Rows{{"03.10.2026", "йога"},
+                                  {"01.10.2026", "бассейн"},
+                                  {"01.10.2026", "зал"},
+                                  {"04.04.2026", QString(199, QChar(u'ж'))}}));
         AddNote(s, QDate(2026, 10, 1), "пятая");
-        EXPECT_EQ(s.List()->RowCount(), 3);
+        EXPECT_EQ(s.List()->RowCount(), 4);
     });
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text,
@@ -220,60 +262,12 @@ TEST_F(MyDiaryTest, AddNoteFillsTheFirstFreeSlotAndRefusesAFifth) {
     EXPECT_EQ(made->m_sportKind, u"Sport");
     EXPECT_EQ(made->m_acheKind, u"Ache");
     EXPECT_FALSE(made->m_alarm);
-    EXPECT_EQ(RecordsPerDay().size(), 2u);
-}
-
-TEST_F(MyDiaryTest, AddNoteOffersTheProgramsYearsAndCutsOverlongTextsAsTheStoreDoes) {
-    Store(2026, 4, 4, [](CVelmoraMFCDoc& d) { d.m_note = u"день"; });
-    MyDiary([&](CMyDiaryDlg& s) {
-        QueueModalHook([](QDialog& note) {
-            auto* date = test::Control<QDateEdit>(&note, kAddNoteDateId);
-            EXPECT_EQ(date->date(), QDate(2026, 12, 6));  // today
-            EXPECT_EQ(date->minimumDate(), QDate(1995, 1, 1));
-            EXPECT_EQ(date->maximumDate(), QDate(2027, 12, 31));
-            date->setDate(QDate(1990, 6, 1));
-            EXPECT_EQ(date->date().year(), 1995);
-            date->setDate(QDate(2026, 4, 4));
-            auto* text = test::Control<QPlainTextEdit>(&note, kAddNoteTextId);
-            text->setPlainText(QString(300, QChar(u'ж')));
-            EXPECT_EQ(text->toPlainText().size(), 240);
-            Press(&note, 1);
-        });
-        Press(&s, kMyDiaryAddId);
-    });
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Very long string??"});
-    auto day = Stored(2026, 4, 4);
-    EXPECT_EQ(day->m_diaryText[0], CString(199, u'ж'));
-    EXPECT_EQ(day->m_diaryType[0], 1);
-    EXPECT_EQ(day->m_note, u"день");
-}
-
-TEST_F(MyDiaryTest, ViewOpensTheDayOnItsDiaryPageAndComesBackToTheList) {
-    WriteDiary();
-    AppSettings.MyDiaryType = 0;
-    MyDiary([&](CMyDiaryDlg& s) {
-        Press(&s, kMyDiaryViewId);
-        EXPECT_EQ(boxes.Texts(),
-                  std::vector<std::string>{"You should select an item from the list!"});
-        s.List()->SelectRow(1);  // 02.11.2026, "стрижка"
-        frame.SetTitle("My Diary");
-        QueueModalHook([&](QDialog& dialog) {
-            auto& day = dynamic_cast<CDayViewDlg&>(dialog);
-            EXPECT_EQ(frame.title, "Day View");
-            EXPECT_EQ(day.DateText(), "02.11.2026");
-            EXPECT_EQ(day.CurrentPage(), 2);
-            EXPECT_EQ(Edit(day, kDayViewDiaryText1Id)->text(), "стрижка");
-            Edit(day, kDayViewDiaryText1Id)->setText("короткая стрижка");
-            Command(day, kCmdDayViewSave);
-        });
-        Press(&s, kMyDiaryViewId);
-        EXPECT_EQ(frame.title, "My Diary");
-        EXPECT_EQ(Shown(s)[1], (std::pair<QString, QString>{"02.11.2026", "короткая стрижка"}));
-    });
-    EXPECT_EQ(Stored(2026, 11, 2)->m_diaryText[0], u"короткая стрижка");
+    auto cut = Stored(2026, 4, 4);
+    EXPECT_EQ(cut->m_diaryText[0], CString(199, u'ж'));
+    EXPECT_EQ(cut->m_diaryType[0], 4);
+    EXPECT_EQ(cut->m_note, u"день");
     EXPECT_EQ(RecordsPerDay().size(), 3u);
 }
-
 
 TEST_F(MyDiaryTest, HelpOpensOnEachScreensOwnPage) {
     test::HelpRecorder help;
@@ -285,7 +279,8 @@ TEST_F(MyDiaryTest, HelpOpensOnEachScreensOwnPage) {
         Press(&s, kDayViewHelpId);
         EXPECT_EQ(frame.title, "Day View");
     });
-    EXPECT_EQ(help.Calls(), (std::vector<test::HelpRecorder::Call>{{7, 8, "Help"}, {5, 7, "Help"}}));
+    EXPECT_EQ(help.Calls(),
+              (std::vector<test::HelpRecorder::Call>{{7, 8, "Help"}, {5, 7, "Help"}}));
 }
 
 }  // namespace

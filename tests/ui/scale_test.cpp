@@ -1,17 +1,15 @@
 // The weight and height scale: typed values, the Calculate button and the mode buttons, with
 // results worked out by hand from the rules.
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
-#include "help/helpdialog.h"
-#include "tests/app/apptest.h"
+#include "gfx/screenbuffer.h"
+#include "tests/support/refimage.h"
+#include "tests/support/screenstoretest.h"
 #include "tests/support/screentest.h"
 #include "ui/scaledlg.h"
-#include "ui/kit/commandbar.h"
 
 namespace velmora {
 namespace {
@@ -126,28 +124,27 @@ TEST_F(ScaleTest, ATextThatIsNoNumberIsRefused) {
 }
 
 TEST_F(ScaleTest, TheModeButtonsSwapTextsAndClearOnlyOnTheWayToHeight) {
+    // The question, the input's and the result's labels and units.
+    auto texts = [](const CScaleDlg& d) {
+        return QStringList{d.ModeText(), d.InputLabel(), d.OutputLabel(), d.InputUnit(),
+                           d.OutputUnit()};
+    };
     CScaleDlg d(&frame);
     auto* weight = Control<QPushButton>(&d, kScaleWeightModeId);
     auto* height = Control<QPushButton>(&d, kScaleHeightModeId);
     EXPECT_TRUE(d.WeightMode());
     EXPECT_FALSE(weight->isHidden());
     EXPECT_TRUE(height->isHidden());
-    EXPECT_EQ(d.ModeText(), "Calculate your ideal weight on the base of your height");
-    EXPECT_EQ(d.InputLabel(), "Height:");
-    EXPECT_EQ(d.OutputLabel(), "Weight:");
-    EXPECT_EQ(d.InputUnit(), "m");
-    EXPECT_EQ(d.OutputUnit(), "kg");
+    EXPECT_EQ(texts(d), (QStringList{"Calculate your ideal weight on the base of your height",
+                                     "Height:", "Weight:", "m", "kg"}));
     EXPECT_EQ(Calculate(d, "1.7"), "61.40");
 
     weight->click();
     EXPECT_FALSE(d.WeightMode());
     EXPECT_TRUE(weight->isHidden());
     EXPECT_FALSE(height->isHidden());
-    EXPECT_EQ(d.ModeText(), "Calculate your ideal height on the base of your weight");
-    EXPECT_EQ(d.InputLabel(), "Weight:");
-    EXPECT_EQ(d.OutputLabel(), "Height:");
-    EXPECT_EQ(d.InputUnit(), "kg");
-    EXPECT_EQ(d.OutputUnit(), "m");
+    EXPECT_EQ(texts(d), (QStringList{"Calculate your ideal height on the base of your weight",
+                                     "Weight:", "Height:", "kg", "m"}));
     EXPECT_EQ(Control<QLineEdit>(&d, kScaleValueId)->text(), "0");
     EXPECT_EQ(d.Result(), "");
 
@@ -159,63 +156,19 @@ TEST_F(ScaleTest, TheModeButtonsSwapTextsAndClearOnlyOnTheWayToHeight) {
 
     AppSettings.UnitsFormat = 0;
     CScaleDlg english(&frame);
-    EXPECT_EQ(english.InputUnit(), "ft");
-    EXPECT_EQ(english.OutputUnit(), "lb");
+    EXPECT_EQ(texts(english).mid(3), (QStringList{"ft", "lb"}));
     english.SwitchMode(false);
-    EXPECT_EQ(english.InputUnit(), "lb");
-    EXPECT_EQ(english.OutputUnit(), "ft");
+    EXPECT_EQ(texts(english).mid(3), (QStringList{"lb", "ft"}));
 }
 
+// The question, "Height:", "m" and the result drawn over the skin's picture, which shows
+// alone below the panel.
 TEST_F(ScaleTest, TheLabelsAndResultArePaintedOverTheSkinsBackground) {
     AppSettings.Skin = 3;
     CScaleDlg d(&frame);
-    const auto background =
-        test::Decoded(SkinBackgroundId(SkinnedScreen::WeightHeightScale, 3), 240, 268);
-    // Pixels of the window that differ from the background inside a rectangle.
-    auto painted = [&](int left, int top, int right, int bottom) {
-        d.Render();
-        const QImage& w = d.Screen().WindowSurface();
-        int n = 0;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) {
-                n += reinterpret_cast<const Pixel*>(w.scanLine(y))[x] !=
-                     background->Surface()->GetPixel(x, y);
-            }
-        }
-        return n;
-    };
-    EXPECT_EQ(painted(0, 200, 240, 268), 0);  // below the panel: the picture only
-    EXPECT_GT(painted(9, 14, 235, 29), 100);  // the question
-    EXPECT_GT(painted(9, 29, 235, 45), 20);
-    EXPECT_GT(painted(23, 80, 75, 95), 20);    // "Height:"
-    EXPECT_GT(painted(155, 79, 173, 95), 5);   // "m"
-    EXPECT_EQ(painted(76, 121, 147, 136), 0);  // no result yet
     Calculate(d, "1.7");
-    EXPECT_GT(painted(76, 121, 147, 136), 20);
-}
-
-class ScaleAppTest : public test::AppTest {};
-
-TEST_F(ScaleAppTest, OpensFromTheMenuAndItsHelpGivesTheTitleBack) {
-    Start();
-    QString title;
-    int helpPage = 0;
-    QString titleAfterHelp;
-    QueueModalHook([&](QDialog& d) {
-        title = Frame().Title();
-        QueueModalHook([&](QDialog& h) {
-            helpPage = static_cast<CHelpDialog&>(h).Page();
-            h.reject();
-        });
-        static_cast<CScaleDlg&>(d).CommandBar()->ToolButton(kCmdScaleHelp)->click();
-        titleAfterHelp = Frame().Title();
-        Press(&d, kScaleCancelId);
-    });
-    app->OnCommand(kCmdScale);
-    EXPECT_EQ(title, "Weight|Height Scale");
-    EXPECT_EQ(helpPage, 15);
-    EXPECT_EQ(titleAfterHelp, "Weight|Height Scale");
-    EXPECT_EQ(Frame().Title(), "Calendar View");
+    d.Render();
+    test::ExpectMatchesReference(d.Screen().WindowSurface(), "ui/data/scale_skin3.png");
 }
 
 }  // namespace

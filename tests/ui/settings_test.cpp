@@ -18,6 +18,7 @@
 #include "tests/support/screentest.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/language.h"
+#include "ui/scaledlg.h"
 #include "ui/settingsdlg.h"
 
 namespace velmora {
@@ -49,133 +50,112 @@ protected:
     QString titleWhileOpen;
 };
 
+// Each row types one number, a valid one in the other field, and other units, then presses
+// OK: all of them go in together, or the screen stays open with the message and takes
+// nothing, not even the valid number.
 TEST_F(SettingsTest, NumbersAtTheirLimitsAreTakenAndBeyondThemRefusedWithNothingTaken) {
     Start();
-    struct Case {
-        int id;
-        QString text;
-        bool taken;
-        std::string refusal;
-    };
     const std::string days = "Please enter an integer between 3 and 12.";
     const std::string cycle = "Please enter an integer between 23 and 35.";
-    const Case cases[] = {
-        {kSettingsMenstrualDaysId, "2", false, days},
-        {kSettingsMenstrualDaysId, "3", true, ""},
-        {kSettingsMenstrualDaysId, "12", true, ""},
-        {kSettingsMenstrualDaysId, "13", false, days},
-        {kSettingsMenstrualDaysId, "-4", false, days},
-        {kSettingsMenstrualDaysId, "five", false, "Please enter an integer."},
-        {kSettingsMenstrualDaysId, "", false, "Please enter an integer."},
-        {kSettingsCycleLengthId, "22", false, cycle},
-        {kSettingsCycleLengthId, "23", true, ""},
-        {kSettingsCycleLengthId, " 35 ", true, ""},
-        {kSettingsCycleLengthId, "36", false, cycle},
-        {kSettingsCycleLengthId, "3O", false, "Please enter an integer."},
-        {kSettingsCycleLengthId, "2.5e1", false, "Please enter an integer."},
+    const std::string integer = "Please enter an integer.";
+    const struct {
+        int id;
+        QString text;
+        int taken;
+        std::string refusal;
+    } cases[] = {
+        {kSettingsMenstrualDaysId, "2", 0, days},   {kSettingsMenstrualDaysId, "3", 3, ""},
+        {kSettingsMenstrualDaysId, "12", 12, ""},   {kSettingsMenstrualDaysId, "13", 0, days},
+        {kSettingsMenstrualDaysId, "-4", 0, days},  {kSettingsMenstrualDaysId, "five", 0, integer},
+        {kSettingsMenstrualDaysId, "", 0, integer}, {kSettingsCycleLengthId, "22", 0, cycle},
+        {kSettingsCycleLengthId, "23", 23, ""},     {kSettingsCycleLengthId, " 35 ", 35, ""},
+        {kSettingsCycleLengthId, "36", 0, cycle},   {kSettingsCycleLengthId, "40", 0, cycle},
+        {kSettingsCycleLengthId, "3O", 0, integer}, {kSettingsCycleLengthId, "2.5e1", 0, integer},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
+        const bool daysRow = c.id == kSettingsMenstrualDaysId;
         const VelmoraSettings before = AppSettings;
-        const int copyDays = TheSettingsCopy.MenstrualDays;
-        const int copyCycle = TheSettingsCopy.CycleLength;
         boxes.Clear();
         const bool stayedOpen = Settings([&](QDialog& d) {
-            // A change elsewhere in the screen goes in only with the numbers.
             Control<QComboBox>(&d, kSettingsUnitsId)->setCurrentIndex(1 - before.UnitsFormat);
             Type(d, c.id, c.text);
+            Type(d, daysRow ? kSettingsCycleLengthId : kSettingsMenstrualDaysId,
+                 daysRow ? "30" : "7");
             Press(&d, IDOK);
         });
-        EXPECT_EQ(stayedOpen, !c.taken);
-        if (c.taken) {
+        EXPECT_EQ(stayedOpen, !c.refusal.empty());
+        if (c.refusal.empty()) {
             EXPECT_EQ(boxes.Count(), 0u);
-            const int value = c.text.trimmed().toInt();
-            const int taken = c.id == kSettingsMenstrualDaysId ? AppSettings.MenstrualDays
-                                                               : AppSettings.CycleLength;
-            EXPECT_EQ(taken, value);
+            EXPECT_EQ(AppSettings.MenstrualDays, daysRow ? c.taken : 7);
+            EXPECT_EQ(AppSettings.CycleLength, daysRow ? 30 : c.taken);
             EXPECT_EQ(AppSettings.UnitsFormat, 1 - before.UnitsFormat);
-            EXPECT_EQ(TheSettingsCopy.MenstrualDays, AppSettings.MenstrualDays);
-            EXPECT_EQ(TheSettingsCopy.CycleLength, AppSettings.CycleLength);
         } else {
-            ASSERT_EQ(boxes.Count(), 1u);
-            EXPECT_EQ(boxes.Boxes()[0].text, c.refusal);
+            EXPECT_EQ(boxes.Texts(), std::vector<std::string>{c.refusal});
             EXPECT_EQ(AppSettings, before);
-            EXPECT_EQ(TheSettingsCopy.MenstrualDays, copyDays);
-            EXPECT_EQ(TheSettingsCopy.CycleLength, copyCycle);
-            EXPECT_EQ(TheSettingsCopy.UnitsFormat, before.UnitsFormat);
         }
+        // The screen's working copy holds what the settings hold.
+        EXPECT_EQ(TheSettingsCopy.MenstrualDays, AppSettings.MenstrualDays);
+        EXPECT_EQ(TheSettingsCopy.CycleLength, AppSettings.CycleLength);
+        EXPECT_EQ(TheSettingsCopy.UnitsFormat, AppSettings.UnitsFormat);
     }
 }
 
-TEST_F(SettingsTest, AValidNumberIsNotTakenWhileTheOtherIsRefused) {
-    Start();
-    EXPECT_TRUE(Settings([](QDialog& d) {
-        Type(d, kSettingsMenstrualDaysId, "7");
-        Type(d, kSettingsCycleLengthId, "40");
-        Press(&d, IDOK);
-    }));
-    EXPECT_EQ(AppSettings.MenstrualDays, 5);
-    EXPECT_EQ(TheSettingsCopy.MenstrualDays, 5);
-}
-
+// Each list holds its items in the order the settings store them, opens on the settings of a
+// first run, and OK takes every choice into the settings, their copy and, at exit, the store.
 TEST_F(SettingsTest, ListsHoldTheirItemsInStoredOrderAndOkTakesEveryChoice) {
     Start();
     SoundsEnabled = true;
-    const std::vector<std::pair<int, QStringList>> lists = {
-        {kSettingsUnitsId, {"English", "Метрич."}},
-        {kSettingsWeekStartsId, {"Воскр.", "Понед."}},
-        {kSettingsSeparatorId, {".", "/", "-"}},
-        {kSettingsDateFormatId, {"ДД/ММ/ГГГГ", "ММ/ДД/ГГГГ"}},
-        {kSettingsTimeFormatId, {"24 часа", "12 часов (AM/PM)"}},
-        {kSettingsSkinId, {"Animals", "Cartoon", "Cities", "Floral", "Jewels", "Men", "Nature"}},
+    const struct {
+        int id;
+        const char* items;
+        int shown, chosen;
+        int VelmoraSettings::*setting;
+        int SettingsCopy::*copy;
+        const char* key;
+    } lists[] = {
+        {kSettingsUnitsId, "English|Метрич.", 1, 0, &VelmoraSettings::UnitsFormat,
+         &SettingsCopy::UnitsFormat, "UnitsFormat"},
+        {kSettingsWeekStartsId, "Воскр.|Понед.", 1, 0, &VelmoraSettings::WeekStarts,
+         &SettingsCopy::WeekStarts, "WeekStarts"},
+        {kSettingsSeparatorId, ".|/|-", 0, 2, &VelmoraSettings::DateSeparator,
+         &SettingsCopy::DateSeparator, "DateSeparator"},
+        {kSettingsDateFormatId, "ДД/ММ/ГГГГ|ММ/ДД/ГГГГ", 0, 1, &VelmoraSettings::DateFormat,
+         &SettingsCopy::DateFormat, "DateFormat"},
+        {kSettingsTimeFormatId, "24 часа|12 часов (AM/PM)", 0, 1, &VelmoraSettings::TimeFormat,
+         &SettingsCopy::TimeFormat, "TimeFormat"},
+        {kSettingsSkinId, "Animals|Cartoon|Cities|Floral|Jewels|Men|Nature", 3, 5,
+         &VelmoraSettings::Skin, &SettingsCopy::Skin, "Skin"},
     };
-    std::map<int, int> shown;
     bool daylightShown = true;
     bool soundsShown = false;
     Settings([&](QDialog& d) {
-        for (const auto& [id, items] : lists) {
-            auto* combo = Control<QComboBox>(&d, id);
+        for (const auto& l : lists) {
+            auto* combo = Control<QComboBox>(&d, l.id);
             QStringList texts;
             for (int i = 0; i < combo->count(); ++i) {
                 texts << combo->itemText(i);
             }
-            EXPECT_EQ(texts, items) << id;
-            shown[id] = combo->currentIndex();
+            EXPECT_EQ(texts.join(u'|'), l.items) << l.key;
+            EXPECT_EQ(combo->currentIndex(), l.shown) << l.key;
+            combo->setCurrentIndex(l.chosen);
         }
         daylightShown = Control<QCheckBox>(&d, kSettingsDaylightId)->isChecked();
         soundsShown = Control<QCheckBox>(&d, kSettingsSoundsId)->isChecked();
-        Control<QComboBox>(&d, kSettingsUnitsId)->setCurrentIndex(0);
-        Control<QComboBox>(&d, kSettingsWeekStartsId)->setCurrentIndex(0);
-        Control<QComboBox>(&d, kSettingsSeparatorId)->setCurrentIndex(2);
-        Control<QComboBox>(&d, kSettingsDateFormatId)->setCurrentIndex(1);
-        Control<QComboBox>(&d, kSettingsTimeFormatId)->setCurrentIndex(1);
-        Control<QComboBox>(&d, kSettingsSkinId)->setCurrentIndex(5);
         Control<QCheckBox>(&d, kSettingsDaylightId)->setChecked(true);
         Control<QCheckBox>(&d, kSettingsSoundsId)->setChecked(false);
         Press(&d, IDOK);
     });
-    // It opened on the settings of a first run.
-    EXPECT_EQ(shown[kSettingsUnitsId], 1);
-    EXPECT_EQ(shown[kSettingsWeekStartsId], 1);
-    EXPECT_EQ(shown[kSettingsSeparatorId], 0);
-    EXPECT_EQ(shown[kSettingsDateFormatId], 0);
-    EXPECT_EQ(shown[kSettingsTimeFormatId], 0);
-    EXPECT_EQ(shown[kSettingsSkinId], 3);
     EXPECT_FALSE(daylightShown);
     EXPECT_TRUE(soundsShown);
-
-    EXPECT_EQ(AppSettings.UnitsFormat, 0);
-    EXPECT_EQ(AppSettings.WeekStarts, 0);
-    EXPECT_EQ(AppSettings.DateSeparator, 2);
-    EXPECT_EQ(AppSettings.DateFormat, 1);
-    EXPECT_EQ(AppSettings.TimeFormat, 1);
-    EXPECT_EQ(AppSettings.Skin, 5);
+    for (const auto& l : lists) {
+        EXPECT_EQ(AppSettings.*l.setting, l.chosen) << l.key;
+        EXPECT_EQ(TheSettingsCopy.*l.copy, l.chosen) << l.key;
+    }
     EXPECT_TRUE(AppSettings.DaylightSavingTime);
+    EXPECT_TRUE(TheSettingsCopy.DaylightSavingTime);
     EXPECT_FALSE(SoundsEnabled);
     EXPECT_EQ(ReminderTimeFormat(), 1);
-    EXPECT_EQ(TheSettingsCopy.Skin, 5);
-    EXPECT_EQ(TheSettingsCopy.DateSeparator, 2);
-    EXPECT_TRUE(TheSettingsCopy.DaylightSavingTime);
     EXPECT_EQ(titleWhileOpen, "Program Settings");
     EXPECT_EQ(Frame().Title(), "Calendar View");
 
@@ -186,30 +166,16 @@ TEST_F(SettingsTest, ListsHoldTheirItemsInStoredOrderAndOkTakesEveryChoice) {
     });
     EXPECT_TRUE(sundayShown);
     app.reset();
-    EXPECT_EQ(profile->Raw("Velmora", "Skin"), "5");
+    for (const auto& l : lists) {
+        EXPECT_EQ(profile->Raw("Velmora", l.key), std::to_string(l.chosen)) << l.key;
+    }
     EXPECT_EQ(profile->Raw("Velmora", "Sounds"), "0");
-    EXPECT_EQ(profile->Raw("Velmora", "TimeFormat"), "1");
+    EXPECT_EQ(profile->Raw("Velmora", "DaylightSavingTime"), "1");
 }
 
-TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowActsAsOk) {
-    Start();
-    const VelmoraSettings before = AppSettings;
-    Settings([](QDialog& d) {
-        Control<QComboBox>(&d, kSettingsSkinId)->setCurrentIndex(0);
-        Type(d, kSettingsCycleLengthId, "30");
-        Press(&d, IDCANCEL);
-    });
-    EXPECT_EQ(AppSettings, before);
-    EXPECT_EQ(TheSettingsCopy.CycleLength, 28);
-
-    Settings([](QDialog& d) {
-        Type(d, kSettingsCycleLengthId, "30");
-        d.close();
-    });
-    EXPECT_EQ(AppSettings.CycleLength, 30);
-}
-
-TEST_F(SettingsTest, TheCalendarPredictsAndDrawsWithTheNewValuesAtOnce) {
+// Cancel takes nothing; closing the window acts as OK, and the calendar predicts and draws
+// with the new values at once.
+TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowTakesAllAtOnce) {
     for (int d = 1; d <= 5; ++d) {
         CVelmoraMFCDoc doc;
         doc.OpenDay(2026, 11, d);
@@ -221,35 +187,59 @@ TEST_F(SettingsTest, TheCalendarPredictsAndDrawsWithTheNewValuesAtOnce) {
     View().Reload();
     // One period only: the next one is predicted a cycle length on.
     EXPECT_EQ(GetFlowClass(View().Marks()[28]), 7);  // 29 November with 28 days
+    const VelmoraSettings before = AppSettings;
+    Settings([](QDialog& d) {
+        Control<QComboBox>(&d, kSettingsSkinId)->setCurrentIndex(0);
+        Type(d, kSettingsCycleLengthId, "30");
+        Press(&d, IDCANCEL);
+    });
+    EXPECT_EQ(AppSettings, before);
+    EXPECT_EQ(TheSettingsCopy.CycleLength, 28);
+    EXPECT_EQ(GetFlowClass(View().Marks()[28]), 7);
+
     Settings([](QDialog& d) {
         Type(d, kSettingsCycleLengthId, "30");
         Control<QComboBox>(&d, kSettingsWeekStartsId)->setCurrentIndex(0);
-        Press(&d, IDOK);
+        d.close();
     });
+    EXPECT_EQ(AppSettings.CycleLength, 30);
     EXPECT_NE(GetFlowClass(View().Marks()[28]), 7);
     EXPECT_EQ(TheCycleInfo.m_start[1].Local().day, 1);  // 1 December with 30 days
     EXPECT_EQ(TheCycleInfo.m_start[1].Local().month, 12);
     EXPECT_TRUE(test::Shows(Drawn(), *test::Decoded(kPicWeekSunday, 230, 12), 3, 3, false));
 }
 
-TEST_F(SettingsTest, HelpOpensTheSettingsPageAndGivesTheTitleBack) {
+// Program Settings and the weight and height scale open from the menu; their help opens on
+// the screen's own page, and each gives the title back.
+TEST_F(SettingsTest, ScaleAndSettingsOpenFromTheMenuAndTheirHelpGivesTheTitleBack) {
     Start();
-    int page = 0;
-    QString titleInHelp;
-    QString titleAfterHelp;
-    Settings([&](QDialog& d) {
-        QueueModalHook([&](QDialog& h) {
-            page = static_cast<CHelpDialog&>(h).Page();
-            titleInHelp = Frame().Title();
-            h.reject();
+    const struct {
+        int command, help, page;
+        const char* title;
+    } screens[] = {{kCmdSettings, kCmdSettingsHelp, 10, "Program Settings"},
+                   {kCmdScale, kCmdScaleHelp, 15, "Weight|Height Scale"}};
+    for (const auto& c : screens) {
+        SCOPED_TRACE(c.title);
+        int page = 0;
+        QString title, titleInHelp, titleAfterHelp;
+        QueueModalHook([&](QDialog& d) {
+            title = Frame().Title();
+            QueueModalHook([&](QDialog& h) {
+                page = static_cast<CHelpDialog&>(h).Page();
+                titleInHelp = Frame().Title();
+                h.reject();
+            });
+            Control<QToolButton>(&d, c.help)->click();
+            titleAfterHelp = Frame().Title();
+            d.reject();
         });
-        static_cast<CSettingsDlg&>(d).CommandBar()->ToolButton(kCmdSettingsHelp)->click();
-        titleAfterHelp = Frame().Title();
-    });
-    EXPECT_EQ(page, 10);
-    EXPECT_EQ(titleInHelp, "Help");
-    EXPECT_EQ(titleAfterHelp, "Program Settings");
-    EXPECT_EQ(Frame().Title(), "Calendar View");
+        app->OnCommand(c.command);
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(page, c.page);
+        EXPECT_EQ(titleInHelp, "Help");
+        EXPECT_EQ(titleAfterHelp, c.title);
+        EXPECT_EQ(Frame().Title(), "Calendar View");
+    }
 }
 
 TEST_F(SettingsTest, ALanguageChosenSpeaksAtOnceInTheMenusAndTheTitle) {

@@ -1,8 +1,11 @@
-// velmora-shots [--language en|ru|source] OUTDIR: starts Velmora headless on a demo diary in temporary folders and
-// writes a picture of every screen into OUTDIR, in the language asked for (the program's own
-// texts when none is).
+// velmora-shots [--language en|ru|source] [--zoom N] [--today YYYY-MM-DD] OUTDIR: starts Velmora
+// headless on a demo diary in temporary folders and writes a picture of every screen into
+// OUTDIR, in the language asked for (the program's own texts when none is). With --today the
+// clock stands at noon of that day, so the pictures are the same at every run: the test suite
+// keeps such a set as its reference pictures (tests/app/data/shots).
 
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,6 +26,7 @@
 #include "res/programresources.h"
 #include "store/names.h"
 #include "store/settings.h"
+#include "store/velmoradoc.h"
 #include "tools/demo/demodiary.h"
 #include "tools/shots/shots.h"
 #include "ui/calendarview.h"
@@ -84,12 +88,22 @@ int main(int argc, char** argv) {
     // its own pixels by default.
     std::optional<UiLanguage> language = UiLanguage::Source;
     int zoom = 1;
+    std::optional<CTime> pinned;
     const char* outDir = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
             language = LanguageFromCode(QString::fromLocal8Bit(argv[++i]));
         } else if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) {
             zoom = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--today") == 0 && i + 1 < argc) {
+            int y = 0, m = 0, d = 0;
+            char end = 0;
+            if (std::sscanf(argv[++i], "%4d-%2d-%2d%c", &y, &m, &d, &end) != 3 ||
+                !QDate(y, m, d).isValid()) {
+                outDir = nullptr;
+                break;
+            }
+            pinned = CVelmoraMFCDoc::DayAtNoon(y, m, d);
         } else if (!outDir) {
             outDir = argv[i];
         } else {
@@ -99,7 +113,8 @@ int main(int argc, char** argv) {
     }
     if (!outDir || !language || zoom < kMinZoom || zoom > kMaxZoom) {
         std::fprintf(stderr,
-                     "usage: velmora-shots [--language en|ru|source] [--zoom 1-4] OUTDIR\n");
+                     "usage: velmora-shots [--language en|ru|source] [--zoom 1-4] "
+                     "[--today YYYY-MM-DD] OUTDIR\n");
         return 2;
     }
     if (!std::getenv("QT_QPA_PLATFORM")) {
@@ -126,6 +141,10 @@ int main(int argc, char** argv) {
         return DefaultAnswer(r.buttons);
     });
 
+    std::optional<ScopedClockPin> pin;
+    if (pinned) {
+        pin.emplace(*pinned);
+    }
     // About two years of diary, ending today.
     const CTime today = Clock::Now();
     WriteDemoDiary(today - 730 * kSecondsPerDay, 731);

@@ -54,6 +54,10 @@ void ShootChartScreens(ShotContext& shots) {
     shots.ShotOfCommand(kCmdTemperatureHistory, "temperature-history-fahrenheit", ChooseRow);
     shots.ShotOfCommand(kCmdWeightHistory, "weight-history-pounds", ChooseRow);
     AppSettings.UnitsFormat = units;
+    const bool shift = AppSettings.TemperatureShift;
+    AppSettings.TemperatureShift = true;
+    shots.ShotOfCommand(kCmdTemperatureChart, "temperature-chart-shift", PreviousMonth);
+    AppSettings.TemperatureShift = shift;
 
     shots.ShotOfCommand(kCmdCycleChart, "cycles-chart");
     shots.ShotOfCommand(kCmdCycleChart, "cycles-chart-previous-year", [](QDialog& dialog) {

@@ -6,10 +6,13 @@
 #include "app/velmoraapp.h"
 #include "reports/cyclebar.h"
 #include "reports/cyclehistorydlg.h"
+#include "reports/statisticsdlg.h"
 #include "reports/yearviewdlg.h"
 #include "tools/shots/shots.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/reporttable.h"
+
+#include <QTabWidget>
 
 namespace velmora {
 
@@ -45,6 +48,17 @@ void ShootCycleScreens(ShotContext& shots) {
             year->OnCommand(kCmdYearViewSecondHalf);
         }
     });
+
+    // Statistics: each of its tabs.
+    static const char* const kTabs[] = {"statistics-lengths", "statistics-forecast",
+                                        "statistics-left-out"};
+    for (int tab = 0; tab < 3; ++tab) {
+        shots.ShotOfCommand(kCmdStatistics, kTabs[tab], [tab](QDialog& dialog) {
+            if (auto* statistics = dynamic_cast<CStatisticsDlg*>(&dialog)) {
+                statistics->Tabs()->setCurrentIndex(tab);
+            }
+        });
+    }
 }
 
 }  // namespace velmora

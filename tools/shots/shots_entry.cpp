@@ -13,8 +13,8 @@
 #include "ui/dayviewdlg.h"
 #include "ui/kit/modal.h"
 #include "ui/kit/reporttable.h"
-#include "ui/mydiarydlg.h"
 #include "ui/kit/titles.h"
+#include "ui/mydiarydlg.h"
 
 namespace velmora {
 

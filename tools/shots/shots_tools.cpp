@@ -8,9 +8,9 @@
 #include "help/helpdialog.h"
 #include "store/password.h"
 #include "store/settings.h"
-#include "ui/scaledlg.h"
 #include "tools/shots/shots.h"
 #include "ui/calendarview.h"
+#include "ui/scaledlg.h"
 
 namespace velmora {
 
@@ -38,6 +38,7 @@ void ShootToolScreens(ShotContext& shots) {
     AppSettings.PasswordHash = password;
 
     shots.ShotOfCommand(kCmdSettings, "settings");
+    shots.ShotOfCommand(kCmdDoctorReport, "doctor-report");
 
     // Help: the contents, and every screen of every page.
     shots.ShotOfCommand(kCmdHelp, "help-contents");
