@@ -1,6 +1,7 @@
 #include "reports/doctorreport.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -292,8 +293,9 @@ private:
     std::vector<Block> m_blocks;
 };
 
+// In the user's locale, as the Statistics screen shows the same figures ("28,5" in Russian).
 QString OneDecimal(double value) {
-    return QString::number(value, 'f', 1);
+    return QLocale().toString(value, 'f', 1);
 }
 
 }  // namespace

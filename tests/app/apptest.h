@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <functional>
 #include <memory>
 
@@ -120,22 +121,6 @@ inline std::unique_ptr<CFastBitmap> Decoded(int id, uint16_t w, uint16_t h) {
     return pic;
 }
 
-// Whether rows `fromRow` to `toRow` (inclusive) of picture `pic` stand at (x, y) of
-// `buffer` (the rows below a cell's icons, say).
-inline bool ShowsRows(const GraphicBuffer& buffer, const CFastBitmap& pic, int x, int y,
-                      int fromRow, int toRow) {
-    const GraphicBuffer& s = *pic.Surface();
-    for (int py = fromRow; py <= toRow; ++py) {
-        for (uint32_t px = 0; px < s.Width(); ++px) {
-            if (buffer.GetPixel(x + static_cast<int>(px), y + py) !=
-                s.GetPixel(static_cast<int>(px), py)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 // Whether `buffer` shows picture `pic` at (x, y): every pixel but the transparent ones.
 inline bool Shows(const GraphicBuffer& buffer, const CFastBitmap& pic, int x, int y,
                   bool transparent) {
@@ -153,6 +138,22 @@ inline bool Shows(const GraphicBuffer& buffer, const CFastBitmap& pic, int x, in
         }
     }
     return true;
+}
+
+// How many pixels of `drawn` (every `step`th in both directions) differ from those at
+// `origin` of `shot` (a screenshot), compared at RGB565 precision.
+inline int Differing(const QImage& shot, QPoint origin, const QImage& drawn, int step = 1) {
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); y += step) {
+        for (int x = 0; x < drawn.width(); x += step) {
+            const QRgb want = drawn.pixel(x, y);
+            const QRgb got = shot.pixel(origin.x() + x, origin.y() + y);
+            differing += qRed(want) >> 3 != qRed(got) >> 3 ||
+                         qGreen(want) >> 2 != qGreen(got) >> 2 ||
+                         qBlue(want) >> 3 != qBlue(got) >> 3;
+        }
+    }
+    return differing;
 }
 
 }  // namespace velmora::test

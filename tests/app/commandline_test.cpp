@@ -10,7 +10,6 @@
 #include "app/processglue.h"
 #include "app/qsettingsprofile.h"
 #include "exchange/exchange.h"
-#include "platform/clock.h"
 #include "platform/objectstore.h"
 #include "store/password.h"
 #include "store/settings.h"
@@ -32,9 +31,9 @@ protected:
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VELMORA_LANGUAGE", "source");  // the texts as the program writes them
-        env.remove("DISPLAY");                     // the verbs need no screen
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
+        for (const char* screen : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            env.remove(screen);  // the verbs need no screen
+        }
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(QString::fromStdString(home->Root()));
         process.start(VELMORA_EXE, arguments);
@@ -91,7 +90,6 @@ TEST_F(CommandLineTest, EveryVerbTellsWhatWentWrongAndEndsWithItsStatus) {
         {{"export", "--format", "xml", "out"}, 2, "The format is csv or json, not \"xml\"."},
         {{"export-ics"}, 2, "Which file? Name it after \"export-ics\"."},
         {{"import", "--merge", "bad.csv"}, 2, "\"--merge\" is not understood here."},
-        {{"backup", "a", "b"}, 2, "\"b\" is not understood here."},
         {{"import", "missing.csv"}, 1, "Nothing was imported."},
         {{"import", "bad.csv"}, 1, "bad.csv:3: 2026-12-02, temperature.value: Not a number: hot"},
         {{"restore", "garbage.sqlite"}, 1, "garbage.sqlite"},
@@ -136,34 +134,6 @@ TEST_F(CommandLineTest, ExportImportAndRestoreCarryTheDiaryWhole) {
     EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
     ASSERT_EQ(Velmora({"export", "restored.csv"}).status, 0);
     EXPECT_EQ(test::ReadFileBytes(File("restored.csv")), test::ReadFileBytes(File("first.csv")));
-}
-
-// The predictions go out as a calendar file; an empty diary has none, and says so.
-TEST_F(CommandLineTest, ExportIcsWritesThePredictedPeriods) {
-    const LocalTime t = Clock::Now().Local();
-    const CTime noon(t.year, t.month, t.day, 12, 0, 0);
-    auto day = [&](int offset) { return (noon + offset * kSecondsPerDay).Local(); };
-    for (const LocalTime start : {day(-40), day(-12)}) {
-        SaveDay(start.year, start.month, start.day, u"", 2);
-    }
-    const Result written = Velmora({"export-ics", "next.ics"});
-    EXPECT_EQ(written.status, 0) << written.err.toStdString();
-    EXPECT_TRUE(written.out.contains("The predictions are exported to next.ics."));
-    // A 28-day cycle from the start 12 days ago: the next period in 16 days.
-    const LocalTime next = day(16);
-    const std::string ics = test::ReadFileBytes(File("next.ics"));
-    EXPECT_NE(ics.find(QString::asprintf("DTSTART;VALUE=DATE:%04d%02d%02d\r\nDTEND;VALUE=DATE:"
-                                         "%04d%02d%02d\r\nSUMMARY:Expected period (Velmora)",
-                                         next.year, next.month, next.day, day(21).year,
-                                         day(21).month, day(21).day)
-                           .toStdString()),
-              std::string::npos)
-        << ics;
-    NewDiary("empty");
-    const Result refused = Velmora({"export-ics", "none.ics"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("so there is nothing to predict"));
-    EXPECT_FALSE(test::FileExists(File("none.ics")));
 }
 
 // While the program runs, the verbs that write the diary refuse; reading ones still work.

@@ -20,6 +20,7 @@
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
 #include "tests/support/screentest.h"
+#include "ui/calendarpainter.h"
 #include "ui/dayviewdlg.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/mainframe.h"
@@ -37,12 +38,14 @@ protected:
     }
     std::optional<testing::ScopedTrace> step;
 
-    // Chooses the main window's menu item of `command` (its text, as drawn without the
-    // mnemonic's mark, checked on the way).
-    void Menu(int command, const QString& text) {
+    // Chooses the main window's menu item of `command` (its text, when given, as drawn
+    // without the mnemonic's mark, checked on the way).
+    void Menu(int command, const QString& text = {}) {
         QAction* item = Frame().findChild<QAction*>(QString::number(command));
         ASSERT_NE(item, nullptr) << command;
-        EXPECT_EQ(QString(item->text()).remove(u'&'), text);
+        if (!text.isEmpty()) {
+            EXPECT_EQ(QString(item->text()).remove(u'&'), text);
+        }
         item->trigger();
     }
     // Clicks one of the main window's tool buttons (previous and next month, help).
@@ -63,23 +66,11 @@ protected:
         ADD_FAILURE() << "the calendar did not reach " << month << "/" << year;
     }
 
-    // Where the cell of `day` of the shown month stands, worked out from the weekday of the
-    // 1st (Monday first): its top-left corner in the calendar's 33 x 50 grid.
-    static QPoint CellCorner(int year, int month, int day) {
-        const int weekday = CTime(year, month, 1, 12, 0, 0).GetDayOfWeek();  // 1 = Sunday
-        const int first = (weekday + 5) % 7;
-        int row = (first + day - 1) / 7;
-        if (row == 5) {
-            row = 0;  // a sixth week shares the first row
-        }
-        return {33 * ((first + day - 1) % 7), 50 * row};
-    }
-
     // A press of the pen in the middle of `day`'s cell of the shown month; `act` runs in the
     // Day View that it opens. The Day View must be closed by `act`.
     void TapDay(int day, const std::function<void(CDayViewDlg&)>& act) {
-        const QPoint corner = CellCorner(SelectedYear(), SelectedMonth(), day);
-        const QPoint at = corner + QPoint(3 + 16, 18 + 24);
+        const Rect cell = CalendarCellOf(day, View().ShownMonth());
+        const QPoint at((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
         ASSERT_EQ(View().DayAt(at.x(), at.y()), day);
         bool opened = false;
         QueueModalHook([&, act](QDialog& dialog) {
@@ -93,12 +84,12 @@ protected:
                 dialog.reject();
             }
         });
-        QMouseEvent press(QEvent::MouseButtonPress, at, View().mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&View(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, View().mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&View(), &release);
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, View().mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(&View(), &event);
+        }
         EXPECT_TRUE(opened) << "no Day View for day " << day;
         EXPECT_EQ(PendingModalHooks(), 0);
         EXPECT_EQ(Frame().Title(), "Calendar View");
@@ -112,9 +103,8 @@ protected:
         QueueModalHook([&, act, title](QDialog& dialog) {
             opened = true;
             QCoreApplication::processEvents();
-            if (!title.isEmpty()) {
-                EXPECT_EQ(dialog.windowTitle(), title);
-            }
+            EXPECT_TRUE(title.isEmpty() || dialog.windowTitle() == title)
+                << dialog.windowTitle().toStdString();
             act(dialog);
             if (dialog.isVisible()) {
                 dialog.reject();
@@ -152,11 +142,9 @@ protected:
                     onDay(s, i);
                 }
                 if (i + 1 < days) {
-                    // Next: stores the day and shows the next
-                    ASSERT_TRUE(Press(&s, kDayViewNextDayId));
+                    ASSERT_TRUE(Press(&s, kDayViewNextDayId));  // stores the day, shows the next
                 }
             }
-            ASSERT_NE(s.CommandBar()->ToolButton(kCmdDayViewSave), nullptr);
             s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
         });
     }

@@ -16,22 +16,6 @@ namespace {
 
 class JourneyX11Test : public test::JourneyTest {};
 
-// How many of the calendar's pixels in `shot` (the main window) differ from what the
-// program drew, compared at RGB565 precision.
-int Differing(const QImage& shot, QPoint origin, const QImage& drawn) {
-    int differing = 0;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
-            const QRgb want = drawn.pixel(x, y);
-            const QRgb got = shot.pixel(origin.x() + x, origin.y() + y);
-            differing += qRed(want) >> 3 != qRed(got) >> 3 ||
-                         qGreen(want) >> 2 != qGreen(got) >> 2 ||
-                         qBlue(want) >> 3 != qBlue(got) >> 3;
-        }
-    }
-    return differing;
-}
-
 TEST_F(JourneyX11Test, TheEnteredPeriodShowsOnTheScreen) {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run me under xvfb-run";
     Step("the program shows its window");
@@ -50,11 +34,9 @@ TEST_F(JourneyX11Test, TheEnteredPeriodShowsOnTheScreen) {
         EXPECT_EQ(GetFlowClass(View().Marks()[d - 1]), kFlowNormal) << d;
     }
 
-    // The screenshot's calendar is the month the program drew, pixel for pixel, and that
-    // month is the one the headless journey drew for the same period (once the window has
-    // been painted again).
+    // The screenshot's calendar (once the server has shown the window again) is the month
+    // the program drew, and the one the headless journey drew for the same period.
     Step("the screenshot shows the calendar with the period");
-    // Let the server show the window again after the screens closed over it.
     Frame().raise();
     Frame().activateWindow();
     const QPoint origin = View().mapTo(&Frame(), QPoint(0, 0));
@@ -63,15 +45,14 @@ TEST_F(JourneyX11Test, TheEnteredPeriodShowsOnTheScreen) {
     QImage shot;
     test::PumpUntil([&] {
         shot = QGuiApplication::primaryScreen()->grabWindow(Frame().winId()).toImage();
-        return shot.width() >= 240 && shot.height() >= 268 && Differing(shot, origin, want) == 0;
+        return shot.width() >= 240 && shot.height() >= 268 &&
+               test::Differing(shot, origin, want) == 0;
     });
     ASSERT_TRUE(shot.save(VELMORA_SHOT));
-    const QImage saved(VELMORA_SHOT);
-    ASSERT_EQ(saved.size(), shot.size());
-    ASSERT_GE(saved.width(), 240);
-    ASSERT_GE(saved.height(), 268);
+    ASSERT_GE(shot.width(), 240);
+    ASSERT_GE(shot.height(), 268);
     const QImage& drawn = View().Screen().WindowSurface();
-    EXPECT_EQ(Differing(saved, origin, drawn), 0);
+    EXPECT_EQ(test::Differing(shot, origin, drawn), 0);
     test::ExpectMatchesReference(drawn, "app/data/journey-2026-11.png");
     EXPECT_EQ(Frame().Title(), "Calendar View");
 }

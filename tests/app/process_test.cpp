@@ -24,19 +24,16 @@ namespace {
 class ProcessTest : public test::StoreTest {
 protected:
     pid_t Launch(int listenDelayMs = 0) {
-        std::vector<std::string> env;
+        std::vector<std::string> env = {
+            "QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy", "VELMORA_TEST_SPLASH_MS=0",
+            "VELMORA_TEST_LISTEN_DELAY_MS=" + std::to_string(listenDelayMs)};
         for (char** e = environ; *e; ++e) {
             const std::string kv = *e;
-            if (kv.rfind("XDG_RUNTIME_DIR=", 0) == 0 || kv.rfind("QT_QPA_PLATFORM=", 0) == 0 ||
-                kv.rfind("SDL_AUDIODRIVER=", 0) == 0) {
-                continue;  // no user services, no screen, no sound card
+            if (kv.rfind("XDG_RUNTIME_DIR=", 0) != 0 && kv.rfind("QT_QPA_PLATFORM=", 0) != 0 &&
+                kv.rfind("SDL_AUDIODRIVER=", 0) != 0) {
+                env.push_back(kv);  // no user services, no screen, no sound card
             }
-            env.push_back(kv);
         }
-        env.push_back("QT_QPA_PLATFORM=offscreen");
-        env.push_back("SDL_AUDIODRIVER=dummy");
-        env.push_back("VELMORA_TEST_SPLASH_MS=0");
-        env.push_back("VELMORA_TEST_LISTEN_DELAY_MS=" + std::to_string(listenDelayMs));
         std::vector<char*> envp;
         for (auto& kv : env) {
             envp.push_back(kv.data());
@@ -106,20 +103,17 @@ TEST_F(ProcessTest, OfTwoCopiesExactlyOneRuns) {
         // One of them hands over and ends...
         pid_t ended = 0;
         int status = 0;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (ended == 0 && std::chrono::steady_clock::now() < until) {
+        for (int wait = 0; ended == 0 && wait < 3000; ++wait) {
             for (pid_t p : {a, b}) {
-                if (ended == 0 && waitpid(p, &status, WNOHANG) == p) {
-                    ended = p;
-                }
+                ended = ended ? ended : (waitpid(p, &status, WNOHANG) == p ? p : 0);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         if (ended == 0) {
-            for (pid_t p : {a, b}) {
-                kill(p, SIGKILL);
-                waitpid(p, &status, 0);
-            }
+            kill(a, SIGKILL);
+            kill(b, SIGKILL);
+            waitpid(a, &status, 0);
+            waitpid(b, &status, 0);
             FAIL() << "both copies kept running";
         }
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);

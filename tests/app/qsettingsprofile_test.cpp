@@ -39,23 +39,5 @@ TEST_F(QSettingsProfileTest, SettingsSurviveARestartInAPrivateFile) {
     EXPECT_EQ(p.GetProfileInt("Velmora", "AlarmType", 0), 7);
 }
 
-TEST_F(QSettingsProfileTest, AHandEditedFileReadsAsDefaults) {
-    const std::string file = home->ConfigHome() + "/Tessaryn/VelmoraMFC.conf";
-    test::WriteFileBytes(file,
-                         "[Velmora]\nCycleLength=abc\nSkin=99\nDateSeparator=7\n"
-                         "MenstrualDays=-4\nSounds=0\nDaylightSavingTime=7\nWeekStarts=0\n");
-    QSettingsProfileStore p;
-    VelmoraSettings s;
-    bool sounds = true;
-    LoadSettings(p, s, sounds);
-    EXPECT_EQ(s.CycleLength, 28);
-    EXPECT_EQ(s.Skin, 3);
-    EXPECT_EQ(s.DateSeparator, 0);
-    EXPECT_EQ(s.MenstrualDays, 5);
-    EXPECT_EQ(s.WeekStarts, 0);
-    EXPECT_TRUE(s.DaylightSavingTime);
-    EXPECT_FALSE(sounds);
-}
-
 }  // namespace
 }  // namespace velmora

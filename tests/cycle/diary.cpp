@@ -15,23 +15,7 @@ void WriteDiary(const Diary& diary) {
         doc.OpenDay(static_cast<int>(date.year), static_cast<int>(date.month),
                     static_cast<int>(date.day));
         doc.m_fluid = static_cast<int16_t>(d.fluid);
-        doc.m_alarm = d.alarm;
-        doc.m_sport = d.sport;
-        doc.m_sex = d.sex;
-        doc.m_bloating = d.bloating;
-        doc.m_doctor = d.doctor;
-        doc.m_protection = d.protection;
-        doc.m_pms = d.pms;
-        doc.m_cramps = d.cramps;
-        doc.m_ache = d.ache;
-        if (d.note) {
-            doc.m_note = u"note";
-        }
-        if (d.diarySlot >= 0) {
-            doc.m_diaryType[static_cast<size_t>(d.diarySlot)] = 3;
-            doc.m_diaryText[static_cast<size_t>(d.diarySlot)] = u"entry";
-        }
-        if (d.fluid == 0 && !d.note) {
+        if (d.fluid == 0) {
             doc.m_temperature = 36.6;  // a day recorded for something other than flow
         }
         ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
@@ -41,9 +25,7 @@ void WriteDiary(const Diary& diary) {
 Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     auto chance = [&](int percent) { return pick(0, 99) < percent; };
-    // Lengths on and next to the bounds of the settings' limits and defaults: cycles for
-    // CycleLength 23, 28, 35 (bounds 11.5/34.5, 14/42, 17.5/52.5), bleedings for
-    // MenstrualDays 3, 4, 5, 12 (bounds 1.5/4.5, 2/6, 2.5/7.5, 6/18).
+    // On and next to the bounds for CycleLength 23, 28, 35 and MenstrualDays 3, 4, 5, 12.
     constexpr std::array kCycles = {11, 12, 13, 14, 15, 17, 18, 23, 28, 34, 35, 41, 42, 43, 52, 53};
     constexpr std::array kBleedings = {1, 2, 3, 4, 5, 6, 7, 8, 17, 18, 19};
 
@@ -57,7 +39,6 @@ Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days) {
         if (cycle <= bleeding) {
             cycle = bleeding + pick(1, 3);  // runs need a day between them
         }
-        // Now and then a day inside a bleeding is recorded as something else.
         for (int i = 0; i < bleeding; ++i) {
             diary[start + i].fluid =
                 i > 0 && i + 1 < bleeding && chance(4) ? pick(4, 6) : pick(1, 3);
@@ -70,7 +51,6 @@ Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days) {
         }
         start += cycle;
     }
-    // Keep to the asked span: days before `first` are not written.
     diary.erase(diary.begin(), diary.lower_bound(first));
     diary.erase(diary.lower_bound(first + days), diary.end());
     return diary;

@@ -9,8 +9,7 @@
 
 namespace velmora::test {
 
-// Days are counted as civil day numbers (days since 1970-01-01) so the expectations of the
-// cycle tests come from date arithmetic, not from the seconds the program steps by.
+// Civil day numbers (days since 1970-01-01): expectations come from date arithmetic.
 using CivilDay = long long;
 
 inline CivilDay Civil(int year, int month, int day) {
@@ -20,15 +19,14 @@ inline CivilDay CivilOf(CTime t) {
     const LocalTime lt = t.Local();
     return Civil(lt.year, lt.month, lt.day);
 }
+inline CTime At(CivilDay day, int hour, int minute = 0) {
+    const CivilDate d = CivilFromDays(day);
+    return CTime(static_cast<int>(d.year), static_cast<int>(d.month), static_cast<int>(d.day), hour,
+                 minute, 0);
+}
 
-// What a test writes for one day.
 struct DiaryDay {
     int fluid = 0;
-    bool alarm = false, sport = false, sex = false, bloating = false;
-    bool doctor = false, protection = false, pms = false, cramps = false;
-    bool ache = false;
-    bool note = false;
-    int diarySlot = -1;  // slot holding a diary entry, -1 none
 };
 
 using Diary = std::map<CivilDay, DiaryDay>;
@@ -36,10 +34,8 @@ using Diary = std::map<CivilDay, DiaryDay>;
 // Saves every day of `diary` through the document, as the Day View does.
 void WriteDiary(const Diary& diary);
 
-// Generates `days` days from `first`: bleedings of random lengths (many at the lengths
-// where the settings' bounds lie) after random gaps, sometimes split by a spotting or other
-// fluid day, spotting and fluid codes 4-6 between them, and records without flow. Days
-// without any record are left out.
+// `days` days from `first`: bleedings of random lengths (many on the settings' bounds), now and
+// then split by another fluid, with spotting, fluids 4-6 and days without flow between them.
 Diary GenerateDiary(std::mt19937& rng, CivilDay first, int days);
 
 }  // namespace velmora::test

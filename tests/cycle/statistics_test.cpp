@@ -20,10 +20,6 @@ namespace {
 using test::Civil;
 using test::CivilDay;
 
-// Today in every worked case: the engine's window is 2024-01-02 to 2024-06-30, so it holds
-// 29 February.
-const CivilDay kToday = Civil(2024, 6, 30);
-
 // Lengths as the table writes them: count, mean, median, SD, shortest, longest.
 std::string Show(const LengthStats& s) {
     return std::to_string(s.count) + " " + std::to_string(std::lround(s.mean * 1000)) + " " +
@@ -45,29 +41,15 @@ struct Case {
     std::vector<std::pair<int, int>> histogram;
 };
 
-// Worked by hand with CycleLength 28 (cycles 14-42 count) and MenstrualDays 5 (2.5-7.5).
+// Worked by hand with CycleLength 28 (cycles 14-42 count) and MenstrualDays 5 (2.5-7.5); today
+// is 30 June 2024, the engine's window 2 January to 30 June.
 // clang-format off
 const Case kCases[] = {
-    // A store holding one day without flow: the engine ran and saw no bleeding.
+    // One day without flow: the engine ran and saw no bleeding.
     {"Empty", {}, {}, {}, {}, {}, {}, {}, {}, -1, {}},
-    // 1 -> 29 March: 28 days. Periods 5 and 4: mean 4.5, SD sqrt(0.5) = 0.707. The engine
-    // averages its one cycle: 29 March + 28 = 26 April, 24 May, 21 June; one cycle, no range.
-    {"OneCycle", {{Civil(2024, 3, 1), 5}, {Civil(2024, 3, 29), 4}},
-     L(1, 28, 28, 0, 28, 28), L(1, 28, 28, 0, 28, 28),
-     L(2, 4.5, 4.5, 0.707, 4, 5), L(2, 4.5, 4.5, 0.707, 4, 5), {}, {},
-     {Civil(2024, 4, 26), Civil(2024, 5, 24), Civil(2024, 6, 21)}, -1, {{28, 1}}},
-    // 1 -> 11 Feb: 10 days (under 14); 11 Feb -> 1 April: 19 + 31 = 50 (over 42). No cycle
-    // counts; the engine predicts every 28 days from 1 April.
-    {"AllCyclesAbnormal", {{Civil(2024, 2, 1), 3}, {Civil(2024, 2, 11), 3}, {Civil(2024, 4, 1), 3}},
-     {}, {}, L(3, 3, 3, 0, 3, 3), L(3, 3, 3, 0, 3, 3),
-     {{Civil(2024, 2, 1), LeftOut::TooShort}, {Civil(2024, 2, 11), LeftOut::TooLong}}, {},
-     {Civil(2024, 4, 29), Civil(2024, 5, 27), Civil(2024, 6, 24)}, -1, {}},
-    // 31 Jan -> 27 Feb: 27; 27 Feb -> 26 March over 29 February: 28 (27 without it); the
-    // bleeding 27 Feb - 1 March is 4 days. Before them a bleeding of 4 days on the window's
-    // first day, 2 January, and its cycle of 29 days: whole diary only.
-    // Whole: cycles 29 27 28 (mean 28, SD 1), periods 4 5 4 5 (mean 4.5, SD sqrt(1/3)).
-    // Half year: cycles 27 28 (SD sqrt(0.5)), periods 5 4 5 (mean 4.667, SD sqrt(1/3)).
-    // The engine: (27 + 28) / 2 = 27 from 26 March; two cycles give no range.
+    // Cycles 29 27 28 (over 29 February), periods 4 5 4 5; the first bleeding is on the window's
+    // first day, so it and its cycle count in the whole diary only. The engine: (27 + 28) / 2
+    // from 26 March; two cycles give no range.
     {"LeapDay", {{Civil(2024, 1, 2), 4}, {Civil(2024, 1, 31), 5}, {Civil(2024, 2, 27), 4},
                  {Civil(2024, 3, 26), 5}},
      L(3, 28, 28, 1, 27, 29), L(2, 27.5, 27.5, 0.707, 27, 28),
@@ -87,14 +69,9 @@ const Case kCases[] = {
      L(4, 24.75, 24, 1.5, 24, 27), L(4, 24.75, 24, 1.5, 24, 27),
      L(5, 5, 5, 0, 5, 5), L(5, 5, 5, 0, 5, 5), {}, {},
      {Civil(2024, 6, 3), Civil(2024, 6, 27), Civil(2024, 7, 21)}, 2, {{24, 3}, {27, 1}}},
-    // Cycles by start, with their lengths: 1 Oct 30 | 31 Oct 26 | 26 Nov 25 (bleeding 9: too
-    // long) | 21 Dec 29 | 19 Jan 13 (too short) | 1 Feb 29 (bleeding 1: too short) | 1 Mar 27 |
-    // 28 Mar 32 | 29 Apr 60 (too long) | 28 June, its bleeding still going today.
-    // Whole: 30 26 25 29 29 27 32: sum 198, mean 28.286, median 29, sum of squares 5636,
-    // SD sqrt((5636 - 198^2 / 7) / 6) = 2.430. Half year (starts after 2 January): 29 27 32,
-    // mean 29.333, SD sqrt((2594 - 88^2 / 3) / 2) = 2.517 -> +-2 around 28 June + 88 / 3 = 29.
-    // Periods, whole: 5 6 4 5 5 4 5 (mean 4.857, SD sqrt((168 - 34^2 / 7) / 6) = 0.690);
-    // half year: 5 5 4 5 (mean 4.75, SD 0.5).
+    // Cycles 30 26 25 29 13 (too short) 29 27 32 60 (too long), periods 5 6 9 (too long) 4 5
+    // 1 (too short) 5 4 5, the last bleeding still going. Half year (from 2 January): cycles
+    // 29 27 32, SD 2.517 -> +-2 around 28 June + 88 / 3 = 29.
     {"Mixed", {{Civil(2023, 10, 1), 5}, {Civil(2023, 10, 31), 6}, {Civil(2023, 11, 26), 9},
                {Civil(2023, 12, 21), 4}, {Civil(2024, 1, 19), 5}, {Civil(2024, 2, 1), 1},
                {Civil(2024, 3, 1), 5}, {Civil(2024, 3, 28), 4}, {Civil(2024, 4, 29), 5},
@@ -161,7 +138,7 @@ TEST_P(StatisticsTest, AgreesWithTheHandWorkedFigures) {
     EXPECT_EQ(st.hasRange, c.margin > 0);
     EXPECT_EQ(st.histogram, c.histogram);
     EXPECT_EQ(st.halfYearFirst, Civil(2024, 1, 2));
-    EXPECT_EQ(st.halfYearLast, kToday);
+    EXPECT_EQ(st.halfYearLast, Civil(2024, 6, 30));
 }
 
 INSTANTIATE_TEST_SUITE_P(Diaries, StatisticsTest, ::testing::ValuesIn(kCases),
@@ -179,9 +156,7 @@ TEST_F(StatisticsFixture, HalfYearMeansAreTheEnginesAverages) {
     for (CivilDay today = first + 150; today < first + 520; today += 5) {
         AppSettings.CycleLength = 23 + static_cast<int>(today % 13);
         AppSettings.MenstrualDays = 3 + static_cast<int>(today % 10);
-        const CivilDate d = CivilFromDays(today);
-        ScopedClockPin pin(CTime(static_cast<int>(d.year), static_cast<int>(d.month),
-                                 static_cast<int>(d.day), 20, 0, 0));
+        ScopedClockPin pin(test::At(today, 20));
         CycleInfo info;
         info.Analyze();
         const CycleStatistics st = ComputeStatistics(info);

@@ -78,8 +78,7 @@ TEST_F(ImportKillTest, AnImportKilledAnywhereLeavesTheDiaryAsItWas) {
         const test::Child child =
             test::Spawn(VELMORA_IMPORT_KILL_CHILD, {home->Root() + "/import.csv"});
         ASSERT_NE(child.pid, 0);
-        // Once it has begun to write, however long a busy machine took to get there, a
-        // random moment within what a whole import took here.
+        // Once it has begun to write, a random moment within what a whole import took here.
         std::string lines;
         test::ReadUntil(child.out, lines, steady_clock::now() + seconds(120), "begin\n");
         ASSERT_NE(lines.find("begin\n"), std::string::npos) << "the child never began";

@@ -15,16 +15,13 @@ namespace velmora::test {
 
 // Equal byte strings; otherwise where they first differ.
 inline std::string FirstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
-    if (a == b) {
-        return {};
-    }
     const auto [i, j] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
     std::ostringstream s;
     s << "sizes " << a.size() << " and " << b.size() << ", first difference at " << i - a.begin();
     if (i != a.end() && j != b.end()) {
         s << ": " << int(*i) << " against " << int(*j);
     }
-    return s.str();
+    return a == b ? std::string() : s.str();
 }
 
 // Byte strings compared with a short account of where they differ.
@@ -61,10 +58,9 @@ public:
     // A resource whose length field says `n` and that holds `stored` stream bytes (the
     // written ones, then zeros).
     std::vector<uint8_t> Resource(uint32_t n, size_t stored) const {
-        std::vector<uint8_t> r = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8),
-                                  static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 24)};
-        for (size_t i = 0; i < stored; ++i) {
-            r.push_back(i < m_bytes.size() ? m_bytes[i] : 0);
+        std::vector<uint8_t> r(4 + stored, 0);
+        for (size_t i = 0; i < r.size(); ++i) {
+            r[i] = i < 4 ? uint8_t(n >> (8 * i)) : i - 4 < m_bytes.size() ? m_bytes[i - 4] : 0;
         }
         return r;
     }
@@ -89,28 +85,22 @@ struct ReferenceDecoded {
 inline ReferenceDecoded ReferenceDecode(const std::vector<uint8_t>& resource, uint32_t byteSize,
                                         uint8_t fill = 0, uint32_t skipBits = 0) {
     // The input file.
-    size_t position = 0;
-    size_t end = 0;
+    size_t position = std::min<size_t>(4, resource.size());
+    size_t end = position;
     if (resource.size() >= 4) {
         const uint64_t n = resource[0] | resource[1] << 8 | resource[2] << 16 |
                            static_cast<uint64_t>(resource[3]) << 24;
         end = static_cast<size_t>(std::min<uint64_t>(n + 4, resource.size()));
-        position = 4;
-    } else {
-        end = position = resource.size();
     }
-    auto fread = [&](uint8_t* dest) {
+    std::vector<uint8_t> inBuffer(5000, 0);
+    auto fread = [&] {
         const size_t n = std::min<size_t>(5000, end - position);
-        if (n > 0) {
-            std::memcpy(dest, resource.data() + position, n);
-        }
+        std::copy_n(resource.begin() + static_cast<ptrdiff_t>(position), n, inBuffer.begin());
         position += n;
         return static_cast<uint32_t>(n);
     };
-
-    // The reading bit stream.
-    std::vector<uint8_t> inBuffer(5000, 0);
-    uint32_t count = fread(inBuffer.data());
+    // The reading bit stream: after the last byte's last bit, zeros.
+    uint32_t count = fread();
     uint8_t current = inBuffer[0];
     int bit = 7;
     uint32_t index = 1;
@@ -118,48 +108,26 @@ inline ReferenceDecoded ReferenceDecode(const std::vector<uint8_t>& resource, ui
     auto readBits = [&](int n) {
         uint32_t v = 0;
         for (int i = 0; i < n; ++i) {
-            const int taken = bit;
-            const uint32_t b = (bit >= 0 && bit <= 31) ? (current >> bit) & 1u : 0u;
-            bit = bit < 0 ? bit : bit - 1;
-            v = v << 1 | b;
-            if (taken == 0 && !atEnd) {
-                current = inBuffer[index];
-                ++index;
+            v = v << 1 | (bit >= 0 ? (current >> bit) & 1u : 0u);
+            if (bit == 0 && !atEnd) {
+                current = inBuffer[index++];
                 if (index >= count) {
-                    count = fread(inBuffer.data());
+                    count = fread();
                     index = 0;
-                    if (count == 0) {
-                        atEnd = true;
-                    }
+                    atEnd = count == 0;
                 }
                 bit = 7;
+            } else if (bit >= 0) {
+                --bit;
             }
         }
         return v;
     };
 
-    // The writing bit stream over the picture.
+    // The decoder: a 1088-byte buffer holding a sliding 544-byte view; bytes past the
+    // picture's end are counted and dropped.
     ReferenceDecoded result;
     result.output.assign(byteSize, fill);
-    size_t outPosition = 0;
-    std::vector<uint8_t> outBuffer(5000, 0);
-    size_t outIndex = 0;
-    auto fwrite = [&](size_t n) {
-        const size_t room = byteSize - outPosition;
-        const size_t copied = std::min(n, room);
-        std::copy_n(outBuffer.begin(), copied, result.output.begin() + outPosition);
-        outPosition += copied;
-    };
-    auto writeByte = [&](uint8_t b) {
-        outBuffer[outIndex++] = b;
-        ++result.produced;
-        if (outIndex == 5000) {
-            fwrite(5000);
-            outIndex = 0;
-        }
-    };
-
-    // The decoder: a 1088-byte buffer holding a sliding 544-byte view.
     std::vector<uint8_t> work(1088, 0);
     size_t offset = 0;
     for (uint32_t i = 0; i < skipBits; ++i) {
@@ -167,7 +135,7 @@ inline ReferenceDecoded ReferenceDecode(const std::vector<uint8_t>& resource, ui
     }
     while (!atEnd) {
         uint8_t* view = work.data() + offset;
-        uint32_t k = 0;
+        uint32_t k = 1;
         if (readBits(1) == 0) {
             const uint32_t l = readBits(5);
             const uint32_t p = readBits(9);
@@ -177,21 +145,18 @@ inline ReferenceDecoded ReferenceDecode(const std::vector<uint8_t>& resource, ui
             k = l + 1;
         } else {
             view[512] = static_cast<uint8_t>(readBits(8));
-            k = 1;
         }
-        for (uint32_t i = 0; i < k; ++i) {
-            writeByte(view[512 + i]);
+        for (uint32_t i = 0; i < k; ++i, ++result.produced) {
+            if (result.produced < byteSize) {
+                result.output[result.produced] = view[512 + i];
+            }
         }
         if (offset + k < 544) {
             offset += k;
         } else {
-            std::vector<uint8_t> moved(view + k, view + 544);
-            std::copy(moved.begin(), moved.end(), work.begin());
+            std::copy(view + k, view + 544, work.begin());
             offset = 0;
         }
-    }
-    if (outIndex != 0) {
-        fwrite(outIndex);
     }
     return result;
 }
@@ -201,16 +166,19 @@ inline ReferenceDecoded ReferenceDecode(const std::vector<uint8_t>& resource, ui
 // Returns the whole resource for exactly `input` (no zero bytes added).
 inline std::vector<uint8_t> ReferenceEncodeExactly(const std::vector<uint8_t>& input) {
     std::vector<uint8_t> view(544, 0);
-    size_t next = 0;  // next input byte to take into the look-ahead
-    size_t ahead = 0;
-    while (ahead < 32 && next < input.size()) {
-        view[512 + ahead++] = input[next++];
-    }
     TokenWriter out;
-    while (ahead > 0) {
+    for (size_t next = 0, ahead = 0, used = 0;; ahead -= used) {
+        // Slide by the bytes just coded and refill the look-ahead from the input.
+        std::copy(view.begin() + used, view.end(), view.begin());
+        while (ahead < 32 && next < input.size()) {
+            view[512 + ahead++] = input[next++];
+        }
+        if (ahead == 0) {
+            return out.Resource();
+        }
         size_t best = 0;
         size_t bestAt = 0;
-        for (size_t p = 0; p < 512; ++p) {
+        for (size_t p = 0; p < 512 && best < ahead; ++p) {
             size_t run = 0;
             while (run < ahead && view[p + run] == view[512 + run]) {
                 ++run;
@@ -219,26 +187,14 @@ inline std::vector<uint8_t> ReferenceEncodeExactly(const std::vector<uint8_t>& i
                 best = run;
                 bestAt = p;
             }
-            if (best == ahead) {
-                break;
-            }
         }
-        size_t used = 1;
+        used = best >= 2 ? best : 1;
         if (best >= 2) {
             out.Match(static_cast<uint32_t>(best - 1), static_cast<uint32_t>(bestAt));
-            used = best;
         } else {
             out.Literal(view[512]);
         }
-        // Slide by `used` and refill the look-ahead.
-        std::vector<uint8_t> moved(view.begin() + used, view.end());
-        std::copy(moved.begin(), moved.end(), view.begin());
-        ahead -= used;
-        while (ahead < 32 && next < input.size()) {
-            view[512 + ahead++] = input[next++];
-        }
     }
-    return out.Resource();
 }
 
 // The pixels followed by two zero bytes, and more until decoding yields every pixel byte.

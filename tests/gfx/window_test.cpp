@@ -1,25 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QTranslator>
 #include <algorithm>
 #include <vector>
 
 #include "gfx/dibgraphicbuffer.h"
-#include "gfx/imagebutton.h"
-#include "gfx/resourceimages.h"
 #include "gfx/screenbuffer.h"
 #include "platform/messagebox.h"
-#include "platform/resources.h"
 #include "tests/support/refimage.h"
 #include "ui/kit/qtmessagebox.h"
-#include "ui/kit/reporttable.h"
 
 namespace velmora {
 namespace {
@@ -29,14 +22,9 @@ using test::ExpectMatchesReference;
 TEST(DibGraphicBufferTest, RowsArePaddedToFourBytesAndShareThePainterPixels) {
     DibGraphicBuffer b(229, 7);
     EXPECT_EQ(b.Stride(), 460u);  // 458 rounded up to a multiple of 4
-    EXPECT_EQ(b.Image().format(), QImage::Format_RGB16);
-    EXPECT_FALSE(b.Owns());
-    EXPECT_TRUE(b.HasDC());
     b.Fill(0xFFFF);
     const auto* raw = reinterpret_cast<const uint8_t*>(b.Pixels());
-    EXPECT_EQ(raw[458], 0xFF);  // the padding too
-    EXPECT_EQ(raw[459], 0xFF);
-
+    EXPECT_EQ(raw[458] & raw[459], 0xFF);  // the padding too
     // A line drawn through the context lands in the same pixels, one pixel wide (the picture
     // stops short of the line's last point, which the painter draws as it likes).
     DrawContext* dc = b.GetDC();
@@ -60,9 +48,6 @@ TEST(ScreenBufferTest, PresentCopiesTheBufferOrOnlyTheGivenRectangles) {
     QWidget w;
     ScreenBuffer s(&w);
     ASSERT_TRUE(s.IsValid());
-    EXPECT_EQ(s.GetBuffer()->Width(), 240u);
-    EXPECT_EQ(s.GetBuffer()->Height(), 268u);
-    EXPECT_EQ(s.WindowSurface().width(), 240 * s.Scale());
     s.GetBuffer()->Fill(0x07E0);
     const Rect rects[] = {{0, 2, 112, 12}, {123, 2, 235, 12}};
     s.PresentRects(rects, 2);
@@ -97,6 +82,7 @@ TEST(ScreenBufferTest, TextOnTheWindowIsDrawnAtTheWindowsResolution) {
     EXPECT_EQ(finer > 100, n > 1) << finer << " device pixels finer than the screen's at " << n;
 }
 
+// Every logical pixel of the window is a solid block of its own colour: no smoothing.
 TEST(ScreenBufferTest, AScreenIsShownWholeAndCrisp) {
     ScreenWidget widget;
     GraphicBuffer* b = widget.Screen().GetBuffer();
@@ -111,92 +97,7 @@ TEST(ScreenBufferTest, AScreenIsShownWholeAndCrisp) {
     const QImage shot = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int f = qRound(shot.devicePixelRatio());
     ASSERT_EQ(shot.size(), QSize(240 * f, 268 * f));
-    // Every logical pixel is a solid f x f block of its own colour: no smoothing.
     EXPECT_EQ(shot, want.scaled(shot.size()));
-}
-
-QByteArray Png(const QImage& img) {
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "PNG");
-    return bytes;
-}
-
-TEST(ImageButtonTest, AButtonTakesItsBitmapsSizeAndShowsOnlyTheBitmap) {
-    QImage img(46, 18, QImage::Format_RGB888);
-    img.fill(QColor(0, 128, 0));
-    img.setPixelColor(0, 0, Qt::white);
-    static const QByteArray ok = Png(img);
-    static const ResourceEntry entry{"BITMAP",
-                                     -1,
-                                     "OKU",
-                                     reinterpret_cast<const uint8_t*>(ok.constData()),
-                                     static_cast<size_t>(ok.size()),
-                                     46,
-                                     18};
-    RegisterResources(&entry, 1);
-    QDialog dialog;
-    auto* button = new QPushButton("OK", &dialog);
-    button->setObjectName("1");
-    (new QPushButton("Nothing", &dialog))->setObjectName("2");
-    CImageButton image(&dialog);
-    ASSERT_TRUE(image.Attach(1, &dialog));
-    EXPECT_EQ(button->size(), QSize(46, 18));
-    EXPECT_EQ(button->grab().toImage().scaled(46, 18).convertToFormat(QImage::Format_RGB888), img);
-    CImageButton none(&dialog);
-    EXPECT_FALSE(none.Attach(2, &dialog));   // no bitmap "NOTHINGU"
-    EXPECT_FALSE(none.Attach(99, &dialog));  // no such control
-}
-
-TEST(ResourceImagesTest, ToolbarStripsSplitIntoEqualButtons) {
-    QImage strip(30, 16, QImage::Format_RGB888);
-    strip.fill(Qt::black);
-    for (int i = 0; i < 3; ++i) {
-        for (int y = 0; y < 16; ++y) {
-            strip.setPixelColor(i * 10 + 5, y, QColor(i * 100, 0, 0));
-        }
-    }
-    const QByteArray bytes = Png(strip);
-    SetExtraResource("TOOLBAR", 4133, reinterpret_cast<const uint8_t*>(bytes.constData()),
-                     static_cast<size_t>(bytes.size()), 30, 16);
-    const auto icons = ToolbarIcons(4133, 3);
-    ASSERT_EQ(icons.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(icons[i].pixmap(10, 16).toImage().convertToFormat(QImage::Format_RGB888),
-                  strip.copy(i * 10, 0, 10, 16));
-    }
-    ClearExtraResources();
-    EXPECT_EQ(ToolbarIcons(4133, 3).size(), 3u);  // missing: empty icons, no crash
-}
-
-TEST(ReportTableTest, RowsKeepKeyOrderAndCarryTheirData) {
-    CReportTable table;
-    table.SetColumns({{"Start Date", 75}, {"Lenght", 52}});
-    EXPECT_EQ(table.columnWidth(0), 75);
-    table.AddRow({"b", "2"}, {20, CTime(2000), 1});
-    table.AddRow({"a", "1"}, {10, CTime(1000), 0});
-    table.AddRow({"c", "3"}, {30, CTime(3000), 2});
-    table.AddRow({"b2", "2"}, {20, CTime(2001), 3});  // equal keys keep their arrival order
-    ASSERT_EQ(table.RowCount(), 4);
-    EXPECT_EQ(table.TextsAt(0), (QStringList{"a", "1"}));
-    EXPECT_EQ(table.TextsAt(1).front(), "b");
-    EXPECT_EQ(table.TextsAt(2).front(), "b2");
-    EXPECT_EQ(table.TextsAt(3).front(), "c");
-    CReportTable::Row row;
-    EXPECT_FALSE(table.SelectedRow(row));
-    table.SelectRow(2);
-    ASSERT_TRUE(table.SelectedRow(row));
-    EXPECT_EQ(row.key, 20);
-    EXPECT_EQ(row.date, CTime(2001));
-    EXPECT_EQ(row.slot, 3);
-
-    CReportTable newest;
-    for (int k : {2, 9, 5}) {
-        newest.AddRow({QString::number(k)}, {k, CTime(k), -1}, true);
-    }
-    EXPECT_EQ(newest.TextsAt(0).front(), "9");
-    EXPECT_EQ(newest.TextsAt(2).front(), "2");
 }
 
 // A translator of a few texts, as a .qm file would give them.
@@ -215,9 +116,9 @@ TEST(QtMessageBoxTest, PostedBoxesShowTranslatedWithoutWaitingAndCloseAtTheEnd) 
     FewTexts translator;
     QCoreApplication::installTranslator(&translator);
     InstallQtMessageBoxes();
-    // The pattern, a value nobody translates (the time) and a name.
+    // The pattern, a value nobody translates (the time) and a name; a whole text without a
+    // translation stays as it is.
     PostFilledMessageBox("Reminder at  %1 \n%2", {"09:15", "Pill"}, "Alarm");
-    // A whole text without a translation stays as it is.
     PostMessageBox("Disk is full!", "Alarm", MbIcon::Information, MbButtons::Ok, kNoOwner, true);
     // The boxes come up on the interface thread's next turn; nobody waited for them.
     QCoreApplication::processEvents();

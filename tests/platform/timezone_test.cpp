@@ -3,34 +3,10 @@
 #include <ctime>
 #include <random>
 
-#include "platform/clock.h"
 #include "platform/timezone.h"
-#include "tests/support/testenv.h"
 
 namespace velmora {
 namespace {
-
-using test::ScopedTimeZone;
-
-TEST(TimeZoneTest, StandardBiasInWinterAndSummer) {
-    const std::pair<const char*, int> cases[] = {
-        {"UTC", 0},
-        {"Europe/Moscow", -180},
-        {"Europe/Berlin", -60},
-        {"America/New_York", 300},
-        {"Asia/Kolkata", -330},
-        {"America/St_Johns", 210},
-        {"Pacific/Kiritimati", -840},
-        {"Australia/Sydney", -600},
-    };
-    for (const CTime when : {CTime(1736942400) /* Jan 2025 */, CTime(1752580800) /* Jul 2025 */}) {
-        ScopedClockPin pin(when);
-        for (const auto& [zone, bias] : cases) {
-            ScopedTimeZone tz(zone);
-            EXPECT_EQ(StandardBiasMinutes(), bias) << zone << " at " << when.GetTime();
-        }
-    }
-}
 
 TEST(TimeZoneTest, SystemTimesToFileTimesAndOutOfRangeFieldsRefused) {
     constexpr uint64_t kRefused = ~0ULL;
@@ -83,16 +59,6 @@ TEST(TimeZoneTest, FileTimesReadAsTheCLibraryReadsThemAndRoundTrip) {
         ASSERT_TRUE(SystemTimeToFileTime(st, back));
         EXPECT_EQ(back.Value(), v);
     }
-}
-
-TEST(TimeZoneTest, CTimeAndFileTimeAndLocalFields) {
-    ScopedTimeZone kolkata("Asia/Kolkata");
-    const CTime t(2026, 12, 6, 12, 0, 0);
-    EXPECT_EQ(FileTimeToCTime(CTimeToFileTime(t)), t);
-    SYSTEMTIME utc;
-    ASSERT_TRUE(FileTimeToSystemTime(CTimeToFileTime(t), utc));
-    EXPECT_EQ(utc, (SYSTEMTIME{2026, 12, 0, 6, 6, 30, 0, 0}));  // a Sunday
-    EXPECT_EQ(LocalSystemTime(t), (SYSTEMTIME{2026, 12, 0, 6, 12, 0, 0, 0}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "platform/resources.h"
 #include "reminders/soundmixer.h"
+#include "store/velmoradoc.h"
 #include "tests/support/testenv.h"
 
 namespace velmora::test {
@@ -50,6 +51,30 @@ inline std::string MonoWave(uint32_t rate, const Bytes& samples) {
                 Chunk("data", std::string(samples.begin(), samples.end())));
 }
 
+// A sound that never rests on silence, with full-scale samples; its last 8 (never played) too.
+inline Bytes Pattern(size_t n, int seed) {
+    Bytes b(n);
+    for (size_t i = 0; i < n; ++i) {
+        const int v = 20 + static_cast<int>((i * 37 + static_cast<size_t>(seed) * 11) % 90);
+        b[i] = static_cast<uint8_t>(i % 6 == 0 ? 0 : i % 6 == 2 ? 255 : i % 2 ? 128 + v : 128 - v);
+    }
+    std::fill(b.end() - 8, b.end(), uint8_t{255});
+    return b;
+}
+
+// An alarm saved on its day, as the alarm screen does.
+struct Alarm {
+    int year, month, day, slot, type, hour, minute;
+};
+inline void SetAlarm(const Alarm& a) {
+    CVelmoraMFCDoc doc;
+    doc.OpenDay(a.year, a.month, a.day);
+    doc.m_alarm = true;
+    doc.m_alarmType[a.slot] = static_cast<uint16_t>(a.type);
+    doc.m_alarmTime[a.slot] = CTime(a.year, a.month, a.day, a.hour, a.minute, 0);
+    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+}
+
 // Makes byte strings findable as WAVE resources for one test.
 class WaveResources {
 public:
@@ -63,11 +88,8 @@ private:
     std::list<std::string> m_kept;  // a list: the bytes never move
 };
 
-// What a sound contributes to each output frame, (sample - 128) x volume, worked out from the
-// rates the way a listener would: frame f plays the sample at time f / outputRate, that is
-// sample f x soundRate / outputRate (rounded down). The last 8 samples of a sound are never
-// played; the sound ends with the frame that reaches the sample just before them (at half the
-// mixer's rate that last sample lasts one frame, not two).
+// What a sound adds to each output frame, (sample - 128) x volume: frame f plays sample
+// f x soundRate / outputRate (rounded down), up to the sample before the last 8.
 inline std::vector<int> Contribution(const Bytes& samples, uint64_t soundRate, uint64_t outputRate,
                                      int volume = 64) {
     const uint64_t last = samples.size() - 8;
@@ -78,9 +100,8 @@ inline std::vector<int> Contribution(const Bytes& samples, uint64_t soundRate, u
     return out;
 }
 
-// The output bytes of voices all started on the same frame: a voice at full volume (64) comes
-// out at half its amplitude, so each frame is the sum / 128 (rounded down), limited to the
-// 8-bit range, repeated per channel.
+// The output of voices started on the same frame: the sum / 128 (rounded down), limited to
+// 8 bits, repeated per channel.
 inline std::string ExpectedOutput(const std::vector<std::vector<int>>& voices, int channels) {
     size_t frames = 0;
     for (const auto& v : voices) {
@@ -98,13 +119,11 @@ inline std::string ExpectedOutput(const std::vector<std::vector<int>>& voices, i
     return out;
 }
 
-// True when every byte is silence.
 inline bool AllSilent(const std::string& bytes) {
     return bytes.find_first_not_of(static_cast<char>(128)) == std::string::npos;
 }
 
-// Mixer tests on SDL's "disk" driver, which writes every byte that reaches the device to a
-// file, as fast as the mixer delivers.
+// SDL's "disk" driver writes every byte that reaches the device to a file, without delay.
 class DiskAudioTest : public StoreTest {
 protected:
     DiskAudioTest() : file(home->Root() + "/device.raw") {
@@ -118,8 +137,7 @@ protected:
         unsetenv("SDL_DISKAUDIODELAY");
     }
 
-    // Waits until every voice has ended and enough buffers followed for the device to have
-    // written the last sound bytes (it never holds more than one buffer).
+    // Until every voice ended and the device has written the last of them.
     static void PlayOut(CSoundMixer& mixer) {
         WaitFor([&] { return mixer.PlayingVoices() == 0; }, "voices never ended");
         WaitBuffers(mixer, CSoundMixer::kBuffers + 3);

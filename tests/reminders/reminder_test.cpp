@@ -1,10 +1,7 @@
-// The reminder thread with the clock pinned: what is shown, when, and how often.
-
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <condition_variable>
-#include <mutex>
+#include <future>
 
 #include "platform/clock.h"
 #include "platform/messagebox.h"
@@ -21,19 +18,8 @@ namespace velmora {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-struct Alarm {
-    int year, month, day, slot, type, hour, minute;
-};
-
-void SetAlarm(const Alarm& a) {
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(a.year, a.month, a.day);
-    doc.m_alarm = true;
-    doc.m_alarmType[a.slot] = static_cast<uint16_t>(a.type);
-    doc.m_alarmTime[a.slot] = CTime(a.year, a.month, a.day, a.hour, a.minute, 0);
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-}
+using test::Alarm;
+using test::SetAlarm;
 
 class ReminderTest : public test::StoreTest {
 protected:
@@ -52,172 +38,88 @@ protected:
 
 TEST(AlarmTextTest, TimesReadAsPeopleReadThem) {
     test::ScopedTimeZone tz("Asia/Tokyo");
-    struct Case {
-        int hour, minute;
-        const char *h24, *h12;
-    } cases[] = {
-        {12, 30, "12:30", "12:30 PM"}, {0, 5, "00:05", "12:05 AM"},   {13, 7, "13:07", "01:07 PM"},
-        {9, 30, "09:30", "09:30 AM"},  {23, 59, "23:59", "11:59 PM"}, {12, 0, "12:00", "12:00 PM"},
-        {0, 0, "00:00", "12:00 AM"},   {11, 59, "11:59", "11:59 AM"}, {10, 10, "10:10", "10:10 AM"},
-    };
-    for (const Case& c : cases) {
-        const CTime t(2026, 2, 3, c.hour, c.minute, 42);
-        EXPECT_EQ(FormatAlarmTime(t, 0), c.h24);
-        EXPECT_EQ(FormatAlarmTime(t, 1), c.h12);
-        EXPECT_EQ(FormatAlarmTime(t, 2), "");
-        EXPECT_EQ(FormatAlarmTime(t, -1), "");
+    const std::pair<int, const char*> cases[] = {
+        {0, "12:05 AM"}, {11, "11:05 AM"}, {12, "12:05 PM"}, {13, "01:05 PM"}, {23, "11:05 PM"}};
+    for (const auto& [hour, h12] : cases) {
+        EXPECT_EQ(FormatAlarmTime(CTime(2026, 2, 3, hour, 5, 42), 1), h12);
     }
     const CTime t(2026, 2, 3, 13, 7, 0);
     EXPECT_EQ(ReminderText(t, 1, 7), "Reminder at  01:07 PM \nPill");
     EXPECT_EQ(ReminderText(t, 0, 9), "Reminder at  13:07 \nAlarm");
     EXPECT_EQ(ReminderText(t, 5, 1), "Reminder at   \nAppointment");
-    for (const int type : {10, -3, 65535}) {
-        EXPECT_EQ(ReminderText(t, 0, type), "Reminder at  13:07 \nNone");
-    }
+    EXPECT_EQ(ReminderText(t, 0, 10), "Reminder at  13:07 \nNone");
 }
 
-// The running thread, scanning when asked: each step pins the clock (the first one as
-// start-up ends), saves alarms, scans twice and sees which reminders appear.
+// Alarms due before the start never show, those due during start-up show at the first scan,
+// each alarm once; one set for a passed minute shows once the clock is put back over it. Each
+// step pins the clock (the first as start-up ends), saves alarms and scans twice.
 TEST_F(ReminderTest, EachAlarmIsShownOnceWhenItsMinuteComes) {
     struct Step {
         CTime now;
-        std::vector<Alarm> set;  // saved before the scans
+        std::vector<Alarm> set;
         Texts shown;
         int timeFormat = 0;
-    };
-    struct Scenario {
-        const char* name;
-        CTime start;
-        std::vector<Alarm> alarms;
-        std::vector<Step> steps;
-    };
-    // One store for all, in the order of their dates: alarms of an earlier scenario are past.
-    const Scenario scenarios[] = {
-        {"without a store the thread keeps watching until one appears",
-         CTime(2026, 3, 1, 8, 0, 0),
+    } steps[] = {
+        {CTime(2027, 1, 1, 0, 0, 40),
          {},
-         {{CTime(2026, 3, 1, 8, 0, 0), {}, {}},
-          {CTime(2026, 3, 1, 8, 1, 0),
-           {{2026, 3, 1, 3, 1, 8, 1}},
-           {"Reminder at  08:01 \nAppointment"}}}},
-        // The interface changes TimeFormat; the thread uses the new one from then on.
-        {"the next minute and a later day at the same time",
-         CTime(2026, 5, 21, 9, 10, 0),
-         {{2026, 5, 21, 0, 9, 9, 15}, {2026, 5, 21, 1, 8, 9, 16}, {2026, 5, 22, 0, 5, 9, 15}},
-         {{CTime(2026, 5, 21, 9, 15, 5), {}, {"Reminder at  09:15 \nAlarm"}},
-          {CTime(2026, 5, 21, 9, 16, 0), {}, {"Reminder at  09:16 AM \nShopping"}, 1},
-          {CTime(2026, 5, 22, 9, 15, 30), {}, {"Reminder at  09:15 AM \nParty"}, 1}}},
-        // Alarms before the program started never show; those due during the password
-        // prompt show at the first scan. An alarm set for a minute that has passed never
-        // shows, one set for the current minute does, and saving a day again does not bring
-        // back its alarm that fired. Putting the clock back brings back none that fired;
-        // the 00:00 alarm, set when its minute had passed, comes due as the clock reaches
-        // that minute again.
-        {"an alarm due during start-up fires once at the first scan",
-         CTime(2026, 12, 31, 23, 58, 20),
-         {{2026, 12, 31, 0, 1, 23, 57},
-          {2026, 12, 31, 1, 6, 23, 58},
-          {2026, 12, 31, 2, 4, 23, 59},
-          {2027, 1, 1, 0, 5, 0, 1}},
-         {{CTime(2027, 1, 1, 0, 0, 40),
-           {},
-           {"Reminder at  23:59 \nBirthday", "Reminder at  23:58 \nConcert"}},
-          {CTime(2027, 1, 1, 0, 1, 10), {}, {"Reminder at  00:01 \nParty"}},
-          {CTime(2027, 1, 1, 0, 1, 10),
-           {{2027, 1, 1, 1, 7, 0, 0}, {2027, 1, 1, 2, 8, 0, 1}},
-           {"Reminder at  00:01 \nShopping"}},
-          {CTime(2026, 12, 31, 23, 59, 10), {}, {}},
-          {CTime(2027, 1, 1, 0, 1, 50), {}, {"Reminder at  00:00 \nPill"}}}},
+         {"Reminder at  23:59 \nBirthday", "Reminder at  23:58 \nConcert"}},
+        {CTime(2027, 1, 1, 0, 1, 10), {}, {"Reminder at  00:01 \nParty"}},
+        {CTime(2027, 1, 1, 0, 1, 10),
+         {{2027, 1, 1, 1, 7, 0, 0}, {2027, 1, 1, 2, 8, 0, 1}},
+         {"Reminder at  00:01 \nShopping"}},
+        {CTime(2026, 12, 31, 23, 59, 10), {}, {}},
+        {CTime(2027, 1, 1, 0, 1, 50), {}, {"Reminder at  12:00 AM \nPill"}, 1},
+        {CTime(2027, 1, 2, 0, 1, 0),
+         {{2027, 1, 2, 0, 9, 0, 1}},
+         {"Reminder at  12:01 AM \nAlarm"},
+         1},
     };
-    for (const Scenario& s : scenarios) {
-        SCOPED_TRACE(s.name);
-        boxes.Clear();
-        Clock::Pin(s.start);
-        for (const Alarm& a : s.alarms) {
+    Clock::Pin(CTime(2026, 12, 31, 23, 58, 20));
+    for (const Alarm& a : {Alarm{2026, 12, 31, 0, 1, 23, 57}, Alarm{2026, 12, 31, 1, 6, 23, 58},
+                           Alarm{2026, 12, 31, 2, 4, 23, 59}, Alarm{2027, 1, 1, 0, 5, 0, 1}}) {
+        SetAlarm(a);
+    }
+    ReminderThread thread;
+    thread.Start();
+    EXPECT_FALSE(thread.ScanNow(std::chrono::milliseconds(100)));  // start-up is not over
+    Texts all;
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(i);
+        Clock::Pin(steps[i].now);
+        SetReminderTimeFormat(steps[i].timeFormat);
+        if (i == 0) {
+            thread.MixerSettled();
+        }
+        for (const Alarm& a : steps[i].set) {
             SetAlarm(a);
         }
-        ReminderThread thread;  // the program starts now
-        thread.Start();
-        // Start-up is not over: the thread does not scan yet.
-        EXPECT_FALSE(thread.ScanNow(std::chrono::milliseconds(100)));
-        Texts all;
-        for (size_t i = 0; i < s.steps.size(); ++i) {
-            const Step& step = s.steps[i];
-            SCOPED_TRACE(i);
-            Clock::Pin(step.now);
-            SetReminderTimeFormat(step.timeFormat);
-            if (i == 0) {
-                thread.MixerSettled();
-            }
-            for (const Alarm& a : step.set) {
-                SetAlarm(a);
-            }
-            ASSERT_TRUE(thread.ScanNow());
-            ASSERT_TRUE(thread.ScanNow());
-            all.insert(all.end(), step.shown.begin(), step.shown.end());
-            EXPECT_EQ(boxes.Texts(), all);
-        }
-        thread.Stop();
-        for (const MessageBoxRequest& b : boxes.Boxes()) {
-            EXPECT_EQ(b.caption, "Alarm");
-            EXPECT_EQ(b.icon, MbIcon::Warning);
-            EXPECT_EQ(b.buttons, MbButtons::Ok);
-            EXPECT_EQ(b.owner, kNoOwner);
-            EXPECT_TRUE(b.topmost);
-        }
+        ASSERT_TRUE(thread.ScanNow());
+        ASSERT_TRUE(thread.ScanNow());
+        all.insert(all.end(), steps[i].shown.begin(), steps[i].shown.end());
+        EXPECT_EQ(boxes.Texts(), all);
+    }
+    thread.Stop();
+    for (const MessageBoxRequest& b : boxes.Boxes()) {
+        EXPECT_EQ(b.caption, "Alarm");
+        EXPECT_EQ(b.icon, MbIcon::Warning);
+        EXPECT_EQ(b.buttons, MbButtons::Ok);
+        EXPECT_EQ(b.owner, kNoOwner);
+        EXPECT_TRUE(b.topmost);
     }
 }
 
-// The clock is put back while the program runs: the minutes it goes back over come due
-// again, an alarm set after the correction included, and nothing fires twice. One scan
-// finds every slot due, slot 3 first.
-TEST_F(ReminderTest, AClockPutBackTakesTheWatchBackWithIt) {
-    Clock::Pin(CTime(2026, 5, 14, 10, 0, 0));
-    SetAlarm({2026, 5, 14, 0, 9, 10, 5});
-    SetAlarm({2026, 5, 14, 3, 7, 10, 5});
-    AlarmWatch watch(Clock::Now());
-    CVelmoraMFCDoc doc;
-    struct Step {
-        int hour, minute;
-        int setSlot;  // an alarm set for 10:02 in this slot before the scan, or -1
-        Texts fired;  // slot, type and time of those that fire
-    } steps[] = {
-        {10, 10, -1, {"3 7 10:05", "0 9 10:05"}},
-        {9, 58, -1, {}},             // the clock is put back
-        {10, 1, 1, {}},              // an alarm set for 10:02 after the correction
-        {10, 3, -1, {"1 3 10:02"}},  // ... fires when the clock reaches it
-        {10, 6, -1, {}},             // the 10:05 alarms fired already
-    };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.hour * 100 + s.minute);
-        if (s.setSlot >= 0) {
-            SetAlarm({2026, 5, 14, s.setSlot, 3, 10, 2});
-        }
-        Texts fired;
-        watch.Scan(doc, CTime(2026, 5, 14, s.hour, s.minute, 0), [&](const DueAlarm& a) {
-            EXPECT_EQ(a.day, CTime(2026, 5, 14, 12, 0, 0));
-            fired.push_back(std::to_string(a.slot) + " " + std::to_string(a.type) + " " +
-                            FormatAlarmTime(a.time, 0));
-            EXPECT_EQ(a.time.GetSecond(), 0);
-        });
-        EXPECT_EQ(fired, s.fired);
-    }
-}
-
-// A scan cut short by the store (a read failing at any point of it) leaves its minutes to
-// the next scan: every due alarm still fires, once.
+// A scan cut short by a failing read at any point leaves its minutes to the next scan.
 TEST_F(ReminderTest, AScanThatCouldNotReadTheStoreLeavesItsMinutesOpen) {
     Clock::Pin(CTime(2026, 5, 14, 10, 0, 0));
     for (int day = 1; day <= 28; ++day) {
-        SetAlarm({2026, 4, day, 0, 1, 10, 0});  // past days that make the walk long
+        SetAlarm({2026, 4, day, 0, 1, 10, 0});
     }
     SetAlarm({2026, 5, 14, 2, 9, 10, 5});
     test::FaultVfs vfs;
-    // Two scans in one minute; the first with the read after `k` failing (none when -1).
     auto scans = [&](int k) {
         AlarmWatch watch(Clock::Now());
         CVelmoraMFCDoc doc;
-        ObjectStore::CloseThreadConnection();  // the scan reads every page afresh
+        ObjectStore::CloseThreadConnection();
         vfs.Heal();
         if (k >= 0) {
             vfs.FailOneReadAfter(k, SQLITE_IOERR_READ);
@@ -240,14 +142,11 @@ TEST_F(ReminderTest, AScanThatCouldNotReadTheStoreLeavesItsMinutesOpen) {
 }
 
 TEST_F(ReminderTest, AnAlarmDueWhileAReminderIsOpenStillFires) {
-    // Nobody answers a box that waits for its answer: were the reminder shown that way, the
-    // thread would hang in the first one.
-    std::mutex m;
-    std::condition_variable cv;
-    bool answered = false;
+    // A box that waits for its answer is not answered until the end: the reminders must not wait.
+    std::promise<void> answer;
+    std::shared_future<void> answered = answer.get_future().share();
     MessageBoxHandler previous = SetMessageBoxHandler([&](const MessageBoxRequest&) {
-        std::unique_lock lock(m);
-        cv.wait(lock, [&] { return answered; });
+        answered.wait();
         return IDOK;
     });
 
@@ -260,29 +159,24 @@ TEST_F(ReminderTest, AnAlarmDueWhileAReminderIsOpenStillFires) {
         thread.MixerSettled();
         Clock::Advance(15);
         ASSERT_TRUE(thread.ScanNow(std::chrono::seconds(20)));
-        ASSERT_EQ(boxes.Count(), 1u);  // still open: posted boxes are never answered here
+        ASSERT_EQ(boxes.Count(), 1u);
         Clock::Advance(60);
         EXPECT_TRUE(thread.ScanNow(std::chrono::seconds(20)));
         EXPECT_EQ(boxes.Texts(),
                   (Texts{"Reminder at  22:00 \nAnniversary", "Reminder at  22:01 \nDate"}));
-        {
-            std::lock_guard lock(m);
-            answered = true;
-        }
-        cv.notify_all();
+        answer.set_value();
     }
     SetMessageBoxHandler(std::move(previous));
 }
 
 TEST_F(ReminderTest, LeftToItselfTheThreadNoticesANewMinuteAndAChangedStore) {
     Clock::Pin(CTime(2026, 4, 2, 9, 14, 0));
+    ReminderThread thread;  // started before there is a store
+    thread.Start();
     SetAlarm({2026, 4, 2, 0, 1, 9, 15});
     SetAlarm({2026, 4, 2, 1, 2, 9, 16});
-    ReminderThread thread;
-    thread.Start();
     Clock::Pin(CTime(2026, 4, 2, 9, 15, 10));
     thread.MixerSettled();
-    // No scans asked for from here on: the thread's own turns must find everything.
     ASSERT_TRUE(boxes.WaitForCount(1, std::chrono::seconds(60)));
     Clock::Pin(CTime(2026, 4, 2, 9, 16, 5));
     ASSERT_TRUE(boxes.WaitForCount(2, std::chrono::seconds(60)));
@@ -297,7 +191,6 @@ TEST_F(ReminderTest, LeftToItselfTheThreadNoticesANewMinuteAndAChangedStore) {
 TEST_F(ReminderTest, TheThreadEndsOnStopOrTheExitFlag) {
     Clock::Pin(CTime(2026, 3, 1, 8, 0, 0));
     {
-        // Stopped before start-up finished (a cancelled password prompt).
         ReminderThread thread;
         thread.Start();
         thread.Stop();
@@ -308,7 +201,7 @@ TEST_F(ReminderTest, TheThreadEndsOnStopOrTheExitFlag) {
     thread.MixerSettled();
     ASSERT_TRUE(thread.ScanNow());
     ExitRequested = true;
-    EXPECT_FALSE(thread.ScanNow());  // it ends instead of scanning
+    EXPECT_FALSE(thread.ScanNow());
     SetAlarm({2026, 3, 1, 0, 1, 8, 0});
     thread.Stop();
     EXPECT_EQ(boxes.Count(), 0u);
@@ -321,10 +214,7 @@ protected:
 };
 
 TEST_F(ReminderSoundTest, TheAlarmSoundPlaysWhateverTheSoundsSetting) {
-    test::Bytes alarm;
-    for (int i = 0; i < 200; ++i) {
-        alarm.push_back(static_cast<uint8_t>(i % 2 ? 30 + i / 4 : 220 - i / 4));
-    }
+    const test::Bytes alarm = test::Pattern(200, 5);
     waves.Add(kWaveAlarm, test::MonoWave(11025, alarm));
     const bool saved = SoundsEnabled;
     SoundsEnabled = false;
@@ -341,7 +231,7 @@ TEST_F(ReminderSoundTest, TheAlarmSoundPlaysWhateverTheSoundsSetting) {
     ASSERT_TRUE(thread.ScanNow());
     EXPECT_EQ(boxes.Texts(), (Texts{"Reminder at  06:06 \nPill"}));
     PlayOut(mixer);
-    thread.Stop();  // before the mixer goes, as at exit
+    thread.Stop();
     TheSoundMixer = nullptr;
     mixer.Close();
     SoundsEnabled = saved;

@@ -1,5 +1,3 @@
-// The start at the next alarm: which alarm, what is remembered, and what systemd is asked.
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -12,20 +10,15 @@
 #include "reminders/startscheduler.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "tests/reminders/audiotest.h"
 #include "tests/support/recordingscheduler.h"
-#include "tests/support/testenv.h"
 
 namespace velmora {
 namespace {
 
 using Args = std::vector<std::string>;
 
-struct Alarm {
-    int year, month, day, slot, type, hour, minute;
-};
-
-// Runs the schedule at exit at `now`, on a profile of its own; the one call made, and the
-// alarm type remembered.
+// The one call the schedule at exit makes at `now`, and the alarm type it remembers.
 std::pair<RecordingStartScheduler::Call, std::optional<int>> ScheduleAt(CTime now) {
     ScopedClockPin pin(now);
     MemoryProfileStore profile;
@@ -37,7 +30,6 @@ std::pair<RecordingStartScheduler::Call, std::optional<int>> ScheduleAt(CTime no
     return {scheduler.calls.at(0), raw ? ParseProfileInt(*raw) : std::nullopt};
 }
 
-// Steps in the order of their dates on one store: the alarms of earlier steps are past.
 class ScheduleTest : public test::StoreTest {
 protected:
     test::ScopedTimeZone tz{"America/New_York"};
@@ -47,8 +39,8 @@ TEST_F(ScheduleTest, AtExitTheEarliestAlarmAheadIsScheduledWithItsType) {
     struct Step {
         const char* what;
         CTime now;
-        std::vector<Alarm> set;
-        CTime when;  // CTime() when the start is withdrawn
+        std::vector<test::Alarm> set;
+        CTime when;  // CTime(): withdrawn
         int type;
     } steps[] = {
         {"no store at all", CTime(2026, 1, 5, 10, 0, 0), {}, CTime(), 0},
@@ -73,17 +65,11 @@ TEST_F(ScheduleTest, AtExitTheEarliestAlarmAheadIsScheduledWithItsType) {
          {{2026, 7, 20, 0, 6, 9, 16}},
          CTime(2026, 7, 20, 9, 16, 0),
          6},
-        {"and is not once it came", CTime(2026, 7, 20, 9, 16, 0), {}, CTime(), 0},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
-        for (const Alarm& a : s.set) {
-            CVelmoraMFCDoc doc;
-            doc.OpenDay(a.year, a.month, a.day);
-            doc.m_alarm = true;
-            doc.m_alarmType[a.slot] = static_cast<uint16_t>(a.type);
-            doc.m_alarmTime[a.slot] = CTime(a.year, a.month, a.day, a.hour, a.minute, 0);
-            ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+        for (const test::Alarm& a : s.set) {
+            test::SetAlarm(a);
         }
         const auto [call, type] = ScheduleAt(s.now);
         EXPECT_EQ(call.withdraw, s.type == 0);
@@ -98,60 +84,39 @@ TEST_F(ScheduleTest, AtExitTheEarliestAlarmAheadIsScheduledWithItsType) {
 
 TEST(SystemdArgumentsTest, SystemdIsAskedForATimerInUtcThatPassesOnTheSession) {
     // 11 March 2026 12:00:00 UTC, registered 10 March 15:00 in New York.
-    const std::map<std::string, std::string> env = {
-        {"DISPLAY", ":1"},
-        {"XAUTHORITY", "/home/u/.Xauthority"},
-        {"XDG_RUNTIME_DIR", "/run/user/1000"},
-        {"DBUS_SESSION_BUS_ADDRESS", ""},
-        {"HOME", "/home/u"},
-    };
-    const Args args = SystemdRunArguments(CTime(1773230400), "/opt/velmora/bin/velmora",
-                                          CTime(1773169200), [&](const char* name) -> const char* {
-                                              const auto it = env.find(name);
-                                              return it == env.end() ? nullptr : it->second.c_str();
-                                          });
-    EXPECT_EQ(args, (Args{
-                        "systemd-run",
-                        "--user",
-                        "--quiet",
-                        "--collect",
-                        "--unit=velmora-alarm-1773230400-1773169200",
-                        "--on-calendar=2026-03-11 12:00:00 UTC",
-                        "--timer-property=AccuracySec=1s",
-                        "--setenv=DISPLAY=:1",
-                        "--setenv=XAUTHORITY=/home/u/.Xauthority",
-                        "--setenv=XDG_RUNTIME_DIR=/run/user/1000",
-                        "--",
-                        "/opt/velmora/bin/velmora",
-                    }));
-    EXPECT_EQ(SystemdStopArguments(),
-              (Args{"systemctl", "--user", "--quiet", "stop", "velmora-alarm-*.timer"}));
+    const std::map<std::string, std::string> env = {{"DISPLAY", ":1"},
+                                                    {"XAUTHORITY", "/home/u/.Xauthority"},
+                                                    {"XDG_RUNTIME_DIR", "/run/user/1000"},
+                                                    {"DBUS_SESSION_BUS_ADDRESS", ""},
+                                                    {"HOME", "/home/u"}};
+    std::string joined;
+    for (const std::string& a :
+         SystemdRunArguments(CTime(1773230400), "/opt/velmora/bin/velmora", CTime(1773169200),
+                             [&](const char* name) -> const char* {
+                                 const auto it = env.find(name);
+                                 return it == env.end() ? nullptr : it->second.c_str();
+                             })) {
+        joined += a + "|";
+    }
+    EXPECT_EQ(joined,
+              "systemd-run|--user|--quiet|--collect|--unit=velmora-alarm-1773230400-1773169200|"
+              "--on-calendar=2026-03-11 12:00:00 UTC|--timer-property=AccuracySec=1s|"
+              "--setenv=DISPLAY=:1|--setenv=XAUTHORITY=/home/u/.Xauthority|"
+              "--setenv=XDG_RUNTIME_DIR=/run/user/1000|--|/opt/velmora/bin/velmora|");
 }
 
-// A folder of stand-ins for systemd's tools that log their arguments, one per line, and a
-// runtime folder where the user manager's socket would be.
+// Stand-ins for systemd's tools that log their arguments, and the user manager's runtime folder.
 class SystemdTest : public test::StoreTest {
 protected:
     SystemdTest() {
-        bin = home->Root() + "/bin";
-        runtime = home->Root() + "/runtime";
-        log = home->Root() + "/calls.log";
         std::filesystem::create_directories(bin);
         std::filesystem::create_directories(runtime + "/systemd");
-        oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-        if (const char* r = std::getenv("XDG_RUNTIME_DIR")) {
-            oldRuntime = r;
-        }
         setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     }
     ~SystemdTest() override {
         setenv("PATH", oldPath.c_str(), 1);
-        if (oldRuntime) {
-            setenv("XDG_RUNTIME_DIR", oldRuntime->c_str(), 1);
-        } else {
-            unsetenv("XDG_RUNTIME_DIR");
-        }
+        oldRuntime ? setenv("XDG_RUNTIME_DIR", oldRuntime, 1) : unsetenv("XDG_RUNTIME_DIR");
     }
 
     void FakeTool(const std::string& name, const std::string& body) {
@@ -169,8 +134,9 @@ protected:
     }
     void ManagerSocket() { test::WriteFileBytes(runtime + "/systemd/private", ""); }
 
-    std::string bin, runtime, log, oldPath;
-    std::optional<std::string> oldRuntime;
+    std::string bin = home->Root() + "/bin", runtime = home->Root() + "/runtime";
+    std::string log = home->Root() + "/calls.log", oldPath = std::getenv("PATH");
+    const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
 };
 
 TEST_F(SystemdTest, WithoutSystemdNothingRunsAndNothingIsSaid) {
@@ -179,13 +145,12 @@ TEST_F(SystemdTest, WithoutSystemdNothingRunsAndNothingIsSaid) {
         ran.push_back(argv);
         return 0;
     });
-    // Tools but no user manager to talk to.
+    // Tools but no user manager; then a manager but no systemd-run.
     LoggingTools();
     systemd.Schedule(CTime(1800003600), "/usr/bin/velmora");
     systemd.Withdraw();
     unsetenv("XDG_RUNTIME_DIR");
     systemd.Schedule(CTime(1800003600), "/usr/bin/velmora");
-    // A manager but no systemd-run.
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     ManagerSocket();
     std::filesystem::remove(bin + "/systemd-run");
@@ -203,7 +168,6 @@ TEST_F(SystemdTest, TheToolsGetEachArgumentWholeWithNoShellBetweenAndOldTimersSt
     setenv("DISPLAY", ":7 $(touch /tmp/never)", 1);
     ScopedClockPin pin(CTime(1800000000));
     SystemdStartScheduler systemd;
-    // Scheduling stops the old timers first; withdrawing only stops them.
     systemd.Schedule(CTime(1800003600), "/path with spaces/velmora");
     systemd.Withdraw();
 
@@ -220,6 +184,8 @@ TEST_F(SystemdTest, TheToolsGetEachArgumentWholeWithNoShellBetweenAndOldTimersSt
     unsetenv("DISPLAY");
     EXPECT_EQ(test::ReadFileBytes(log), expected);
     EXPECT_NE(expected.find("--on-calendar=2027-01-15 09:00:00 UTC\n"), std::string::npos);
+    EXPECT_NE(expected.find("systemctl\n--user\n--quiet\nstop\nvelmora-alarm-*.timer\n"),
+              std::string::npos);
     EXPECT_NE(expected.find("--setenv=DISPLAY=:7 $(touch /tmp/never)\n"), std::string::npos);
 }
 

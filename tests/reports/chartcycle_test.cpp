@@ -8,16 +8,16 @@
 #include "gfx/screenbuffer.h"
 #include "platform/calendar.h"
 #include "reports/cyclechartdlg.h"
-#include "tests/reports/charttest.h"
+#include "tests/reports/reporttest.h"
 #include "tests/support/refimage.h"
 #include "ui/kit/commandbar.h"
 
 namespace velmora {
 namespace {
 
-class CycleChartTest : public test::ChartTest {
+class CycleChartTest : public test::ReportTest {
 protected:
-    // A bleeding of `days` days from year-month-day, stepped by the calendar.
+    // A bleeding of `days` days from year-month-day, its flow rising from spotting.
     static void Period(int year, int month, int day, int days = 4) {
         const long long first = DayNumber(year, month, day);
         for (int k = 0; k < days; ++k) {
@@ -36,20 +36,6 @@ protected:
         return out;
     }
 };
-
-TEST_F(CycleChartTest, TwoJanuaryStartsGiveOneBarOfTwentyEightInJanuary) {
-    Period(2026, 1, 3);
-    Period(2026, 1, 31);
-    CCycleChartDlg chart(&frame, 2026);
-    ASSERT_EQ(chart.Bars().size(), 1u);
-    const CCycleChartDlg::Bar& bar = chart.Bars()[0];
-    EXPECT_EQ(std::make_tuple(bar.month, bar.length, bar.red), std::make_tuple(1, 28, true));
-    EXPECT_EQ(std::make_tuple(bar.rect.left, bar.rect.top, bar.rect.right, bar.rect.bottom),
-              std::make_tuple(33, 692 - 19 * 28, 41, 254));
-    // Red for the default CycleLength of 28; the February column stays empty although the
-    // bleeding runs into it.
-    test::ExpectMatchesReference(chart.Screen().WindowSurface(), "reports/data/cycles-january.png");
-}
 
 TEST_F(CycleChartTest, BarsStandInTheMonthOfTheNextBleedingAsTallAsTheCycle) {
     AppSettings.CycleLength = 30;
@@ -101,38 +87,6 @@ TEST_F(CycleChartTest, LeapFebruaryCountsItsTwentyNinthDay) {
     EXPECT_TRUE(chart.Marked(2, 29));
 }
 
-TEST_F(CycleChartTest, RedIsExactlyTheUsersCycleLength) {
-    Period(2026, 1, 1);
-    Period(2026, 1, 29);  // 28
-    Period(2026, 2, 27);  // 29
-    Period(2026, 3, 29);  // 30
-    AppSettings.CycleLength = 29;
-    CCycleChartDlg chart(&frame, 2026);
-    EXPECT_EQ(BarsOf(chart), "1:28 2:29 3:30");
-    for (const CCycleChartDlg::Bar& b : chart.Bars()) {
-        EXPECT_EQ(b.red, b.length == 29) << b.month;
-        EXPECT_EQ(b.rect.top, 692 - 19 * b.length) << b.month;
-    }
-}
-
-// Without a store the chart says nothing; a store without any record is an empty year.
-TEST_F(CycleChartTest, AStoreWithoutRecordsIsAnEmptyYear) {
-    for (bool store : {false, true}) {
-        if (store) {
-            CCeDatabase db;
-            ASSERT_TRUE(db.Create(kDayStoreName));
-        }
-        CCycleChartDlg chart(&frame, 2026, &frame);
-        RunScreen<CCycleChartDlg>(chart, "Cycles Chart", [&](CCycleChartDlg& c) {
-            QCoreApplication::processEvents();
-            EXPECT_TRUE(c.Bars().empty());
-        });
-        EXPECT_EQ(boxes.Texts(), store ? std::vector<std::string>{"There is no information for "
-                                                                  "this year!"}
-                                       : std::vector<std::string>{});
-    }
-}
-
 TEST_F(CycleChartTest, YearsStepWithinTheListsAndAnEmptyYearIsToldAfterEachChoice) {
     test::HelpRecorder help;
     Period(2025, 3, 1);
@@ -162,7 +116,6 @@ TEST_F(CycleChartTest, YearsStepWithinTheListsAndAnEmptyYearIsToldAfterEachChoic
     CCycleChartDlg last(&frame, 2027);
     last.OnCommand(kCmdChartNext);
     EXPECT_EQ(last.ShownYear(), 2027);
-    EXPECT_EQ(last.ScaleLabels(), QStringList({"35", "33", "31", "29", "27", "25", "23"}));
 }
 
 }  // namespace

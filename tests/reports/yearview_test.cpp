@@ -1,16 +1,13 @@
 #include <QComboBox>
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <set>
 #include <string>
 
-#include "gfx/pictures.h"
 #include "gfx/screenbuffer.h"
 #include "platform/datapaths.h"
 #include "reports/yearviewdlg.h"
-#include "tests/app/apptest.h"
-#include "tests/reports/cyclereporttest.h"
+#include "tests/reports/reporttest.h"
 #include "tests/support/refimage.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/fonts.h"
@@ -18,59 +15,40 @@
 namespace velmora {
 namespace {
 
-using test::CycleReportTest;
-
 constexpr Pixel kRecordedRed = Rgb565(255, 0, 0);
 constexpr Pixel kFertileGreen = Rgb565(0, 221, 0);
 
-class YearViewTest : public CycleReportTest {
+class YearViewTest : public test::ReportTest {
 protected:
     struct Place {
-        int x;
-        int y;
+        int x, y;
     };
-
-    // 1 = Sunday ... 7 = Saturday, from the time library.
-    static int DayOfWeek(int year, int month, int day) {
-        return CTime(year, month, day, 12, 0, 0).GetDayOfWeek();
-    }
-    // Where a day's number goes: its weekday's column, and the week of the month counted
-    // from the column of the 1st; a sixth week shares the first row.
+    // Where a day's number goes: its weekday's column (from the time library), and the week
+    // of the month counted from the column of the 1st; a sixth week shares the first row.
     static Place Where(int year, int month, int day, bool mondayFirst) {
         auto column = [&](int d) {
-            const int w = DayOfWeek(year, month, d);
+            const int w = CTime(year, month, d, 12, 0, 0).GetDayOfWeek();  // 1 = Sunday
             return mondayFirst ? (w == 1 ? 7 : w - 1) : w;
         };
         const int col = column(day);
-        int week = (column(1) - 1 + day - 1) / 7;
-        if (week == 5) {
-            week = 0;
-        }
-        const int pair = ((month - 1) % 6) / 2;
+        const int week = (column(1) - 1 + day - 1) / 7 % 5;
         const int top[] = {27, 112, 197};
-        const bool left = month % 2 == 1;
-        return {left ? 16 * (col - 1) : 107 + 16 * col, top[pair] + 12 * week};
+        return {month % 2 == 1 ? 16 * (col - 1) : 107 + 16 * col,
+                top[((month - 1) % 6) / 2] + 12 * week};
     }
-
-    // The colours other than white in the 16 x 12 cell at `p` of the window.
-    static std::set<Pixel> Ink(CYearViewDlg& dialog, Place p) {
+    // The colours other than white in the 16 x 12 cell of a day.
+    static std::set<Pixel> InkOf(CYearViewDlg& dialog, int month, int day) {
+        const Place p = Where(dialog.Year(), month, day, AppSettings.WeekStarts != 0);
         const QImage& surface = dialog.Screen().WindowSurface();
         std::set<Pixel> ink;
         for (int y = p.y; y < p.y + 12; ++y) {
-            const auto* row = reinterpret_cast<const Pixel*>(surface.constScanLine(y));
             for (int x = p.x; x < p.x + 16 && x < surface.width(); ++x) {
-                if (row[x] != kWhite) {
-                    ink.insert(row[x]);
-                }
+                ink.insert(reinterpret_cast<const Pixel*>(surface.constScanLine(y))[x]);
             }
         }
+        ink.erase(kWhite);
         return ink;
     }
-    static std::set<Pixel> InkOf(CYearViewDlg& dialog, int month, int day) {
-        const bool mondayFirst = AppSettings.WeekStarts != 0;
-        return Ink(dialog, Where(dialog.Year(), month, day, mondayFirst));
-    }
-
     // Whether the cell at `p` holds the shape of `number` as the program's font writes it.
     static bool ShowsNumber(CYearViewDlg& dialog, Place p, int number) {
         QImage glyph(16, 12, QImage::Format_ARGB32_Premultiplied);
@@ -117,62 +95,21 @@ protected:
 
 using Colours = std::set<Pixel>;
 
-// Recorded bleedings red, also inside the last start; the engine's 30 March, 27 April and
-// 25 May a darker red; the fertile 13 to 18 February and March green over the weekend's blue;
-// today olive, also in another year, and in the first half only.
-TEST_F(YearViewTest, EachDayTakesTheColourOfWhatTheDiaryAndTheClockSay) {
-    Today(2026, 3, 10);
-    Period(2026, 2, 2, 5);
-    Period(2026, 3, 2, 5);
-    CYearViewDlg dialog;
-    EXPECT_EQ(dialog.objectName(), "253");
-    EXPECT_EQ(dialog.Year(), 2026);
-    EXPECT_TRUE(dialog.FirstHalf());
-    test::ExpectMatchesReference(dialog.Screen().WindowSurface(), "reports/data/year-2026.png");
-    SelectYear(dialog, 2025);
-    test::ExpectMatchesReference(dialog.Screen().WindowSurface(), "reports/data/year-2025.png");
-
-    Today(2026, 9, 10);
-    CYearViewDlg autumn;
-    autumn.CommandBar()->Trigger(kCmdYearViewSecondHalf);
-    ASSERT_FALSE(autumn.FirstHalf());
-    EXPECT_EQ(InkOf(autumn, 9, 10), Colours{kBlack});
-}
-
+// A sixth week shares the first row; in a leap year February has its 29th.
 TEST_F(YearViewTest, MonthsAreLaidOutByWeekdayForBothWeekStarts) {
     Today(2026, 6, 15);
-    {
-        CYearViewDlg dialog;  // Monday first, no diary
-        EXPECT_FALSE(test::FileExists(DataPaths::StoreFile()));
-        const test::SurfaceView window(dialog.Screen().WindowSurface());
-        const auto strip = test::Decoded(kPicYearWeekMonday, 112, 10);
-        EXPECT_TRUE(test::Shows(window, *strip, 0, 2, false));
-        EXPECT_TRUE(test::Shows(window, *strip, 123, 2, false));
-        // 1 March 2026 is a Sunday: the 30th and 31st go to the first row, before the 1st.
-        EXPECT_TRUE(ShowsNumber(dialog, {0, 112}, 30));
-        EXPECT_TRUE(ShowsNumber(dialog, {16, 112}, 31));
-        EXPECT_TRUE(ShowsNumber(dialog, {96, 112}, 1));
-        ExpectTheHalfLaidOut(dialog, true);
+    for (const bool mondayFirst : {true, false}) {
+        SCOPED_TRACE(mondayFirst);
+        AppSettings.WeekStarts = mondayFirst ? 1 : 0;
+        CYearViewDlg dialog;
+        EXPECT_FALSE(test::FileExists(DataPaths::StoreFile()));  // looking makes no diary
+        ExpectTheHalfLaidOut(dialog, mondayFirst);
         dialog.CommandBar()->Trigger(kCmdYearViewSecondHalf);
-        ExpectTheHalfLaidOut(dialog, true);
-        dialog.CommandBar()->Trigger(kCmdYearViewFirstHalf);
-        EXPECT_TRUE(ShowsNumber(dialog, {0, 112}, 30));
+        ExpectTheHalfLaidOut(dialog, mondayFirst);
+        SelectYear(dialog, 2024);
+        EXPECT_TRUE(dialog.FirstHalf());
+        ExpectTheHalfLaidOut(dialog, mondayFirst);
     }
-    AppSettings.WeekStarts = 0;
-    CYearViewDlg dialog;
-    const test::SurfaceView window(dialog.Screen().WindowSurface());
-    EXPECT_TRUE(test::Shows(window, *test::Decoded(kPicYearWeekSunday, 112, 10), 123, 2, false));
-    EXPECT_TRUE(ShowsNumber(dialog, {0, 112}, 1));  // Sunday 1 March, first column
-    ExpectTheHalfLaidOut(dialog, false);
-    dialog.CommandBar()->Trigger(kCmdYearViewSecondHalf);
-    // 1 August 2026 is a Saturday: a six-week month with Sunday first.
-    EXPECT_TRUE(ShowsNumber(dialog, {123, 27}, 30));
-    EXPECT_TRUE(ShowsNumber(dialog, {139, 27}, 31));
-    ExpectTheHalfLaidOut(dialog, false);
-    // In a leap year February has its 29th.
-    SelectYear(dialog, 2024);
-    EXPECT_TRUE(dialog.FirstHalf());
-    ExpectTheHalfLaidOut(dialog, false);
 }
 
 TEST_F(YearViewTest, FertileDaysBeginSeventeenDaysBeforeEachPeriodAcrossFebruary) {
@@ -225,38 +162,6 @@ TEST_F(YearViewTest, PredictedPeriodsRunOverMonthAndYearEnds) {
     dialog.CommandBar()->Trigger(kCmdYearViewSecondHalf);
     test::ExpectMatchesReference(dialog.Screen().WindowSurface(),
                                  "reports/data/year-2026-december.png");
-}
-
-TEST_F(YearViewTest, YearButtonsStepTheYearAndStopAtTheEndsOfTheList) {
-    Today(2026, 6, 15);
-    Period(2025, 3, 2, 3);
-    CYearViewDlg dialog;
-    ASSERT_EQ(dialog.YearList()->count(), 2027 - 1995 + 1);
-    EXPECT_EQ(dialog.YearList()->itemText(0), "1995");
-    EXPECT_EQ(dialog.YearList()->currentText(), "2026");
-    EXPECT_EQ(InkOf(dialog, 3, 3), Colours{kBlack});
-
-    ASSERT_TRUE(test::Press(&dialog, kCmdYearViewSecondHalf));
-    EXPECT_FALSE(dialog.FirstHalf());
-    ASSERT_TRUE(test::Press(&dialog, kCmdYearViewPreviousYear));
-    EXPECT_EQ(dialog.Year(), 2025);
-    EXPECT_TRUE(dialog.FirstHalf());  // a new year starts with its first half
-    EXPECT_EQ(InkOf(dialog, 3, 3), Colours{kRecordedRed});
-
-    ASSERT_TRUE(test::Press(&dialog, kCmdYearViewNextYear));
-    ASSERT_TRUE(test::Press(&dialog, kCmdYearViewNextYear));
-    EXPECT_EQ(dialog.Year(), 2027);
-    EXPECT_EQ(boxes.Count(), 0u);
-    ASSERT_TRUE(test::Press(&dialog, kCmdYearViewNextYear));
-    EXPECT_EQ(dialog.Year(), 2027);
-    SelectYear(dialog, 1995);
-    ASSERT_TRUE(test::Press(&dialog, kCmdYearViewPreviousYear));
-    EXPECT_EQ(dialog.Year(), 1995);
-    const std::vector<std::string> expected = {
-        "At present it is not allowed to enter data for the forthcoming years!",
-        "Data for years prior to 1995 can not be entered!"};
-    EXPECT_EQ(boxes.Texts(), expected);
-    EXPECT_EQ(boxes.Boxes()[0].caption, "Velmora Plus");
 }
 
 }  // namespace

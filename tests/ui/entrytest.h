@@ -1,7 +1,6 @@
 #pragma once
 
-// Tests of the screens that enter days: a stand-in main window, the clock pinned, message
-// boxes recorded, and helpers that open a screen and act in it as a person would.
+// Tests of the screens that enter days: helpers that open a screen and act in it as a person would.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,22 +17,27 @@ namespace velmora::test {
 
 class EntryTest : public ScreenStoreTest {
 protected:
-    // Opens the day in the document and runs the Day View; `act` runs once it shows. A
-    // screen that `act` leaves open is closed without saving (and `leftOpen` says so).
-    int DayView(int y, int m, int d, DayViewMode mode,
-                const std::function<void(CDayViewDlg&)>& act) {
+    // Queues `act` for the next screen that shows, a `S`; a screen that `act` leaves open is
+    // closed without saving (and `leftOpen` says so).
+    template <class S>
+    void When(const std::function<void(S&)>& act) {
         leftOpen = false;
         QueueModalHook([this, act](QDialog& dialog) {
-            auto* screen = dynamic_cast<CDayViewDlg*>(&dialog);
+            auto* screen = dynamic_cast<S*>(&dialog);
             EXPECT_NE(screen, nullptr);
             if (screen) {
                 act(*screen);
             }
-            if (dialog.isVisible()) {
-                leftOpen = true;
+            leftOpen = dialog.isVisible();
+            if (leftOpen) {
                 dialog.reject();
             }
         });
+    }
+    // Opens the day in the document and runs the Day View with `act`.
+    int DayView(int y, int m, int d, DayViewMode mode,
+                const std::function<void(CDayViewDlg&)>& act) {
+        When(act);
         doc.OpenDay(y, m, d);
         return CDayViewDlg::Run(doc, &frame, mode);
     }
@@ -47,9 +51,6 @@ protected:
     static QCheckBox* Box(QWidget& screen, int id) { return Control<QCheckBox>(&screen, id); }
     static QComboBox* List(QWidget& screen, int id) { return Control<QComboBox>(&screen, id); }
     static QLineEdit* Edit(QWidget& screen, int id) { return Control<QLineEdit>(&screen, id); }
-    static QPlainTextEdit* Text(QWidget& screen, int id) {
-        return Control<QPlainTextEdit>(&screen, id);
-    }
 
     CVelmoraMFCDoc doc;
     bool leftOpen = false;

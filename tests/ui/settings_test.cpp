@@ -1,24 +1,18 @@
 // Program Settings, opened from the menu of the running program.
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMenu>
-#include <QToolButton>
-#include <memory>
 
 #include "cycle/cycleinfo.h"
 #include "cycle/monthmodel.h"
-#include "help/helpdialog.h"
 #include "reminders/sharedstate.h"
 #include "store/velmoradoc.h"
 #include "tests/app/apptest.h"
 #include "tests/support/screentest.h"
 #include "ui/kit/commandbar.h"
 #include "ui/kit/language.h"
-#include "ui/scaledlg.h"
 #include "ui/settingsdlg.h"
 
 namespace velmora {
@@ -66,10 +60,9 @@ TEST_F(SettingsTest, NumbersAtTheirLimitsAreTakenAndBeyondThemRefusedWithNothing
     } cases[] = {
         {kSettingsMenstrualDaysId, "2", 0, days},   {kSettingsMenstrualDaysId, "3", 3, ""},
         {kSettingsMenstrualDaysId, "12", 12, ""},   {kSettingsMenstrualDaysId, "13", 0, days},
-        {kSettingsMenstrualDaysId, "-4", 0, days},  {kSettingsMenstrualDaysId, "five", 0, integer},
-        {kSettingsMenstrualDaysId, "", 0, integer}, {kSettingsCycleLengthId, "22", 0, cycle},
-        {kSettingsCycleLengthId, "23", 23, ""},     {kSettingsCycleLengthId, " 35 ", 35, ""},
-        {kSettingsCycleLengthId, "36", 0, cycle},   {kSettingsCycleLengthId, "40", 0, cycle},
+        {kSettingsMenstrualDaysId, "-4", 0, days},  {kSettingsMenstrualDaysId, "", 0, integer},
+        {kSettingsCycleLengthId, "22", 0, cycle},   {kSettingsCycleLengthId, "23", 23, ""},
+        {kSettingsCycleLengthId, " 35 ", 35, ""},   {kSettingsCycleLengthId, "36", 0, cycle},
         {kSettingsCycleLengthId, "3O", 0, integer}, {kSettingsCycleLengthId, "2.5e1", 0, integer},
     };
     for (const auto& c : cases) {
@@ -94,15 +87,14 @@ TEST_F(SettingsTest, NumbersAtTheirLimitsAreTakenAndBeyondThemRefusedWithNothing
             EXPECT_EQ(boxes.Texts(), std::vector<std::string>{c.refusal});
             EXPECT_EQ(AppSettings, before);
         }
-        // The screen's working copy holds what the settings hold.
         EXPECT_EQ(TheSettingsCopy.MenstrualDays, AppSettings.MenstrualDays);
         EXPECT_EQ(TheSettingsCopy.CycleLength, AppSettings.CycleLength);
-        EXPECT_EQ(TheSettingsCopy.UnitsFormat, AppSettings.UnitsFormat);
     }
 }
 
 // Each list holds its items in the order the settings store them, opens on the settings of a
-// first run, and OK takes every choice into the settings, their copy and, at exit, the store.
+// first run, and OK takes every choice into the settings, their copy and, at exit, the store;
+// the language chosen speaks at once.
 TEST_F(SettingsTest, ListsHoldTheirItemsInStoredOrderAndOkTakesEveryChoice) {
     Start();
     SoundsEnabled = true;
@@ -126,9 +118,10 @@ TEST_F(SettingsTest, ListsHoldTheirItemsInStoredOrderAndOkTakesEveryChoice) {
          &SettingsCopy::TimeFormat, "TimeFormat"},
         {kSettingsSkinId, "Animals|Cartoon|Cities|Floral|Jewels|Men|Nature", 3, 5,
          &VelmoraSettings::Skin, &SettingsCopy::Skin, "Skin"},
+        {kSettingsLanguageId, "System|English|Русский", 0, kLanguageRussian,
+         &VelmoraSettings::Language, &SettingsCopy::Language, "Language"},
     };
-    bool daylightShown = true;
-    bool soundsShown = false;
+    bool daylightShown = true, soundsShown = false;
     Settings([&](QDialog& d) {
         for (const auto& l : lists) {
             auto* combo = Control<QComboBox>(&d, l.id);
@@ -146,25 +139,20 @@ TEST_F(SettingsTest, ListsHoldTheirItemsInStoredOrderAndOkTakesEveryChoice) {
         Control<QCheckBox>(&d, kSettingsSoundsId)->setChecked(false);
         Press(&d, IDOK);
     });
-    EXPECT_FALSE(daylightShown);
-    EXPECT_TRUE(soundsShown);
+    EXPECT_TRUE(!daylightShown && soundsShown);
     for (const auto& l : lists) {
         EXPECT_EQ(AppSettings.*l.setting, l.chosen) << l.key;
         EXPECT_EQ(TheSettingsCopy.*l.copy, l.chosen) << l.key;
     }
-    EXPECT_TRUE(AppSettings.DaylightSavingTime);
-    EXPECT_TRUE(TheSettingsCopy.DaylightSavingTime);
+    EXPECT_TRUE(AppSettings.DaylightSavingTime && TheSettingsCopy.DaylightSavingTime);
     EXPECT_FALSE(SoundsEnabled);
     EXPECT_EQ(ReminderTimeFormat(), 1);
     EXPECT_EQ(titleWhileOpen, "Program Settings");
-    EXPECT_EQ(Frame().Title(), "Calendar View");
+    QCoreApplication::processEvents();  // the language chosen speaks at once
+    EXPECT_EQ(CurrentLanguage(), UiLanguage::Russian);
+    EXPECT_EQ(Frame().Title(), "Календарь (месяц)");
+    ApplyLanguage(UiLanguage::Source);
 
-    // They reach the store at exit, and the screen shows them the next time.
-    bool sundayShown = false;
-    Settings([&](QDialog& d) {
-        sundayShown = Control<QComboBox>(&d, kSettingsWeekStartsId)->currentIndex() == 0;
-    });
-    EXPECT_TRUE(sundayShown);
     app.reset();
     for (const auto& l : lists) {
         EXPECT_EQ(profile->Raw("Velmora", l.key), std::to_string(l.chosen)) << l.key;
@@ -176,7 +164,7 @@ TEST_F(SettingsTest, ListsHoldTheirItemsInStoredOrderAndOkTakesEveryChoice) {
 // Cancel takes nothing; closing the window acts as OK, and the calendar predicts and draws
 // with the new values at once.
 TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowTakesAllAtOnce) {
-    for (int d = 1; d <= 5; ++d) {
+    for (int d = 1; d <= 5; ++d) {  // one period: the next is predicted a cycle length on
         CVelmoraMFCDoc doc;
         doc.OpenDay(2026, 11, d);
         doc.m_fluid = 2;
@@ -185,7 +173,6 @@ TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowTakesAllAtOnce) {
     Start();
     SelectMonth(11, 2026);
     View().Reload();
-    // One period only: the next one is predicted a cycle length on.
     EXPECT_EQ(GetFlowClass(View().Marks()[28]), 7);  // 29 November with 28 days
     const VelmoraSettings before = AppSettings;
     Settings([](QDialog& d) {
@@ -204,65 +191,9 @@ TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowTakesAllAtOnce) {
     });
     EXPECT_EQ(AppSettings.CycleLength, 30);
     EXPECT_NE(GetFlowClass(View().Marks()[28]), 7);
-    EXPECT_EQ(TheCycleInfo.m_start[1].Local().day, 1);  // 1 December with 30 days
-    EXPECT_EQ(TheCycleInfo.m_start[1].Local().month, 12);
+    const LocalTime next = TheCycleInfo.m_start[1].Local();  // 1 December with 30 days
+    EXPECT_EQ(std::make_pair(next.month, next.day), std::make_pair(12, 1));
     EXPECT_TRUE(test::Shows(Drawn(), *test::Decoded(kPicWeekSunday, 230, 12), 3, 3, false));
-}
-
-// Program Settings and the weight and height scale open from the menu; their help opens on
-// the screen's own page, and each gives the title back.
-TEST_F(SettingsTest, ScaleAndSettingsOpenFromTheMenuAndTheirHelpGivesTheTitleBack) {
-    Start();
-    const struct {
-        int command, help, page;
-        const char* title;
-    } screens[] = {{kCmdSettings, kCmdSettingsHelp, 10, "Program Settings"},
-                   {kCmdScale, kCmdScaleHelp, 15, "Weight|Height Scale"}};
-    for (const auto& c : screens) {
-        SCOPED_TRACE(c.title);
-        int page = 0;
-        QString title, titleInHelp, titleAfterHelp;
-        QueueModalHook([&](QDialog& d) {
-            title = Frame().Title();
-            QueueModalHook([&](QDialog& h) {
-                page = static_cast<CHelpDialog&>(h).Page();
-                titleInHelp = Frame().Title();
-                h.reject();
-            });
-            Control<QToolButton>(&d, c.help)->click();
-            titleAfterHelp = Frame().Title();
-            d.reject();
-        });
-        app->OnCommand(c.command);
-        EXPECT_EQ(title, c.title);
-        EXPECT_EQ(page, c.page);
-        EXPECT_EQ(titleInHelp, "Help");
-        EXPECT_EQ(titleAfterHelp, c.title);
-        EXPECT_EQ(Frame().Title(), "Calendar View");
-    }
-}
-
-TEST_F(SettingsTest, ALanguageChosenSpeaksAtOnceInTheMenusAndTheTitle) {
-    Start();
-    Settings([](QDialog& d) {
-        Control<QComboBox>(&d, kSettingsLanguageId)->setCurrentIndex(kLanguageRussian);
-        Press(&d, IDOK);
-    });
-    EXPECT_EQ(AppSettings.Language, kLanguageRussian);
-    EXPECT_EQ(CurrentLanguage(), UiLanguage::Russian);
-    QCoreApplication::processEvents();  // the windows hear of the new language
-    const QAction* today = Frame().findChild<QAction*>(QString::number(kCmdGoToToday));
-    ASSERT_NE(today, nullptr);
-    EXPECT_EQ(QString(today->text()).remove(u'&'), "Сегодня");
-    EXPECT_EQ(Frame().Title(), "Календарь (месяц)");
-    // Qt's own texts follow too: the edit fields' context menu.
-    QLineEdit edit;
-    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-    EXPECT_FALSE(menu->actions().front()->text().contains("Undo"))
-        << menu->actions().front()->text().toStdString();
-    ApplyLanguage(UiLanguage::Source);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(QString(today->text()).remove(u'&'), "Go To Today");
 }
 
 TEST(LanguageTest, TheSettingOrTheFirstSystemLanguageTheProgramHasDecides) {
@@ -272,10 +203,8 @@ TEST(LanguageTest, TheSettingOrTheFirstSystemLanguageTheProgramHasDecides) {
         UiLanguage expected;
     } cases[] = {
         {kLanguageSystem, {"ru-RU", "en-US"}, UiLanguage::Russian},
-        {kLanguageSystem, {"ru_UA"}, UiLanguage::Russian},
         {kLanguageSystem, {"de-DE", "ru", "en"}, UiLanguage::Russian},
         {kLanguageSystem, {"en-GB", "ru-RU"}, UiLanguage::English},
-        {kLanguageSystem, {"de-DE", "fr"}, UiLanguage::English},
         {kLanguageSystem, {}, UiLanguage::English},
         {kLanguageEnglish, {"ru-RU"}, UiLanguage::English},
         {kLanguageRussian, {"en-US"}, UiLanguage::Russian},
