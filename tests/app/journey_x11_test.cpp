@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "cycle/monthmodel.h"
 #include "tests/app/journey.h"
 #include "tests/support/refimage.h"
 
@@ -30,9 +29,6 @@ TEST_F(JourneyX11Test, TheEnteredPeriodShowsOnTheScreen) {
         EXPECT_EQ(s.DateText(), QString::asprintf("%02d.11.2026", 16 + i));
     });
     ASSERT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
-    for (int d = 16; d <= 20; ++d) {
-        EXPECT_EQ(GetFlowClass(View().Marks()[d - 1]), kFlowNormal) << d;
-    }
 
     // The screenshot's calendar (once the server has shown the window again) is the month
     // the program drew, and the one the headless journey drew for the same period.

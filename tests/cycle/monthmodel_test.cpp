@@ -20,7 +20,6 @@ namespace {
 
 using test::At;
 using test::Civil;
-using test::CivilDay;
 using test::Diary;
 
 // Entries that carry `bit` in their cycle mask.
@@ -76,17 +75,10 @@ TEST_F(MonthTest, RecordedBleedingsMarkTheirFertileDaysFromEitherMonth) {
     Diary diary;
     // Entry 9 starts too early to mark anything; spotting on entry 13 marks from May; entry
     // 34 of 30-day June marks 17 to 22, spotting on 43 marks 26 to 31; 18 July is not seen.
-    for (const auto& [day, fluid] :
-         std::initializer_list<std::pair<CivilDay, int>>{{Civil(2025, 6, 10), 2},
-                                                         {Civil(2025, 6, 11), 2},
-                                                         {Civil(2025, 6, 14), 4},
-                                                         {Civil(2025, 6, 20), 2},
-                                                         {Civil(2025, 6, 21), 3},
-                                                         {Civil(2025, 7, 5), 1},
-                                                         {Civil(2025, 7, 6), 1},
-                                                         {Civil(2025, 7, 14), 4},
-                                                         {Civil(2025, 7, 18), 2}}) {
-        diary[day].fluid = fluid;
+    const int days[][3] = {{6, 10, 2}, {6, 11, 2}, {6, 14, 4}, {6, 20, 2}, {6, 21, 3},
+                           {7, 5, 1},  {7, 6, 1},  {7, 14, 4}, {7, 18, 2}};  // month, day, fluid
+    for (const auto& [month, day, fluid] : days) {
+        diary[Civil(2025, month, day)].fluid = fluid;
     }
     test::WriteDiary(diary);
     const DayMarks june = Load(6, 2025, CycleInfo());
@@ -123,34 +115,6 @@ TEST_F(MonthTest, PredictionsCrossMonthEndsBothWays) {
     const DayMarks february = Load(2, 2025, info);
     EXPECT_EQ(With(february, kCyclePredicted), Spans({{0, 2}, {26, 30}}));
     EXPECT_EQ(With(february, kCycleFertile), Spans({{0, 2}, {9, 14}}));
-}
-
-TEST(DayMarkClasses, RecordedFlowsComeFirstThenThePrediction) {
-    struct Case {
-        uint16_t cycle;
-        int flowClass;
-        int cellClass;
-    } cases[] = {
-        {0, 0, kCellOrdinary},
-        {kCycleAche | kCycleNote | kCycleDiary, 0, kCellOrdinary},
-        {kCycleFertile, 0, kCellFertile},
-        {kCycleLight | kCycleNormal | kCycleHeavy, 1, kCellFlow},
-        {kCycleNormal | kCycleHeavy | kCycleSpotting, 2, kCellSpotting},
-        {kCycleHeavy | kCycleSpotting | kCyclePredicted, 3, kCellSpotting},
-        {kCycleSpotting | kCyclePredicted | kCycleFertile, 4, kCellSpotting},
-        {kCyclePredicted | kCycleFertile, 7, kCellFlow},
-        {kCycleLight | kCyclePredicted | kCycleFertile, 1, kCellFlow},
-    };
-    for (const int code : {0, 5, 6, 8, -1, 1000}) {  // fluids that mark nothing
-        DayMark m{};
-        SetFlow(m, code);
-        EXPECT_EQ(m.cycle, 0) << code;
-    }
-    for (const Case& c : cases) {
-        const DayMark mark{0xFF, c.cycle};
-        EXPECT_EQ(GetFlowClass(mark), c.flowClass) << std::hex << c.cycle;
-        EXPECT_EQ(GetCellClass(mark), c.cellClass) << std::hex << c.cycle;
-    }
 }
 
 TEST_F(MonthTest, AnOverLargeBleedingMarksOnlyTheEntriesThatExist) {

@@ -82,24 +82,6 @@ TEST(ScreenBufferTest, TextOnTheWindowIsDrawnAtTheWindowsResolution) {
     EXPECT_EQ(finer > 100, n > 1) << finer << " device pixels finer than the screen's at " << n;
 }
 
-// Every logical pixel of the window is a solid block of its own colour: no smoothing.
-TEST(ScreenBufferTest, AScreenIsShownWholeAndCrisp) {
-    ScreenWidget widget;
-    GraphicBuffer* b = widget.Screen().GetBuffer();
-    QImage want(240, 268, QImage::Format_RGB32);
-    for (int y = 0; y < 268; ++y) {
-        for (int x = 0; x < 240; ++x) {
-            b->SetPixel(x, y, (x + y) % 2 ? 0xFFFF : 0x001F);
-            want.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 255));
-        }
-    }
-    widget.Screen().Present();
-    const QImage shot = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int f = qRound(shot.devicePixelRatio());
-    ASSERT_EQ(shot.size(), QSize(240 * f, 268 * f));
-    EXPECT_EQ(shot, want.scaled(shot.size()));
-}
-
 // A translator of a few texts, as a .qm file would give them.
 class FewTexts : public QTranslator {
 public:

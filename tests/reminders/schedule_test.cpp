@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <map>
 
 #include "platform/clock.h"
 #include "platform/profile.h"
@@ -82,29 +81,6 @@ TEST_F(ScheduleTest, AtExitTheEarliestAlarmAheadIsScheduledWithItsType) {
     EXPECT_EQ(boxes.Count(), 0u);
 }
 
-TEST(SystemdArgumentsTest, SystemdIsAskedForATimerInUtcThatPassesOnTheSession) {
-    // 11 March 2026 12:00:00 UTC, registered 10 March 15:00 in New York.
-    const std::map<std::string, std::string> env = {{"DISPLAY", ":1"},
-                                                    {"XAUTHORITY", "/home/u/.Xauthority"},
-                                                    {"XDG_RUNTIME_DIR", "/run/user/1000"},
-                                                    {"DBUS_SESSION_BUS_ADDRESS", ""},
-                                                    {"HOME", "/home/u"}};
-    std::string joined;
-    for (const std::string& a :
-         SystemdRunArguments(CTime(1773230400), "/opt/velmora/bin/velmora", CTime(1773169200),
-                             [&](const char* name) -> const char* {
-                                 const auto it = env.find(name);
-                                 return it == env.end() ? nullptr : it->second.c_str();
-                             })) {
-        joined += a + "|";
-    }
-    EXPECT_EQ(joined,
-              "systemd-run|--user|--quiet|--collect|--unit=velmora-alarm-1773230400-1773169200|"
-              "--on-calendar=2026-03-11 12:00:00 UTC|--timer-property=AccuracySec=1s|"
-              "--setenv=DISPLAY=:1|--setenv=XAUTHORITY=/home/u/.Xauthority|"
-              "--setenv=XDG_RUNTIME_DIR=/run/user/1000|--|/opt/velmora/bin/velmora|");
-}
-
 // Stand-ins for systemd's tools that log their arguments, and the user manager's runtime folder.
 class SystemdTest : public test::StoreTest {
 protected:
@@ -149,9 +125,6 @@ TEST_F(SystemdTest, WithoutSystemdNothingRunsAndNothingIsSaid) {
     LoggingTools();
     systemd.Schedule(CTime(1800003600), "/usr/bin/velmora");
     systemd.Withdraw();
-    unsetenv("XDG_RUNTIME_DIR");
-    systemd.Schedule(CTime(1800003600), "/usr/bin/velmora");
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     ManagerSocket();
     std::filesystem::remove(bin + "/systemd-run");
     setenv("PATH", bin.c_str(), 1);

@@ -88,37 +88,6 @@ TEST_F(MeasureChartTest, WeightBarsUseWholeKilogramsAndStayInTheFrame) {
     }
 }
 
-TEST_F(MeasureChartTest, SwitchingUnitsChangesTheLabelsAndNotTheBars) {
-    for (int day = 1; day <= 28; day += 3) {
-        Temperature(2026, 2, day, 36.0 + 0.05 * day);
-        Weight(2026, 2, day, 50.0 + day);
-    }
-    AppSettings.UnitsFormat = 1;
-    CTemperatureChartDlg celsius(&frame, 2026, 2);
-    CWeightChartDlg kilograms(&frame, 2026, 2);
-    AppSettings.UnitsFormat = 0;
-    CTemperatureChartDlg fahrenheit(&frame, 2026, 2);
-    CWeightChartDlg pounds(&frame, 2026, 2);
-
-    EXPECT_EQ(fahrenheit.ScaleLabels(),
-              QStringList({"100.40", "100.20", "100.00", "99.90", "99.70", "99.50", "99.30",
-                           "99.10",  "99.00",  "98.80",  "98.60", "98.40", "98.20", "98.10",
-                           "97.90",  "97.70",  "97.50",  "97.35", "97.20", "97.00"}));
-    EXPECT_EQ(pounds.ScaleLabels(), QStringList({"331", "309", "287", "265", "243", "221", "199",
-                                                 "177", "155", "132", "110", "88"}));
-    // Right of the scale both pictures are the same pixel for pixel.
-    const auto part = [](CChartDlg& chart, const QRect& r) {
-        return chart.Screen().WindowSurface().copy(r);
-    };
-    const QRect temperaturePlot(37, 12, 203, 244);
-    EXPECT_EQ(part(celsius, temperaturePlot), part(fahrenheit, temperaturePlot));
-    const QRect weightPlot(27, 20, 213, 236);
-    EXPECT_EQ(part(kilograms, weightPlot), part(pounds, weightPlot));
-    EXPECT_EQ(Points(celsius).size(), 10u);
-    EXPECT_EQ(Points(celsius), Points(fahrenheit));
-    EXPECT_EQ(Points(kilograms), Points(pounds));
-}
-
 // The charts open on the month asked for, or the nearest one the lists hold, and step by
 // months, also from the lists, stopping at their ends.
 TEST_F(MeasureChartTest, ChartsOpenAndStepWithinTheMonthsOfTheLists) {

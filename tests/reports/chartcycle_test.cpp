@@ -74,19 +74,6 @@ TEST_F(CycleChartTest, ABleedingBegunInDecemberOpensTheFirstCycleOfTheYear) {
     EXPECT_EQ(BarsOf(older), "");
 }
 
-TEST_F(CycleChartTest, LeapFebruaryCountsItsTwentyNinthDay) {
-    Period(2024, 2, 1);
-    Period(2024, 2, 29, 2);  // 28 days after 1 February, on the leap day
-    Period(2024, 3, 30);     // 30 days after 29 February
-    CCycleChartDlg chart(&frame, 2024);
-    const long long first = DaysFromCivil(2024, 2, 1);
-    const long long leap = DaysFromCivil(2024, 2, 29);
-    const long long march = DaysFromCivil(2024, 3, 30);
-    EXPECT_EQ(BarsOf(chart),
-              "2:" + std::to_string(leap - first) + " 3:" + std::to_string(march - leap));
-    EXPECT_TRUE(chart.Marked(2, 29));
-}
-
 TEST_F(CycleChartTest, YearsStepWithinTheListsAndAnEmptyYearIsToldAfterEachChoice) {
     test::HelpRecorder help;
     Period(2025, 3, 1);

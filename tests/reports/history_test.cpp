@@ -195,39 +195,6 @@ TEST_F(HistoryTest, ADayRemovedMeanwhileIsPassedOverAndNotWrittenAgain) {
     EXPECT_EQ(boxes.CountText("CANNOT ADD"), 0u);
 }
 
-// Nothing chosen: nothing opens. The chart of the chosen row's month gives the history its
-// title back.
-TEST_F(HistoryTest, ChartOpensTheChartOfTheRowsMonth) {
-    Temperature(2025, 3, 7, 36.4);
-    Temperature(2026, 9, 12, 36.9);
-    Weight(2024, 2, 29, 64.0);
-    const struct {
-        bool temperature;
-        QString chart;
-        QString history;
-        int year, month, day, y;
-    } cases[] = {{true, "Temperature Chart", "Temperature History", 2025, 3, 7, 255 - 6 * 8},
-                 {false, "Weight Chart", "Weight History", 2024, 2, 29, 245 - 2 * 24}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.chart.toStdString());
-        History(c.temperature, [&](CMeasureHistoryDlg& s) {
-            Command(s, kCmdHistoryChart);
-            s.Table()->SelectRow(0);
-            QueueModalHook([&](QDialog& dialog) {
-                auto& chart = dynamic_cast<CMeasureChartDlg&>(dialog);
-                EXPECT_EQ(frame.title, c.chart);
-                EXPECT_EQ(
-                    std::make_tuple(chart.ShownYear(), chart.ShownMonth(), chart.PointY(c.day)),
-                    std::make_tuple(c.year, c.month, std::optional<int>(c.y)));
-                dialog.reject();
-            });
-            Command(s, kCmdHistoryChart);
-            EXPECT_EQ(frame.title, c.history);
-            EXPECT_EQ(PendingModalHooks(), 0);
-        });
-    }
-}
-
 TEST_F(HistoryTest, AFailedRewriteIsToldAndTheNextDayIsStillTried) {
     test::FaultVfs vfs;
     Temperature(2026, 7, 1, 36.5);

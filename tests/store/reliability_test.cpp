@@ -14,11 +14,6 @@ namespace {
 using namespace std::chrono;
 using test::ReadToEnd;
 
-// Starts kill_child.cpp with `args`.
-test::Child SpawnChild(std::vector<std::string> args) {
-    return test::Spawn(VELMORA_KILL_CHILD, std::move(args));
-}
-
 class ReliabilityTest : public test::StoreTest {
 protected:
     test::ScopedTimeZone tz{"UTC"};
@@ -33,7 +28,8 @@ TEST_F(ReliabilityTest, SavesSurviveKillsAtAnyMoment) {
     int started = 0;
     for (int round = 0; round < 40; ++round) {
         SCOPED_TRACE(round);
-        const test::Child child = SpawnChild({std::to_string(kDays), std::to_string(started)});
+        const test::Child child =
+            test::Spawn(VELMORA_KILL_CHILD, {std::to_string(kDays), std::to_string(started)});
         ASSERT_NE(child.pid, 0);
         // After its first confirmed save, a random moment: in the middle of a save or between two.
         std::string lines;
@@ -120,7 +116,7 @@ TEST_F(ReliabilityTest, AnUpgradeKilledAtAnyMomentLeavesTheFirstOrTheSecondForma
     // How long an undisturbed open takes, upgrade included.
     putBack();
     const auto start = steady_clock::now();
-    const test::Child whole = SpawnChild({"open"});
+    const test::Child whole = test::Spawn(VELMORA_KILL_CHILD, {"open"});
     waitpid(whole.pid, nullptr, 0);
     const auto fullUs = duration_cast<microseconds>(steady_clock::now() - start).count();
     EXPECT_EQ(ReadToEnd(whole.out), "opened\n");
@@ -133,7 +129,7 @@ TEST_F(ReliabilityTest, AnUpgradeKilledAtAnyMomentLeavesTheFirstOrTheSecondForma
     for (int round = 0; round < 16; ++round) {
         SCOPED_TRACE(round);
         putBack();
-        const test::Child child = SpawnChild({"open"});
+        const test::Child child = test::Spawn(VELMORA_KILL_CHILD, {"open"});
         std::this_thread::sleep_for(
             microseconds(std::uniform_int_distribution<int64_t>(0, fullUs)(rng)));
         test::KillAndWait(child.pid);

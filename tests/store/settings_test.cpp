@@ -3,8 +3,6 @@
 #include "store/names.h"
 #include "store/password.h"
 #include "store/settings.h"
-#include "store/velmoradoc.h"
-#include "tests/support/testenv.h"
 
 namespace velmora {
 namespace {
@@ -111,52 +109,6 @@ TEST(SettingsTest, APlainPasswordOfAnEarlierVersionBecomesItsHashInOneWrite) {
     // Salted: the same password never gives the same text; a damaged hash takes nothing.
     EXPECT_NE(HashPassword("same"), HashPassword("same"));
     EXPECT_FALSE(PasswordMatches(HashPassword("same").substr(0, 40), "same"));
-}
-
-// The prompt's countdown itself is driven through the prompt (tests/app/password_test.cpp).
-TEST(SettingsTest, EveryWrongAnswerFromTheFifthWaitsAndAClockPutBackWaitsNoLonger) {
-    const CTime t(2026, 12, 6, 10, 0, 0);
-    VelmoraSettings s;
-    s.PasswordFailures = kFreePasswordAnswers;
-    CountWrongPassword(s, t);
-    EXPECT_EQ(PasswordWaitLeft(s, t + 1), 29);
-    EXPECT_EQ(PasswordWaitLeft(s, t - 3600), 30);  // the clock put back an hour
-    CountRightPassword(s);
-    EXPECT_EQ(PasswordWaitLeft(s, t + 1), 0);
-}
-
-TEST(SettingsTest, TheWorkingCopyFollowsTheDocumentAndGoesBack) {
-    AppSettings = VelmoraSettings();
-    AppSettings.CycleLength = 31;
-    AppSettings.WeekStarts = 0;
-    AppSettings.DaylightSavingTime = true;
-    AppSettings.Skin = 1;
-    CVelmoraMFCDoc doc;
-    doc.OnNewDocument();
-    SettingsCopy& c = TheSettingsCopy;
-    EXPECT_EQ(
-        std::tuple(c.CurrentDocument, c.CycleLength, c.WeekStarts, c.DaylightSavingTime, c.Skin),
-        std::tuple(&doc, 31, 0, true, 1));
-    c.MenstrualDays = 9;
-    c.UnitsFormat = 0;
-    AppSettings.MyDiaryType = 4;  // not part of the copy
-    ApplySettingsCopy();
-    EXPECT_EQ(
-        std::tuple(AppSettings.MenstrualDays, AppSettings.UnitsFormat, AppSettings.MyDiaryType),
-        std::tuple(9, 0, 4));
-    c.CurrentDocument = nullptr;
-    AppSettings = VelmoraSettings();
-}
-
-TEST(ReportDateTextTest, OrderAndSeparatorFollowTheSettings) {
-    test::ScopedTimeZone tz("Asia/Kolkata");
-    const CTime day(2004, 3, 5, 12, 0, 0);
-    EXPECT_EQ(ReportDateText(day, 0, 0) + ReportDateText(day, 1, 2) + ReportDateText(day, 0, 1) +
-                  ReportDateText(day, 1, 7),
-              "05.03.2004"
-              "03-05-2004"
-              "05/03/2004"
-              "03052004");
 }
 
 }  // namespace

@@ -27,8 +27,7 @@ struct Child {
 // Starts `program` with `args`, its standard output and error in pipes.
 inline Child Spawn(const char* program, std::vector<std::string> args) {
     Child child;
-    int out[2];
-    int err[2];
+    int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0) {
         ADD_FAILURE() << "no pipes";
         return child;
