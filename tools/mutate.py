@@ -206,12 +206,23 @@ def run_tests(build, tests):
         if not os.path.exists(exe):
             continue
         left = deadline - time.time()
+        # Its own process group, so that a test's children (kill children, helpers) go with it
+        # when it runs out of time: a mutant can leave one spinning for ever.
+        p = subprocess.Popen([exe, "--gtest_brief=1"], cwd=build, env=env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                             start_new_session=True)
         try:
-            r = subprocess.run([exe, "--gtest_brief=1"], cwd=build, env=env, timeout=max(left, 1),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            code = p.wait(timeout=max(left, 1))
         except subprocess.TimeoutExpired:
+            code = None
+        try:
+            os.killpg(p.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        p.wait()
+        if code is None:
             return "timed out", t
-        if r.returncode != 0:
+        if code != 0:
             return "killed", t
     return "survived", None
 
