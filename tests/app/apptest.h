@@ -18,6 +18,7 @@
 #include "store/settings.h"
 #include "store/velmoradoc.h"
 #include "tests/support/recordingscheduler.h"
+#include "tests/support/saveday.h"
 #include "tests/support/testenv.h"
 #include "ui/calendarview.h"
 #include "ui/kit/modal.h"
@@ -36,23 +37,6 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 30000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
-}
-
-// Saves day y-m-d with what `fill` puts in it, as the Day View would.
-inline void SaveDay(int y, int m, int d, const std::function<void(CVelmoraMFCDoc&)>& fill) {
-    CVelmoraMFCDoc day;
-    day.OpenDay(y, m, d);
-    fill(day);
-    ASSERT_EQ(day.SaveDay(), SaveDayResult::Saved);
-}
-
-// Saves an alarm of `type` in `slot` of day y-m-d, at hour:minute of that day.
-inline void SaveAlarm(int y, int m, int d, int slot, int type, int hour, int minute) {
-    SaveDay(y, m, d, [&](CVelmoraMFCDoc& doc) {
-        doc.m_alarm = true;
-        doc.m_alarmType[slot] = static_cast<uint16_t>(type);
-        doc.m_alarmTime[slot] = CTime(y, m, d, hour, minute, 0);
-    });
 }
 
 // The program started headless in private folders, with the clock pinned, no start-picture

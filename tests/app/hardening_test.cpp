@@ -9,6 +9,7 @@
 #include <QFile>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <tuple>
 
 #include "app/qsettingsprofile.h"
@@ -140,6 +141,7 @@ TEST_F(HardeningTest, ADamagedSettingsFileStartsWithDefaultsAndIsWrittenBackWhol
     MemoryProfileStore defaults;
     ASSERT_TRUE(SaveSettings(defaults, VelmoraSettings(), true));
     profile.reset();  // the program's own store over that file
+    std::set<long> openFiles;  // after each run: the same, nothing left open
     for (const std::string& text : files) {
         SCOPED_TRACE(&text - files);
         test::WriteFileBytes(file, text);
@@ -149,6 +151,7 @@ TEST_F(HardeningTest, ADamagedSettingsFileStartsWithDefaultsAndIsWrittenBackWhol
         OpenEveryScreen();
         EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
         app.reset();
+        openFiles.insert(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
         ASSERT_EQ(scheduler->calls.size(), 1u);
         EXPECT_EQ(scheduler->calls[0].when, CTime(2026, 12, 9, 7, 30, 0));
         QSettingsProfileStore reread;
@@ -160,6 +163,7 @@ TEST_F(HardeningTest, ADamagedSettingsFileStartsWithDefaultsAndIsWrittenBackWhol
                 << entry;
         }
     }
+    EXPECT_EQ(openFiles.size(), 1u);
 }
 
 // --- The diary file -----------------------------------------------------------------------

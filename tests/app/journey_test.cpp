@@ -21,6 +21,7 @@
 #include "reports/measurehistorydlg.h"
 #include "store/password.h"
 #include "tests/app/journey.h"
+#include "tests/store/diarydays.h"
 #include "tests/support/refimage.h"
 #include "ui/alarmsetupdlg.h"
 #include "ui/kit/reporttable.h"
@@ -126,6 +127,7 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
     Menu(kCmdExit, "Выход ");
     EXPECT_FALSE(Frame().isVisible());
     app.reset();
+    EXPECT_EQ(test::StoredDaysOf(BackupDir() + "/daily-2026-12-06.sqlite"), test::StoredDays());
     ASSERT_EQ(scheduler->calls.size(), 1u);
     EXPECT_FALSE(scheduler->calls[0].withdraw);
     EXPECT_EQ(scheduler->calls[0].when, CTime(2026, 12, 8, 18, 45, 0));

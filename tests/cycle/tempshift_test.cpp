@@ -40,6 +40,7 @@ TEST(TemperatureShiftTest, FindsTheFirstRiseOfThreeOverSixAndNothingElse) {
         {"the first of three only equal to the highest of six",
          {36.30, 36.40, 36.35, 36.45, 36.30, 36.40, 36.45, 36.70, 36.75},
          std::nullopt},
+        {"beyond any thermometer", {36.3, 36.3, 36.3, 36.3, 36.3, 36.3, 36.6, 36.7, 2e6}, kNone},
         {"eight days", {36.30, 36.30, 36.30, 36.30, 36.30, 36.30, 36.60, 36.70}, std::nullopt},
         {"nine days, the first without a value",
          {kNone, 36.30, 36.30, 36.30, 36.30, 36.30, 36.60, 36.70, 36.80},

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -10,20 +12,11 @@
 #include "platform/clock.h"
 #include "platform/objectstore.h"
 #include "tests/support/faultvfs.h"
+#include "tests/support/saveday.h"
 #include "tests/support/testenv.h"
 
 namespace velmora {
 namespace {
-
-using Fill = std::function<void(CVelmoraMFCDoc&)>;
-
-// Saves a day the way the Day View does.
-void Save(int y, int m, int d, const Fill& fill) {
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(y, m, d);
-    fill(doc);
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-}
 
 class ExchangeTest : public test::StoreTest {
 protected:
@@ -55,8 +48,8 @@ protected:
 // the clocks change, and kinds the lists do not have.
 void WriteAwkwardDiary() {
     const std::u16string longNote = std::u16string(197, u'x') + u"\U0001F600";  // 199 units
-    const std::u16string odd = u"\"Quoted\", comma; Кириллица 🌷\r\nCRLF\nLF\rCR ";
-    Save(2021, 10, 31, [](CVelmoraMFCDoc& d) {
+    const std::u16string odd = u"\"Quoted\", comma; Кириллица € 🌷\r\nCRLF\nLF\rCR ";
+    test::SaveDay(2021, 10, 31, [](CVelmoraMFCDoc& d) {
         d.m_fluid = 2;
         d.m_temperature = 36.6;
         d.m_weight = 61.25;
@@ -71,14 +64,14 @@ void WriteAwkwardDiary() {
         d.m_alarmTime = {CTime(2021, 10, 31, 2, 30, 0, 1), CTime(2021, 10, 31, 2, 30, 0, 0),
                          CTime(), CTime(2021, 10, 31, 23, 59, 0)};
     });
-    Save(2021, 3, 28, [&](CVelmoraMFCDoc& d) {
+    test::SaveDay(2021, 3, 28, [&](CVelmoraMFCDoc& d) {
         d.m_note = longNote;
         d.m_alarm = true;
         d.m_alarmType = {0, 0, 0, 1};
         d.m_alarmTime[3] = CTime(2021, 3, 28, 3, 0, 0);
     });
     for (int code = 0; code < 10; ++code) {
-        Save(2021, 4, 1 + code, [&](CVelmoraMFCDoc& d) {
+        test::SaveDay(2021, 4, 1 + code, [&](CVelmoraMFCDoc& d) {
             d.m_fluid = static_cast<int16_t>(code % 7);
             d.m_temperature = code ? 36.0 + 0.05 * code : 0;
             d.m_weight = code ? 0.1 * code + 0.2 : 0;
@@ -132,7 +125,7 @@ TEST_F(ExchangeTest, EveryFieldComesBackByteForByteThroughBothFormats) {
             "\n{\"date\":\"2021-04-04\",\"fluid\":\"heavy\",\"temperature\":36.15,"
             "\"weight\":0.5,\"sport\":true,\"sport_kind\":\"volleyball\",\"alarm\":true,"
             "\"ache_kind\":\"Спина\",\"diary\":[{\"slot\":4,\"kind\":\"manicure\","
-            "\"text\":\"\\\"Quoted\\\", comma; Кириллица 🌷\\r\\nCRLF\\nLF\\rCR \"}],"
+            "\"text\":\"\\\"Quoted\\\", comma; Кириллица € 🌷\\r\\nCRLF\\nLF\\rCR \"}],"
             "\"alarms\":[{\"slot\":1,\"type\":\"date\",\"time\":\"2021-04-04T03:15+02:00\"}]},\n"),
         std::string::npos)
         << json;
@@ -185,11 +178,13 @@ TEST_F(ExchangeTest, EachBadValueIsNamedByLineColumnAndReason) {
           {3, "", "A quote in the middle of a field"},
           {4, "", "A quoted field is not closed"}}},
         {veh + "2021-01-01,,,,pill,\r\n2021-01-02,,,,,2021-01-02T25:00\r\n"
-               "2021-01-03,,,,walk,2021-01-03T08:00\r\n",
+               "2021-01-03,,,,walk,2021-01-03T08:00\r\n"
+               "2021-01-04,,,,pill,2021-01-04T08:30x01:00\r\n",
          {{2, "alarm1_type", "An alarm needs both a type and a time"},
           {3, "alarm1_time", "Not a date and time (YYYY-MM-DDTHH:MM): 2021-01-02T25:00"},
           {3, "alarm1_type", "An alarm needs both a type and a time"},
-          {4, "alarm1_type", "Unknown value: walk"}}},
+          {4, "alarm1_type", "Unknown value: walk"},
+          {5, "alarm1_time", "Not a date and time (YYYY-MM-DDTHH:MM): 2021-01-04T08:30x01:00"}}},
         {"date,date,fluid\r\n", {{1, "date", "The column date is in the header more than once"}}},
         {"temperature.value,date,bleeding.value,sex.partner,mucus.texture\n"
          "36.5,2021-01-01,7,yes,\n,2021-01-02,,,1.5\n36,6,2021-01-03,,,\n",
@@ -288,8 +283,9 @@ TEST_F(ExchangeTest, MergeFillsGapsAndReplaceTakesTheFileForEveryKindOfDay) {
                                        {4, {1, 55, u""}},
                                        {6, {3, 0, u"kept"}}};
     const std::string file =
-        "date,fluid,weight,note\r\n2021-05-01,normal,,\r\n2021-05-02,normal,,x\r\n"
-        "2021-05-03,heavy,60,file\r\n2021-05-04,light,,\r\n2021-05-05,,,new\r\n";
+        "date,fluid,weight,note,alarm1_type,alarm1_time\r\n2021-05-01,normal,,,,\r\n"
+        "2021-05-02,normal,,x,,\r\n2021-05-03,heavy,60,file,,\r\n"
+        "2021-05-04,light,,,pill,2021-05-04T08:30\r\n2021-05-05,,,new,,\r\n";
     const std::vector<DayStatus> status = {DayStatus::Identical, DayStatus::Changed,
                                            DayStatus::Conflict, DayStatus::Changed, DayStatus::New};
     const std::map<ImportMode, std::vector<Day>> after = {
@@ -312,7 +308,7 @@ TEST_F(ExchangeTest, MergeFillsGapsAndReplaceTakesTheFileForEveryKindOfDay) {
         SCOPED_TRACE(mode == ImportMode::Merge ? "merge" : "replace");
         EmptyDiary();
         for (const auto& [d, day] : stored) {
-            Save(2021, 5, d, [&](CVelmoraMFCDoc& doc) {
+            test::SaveDay(2021, 5, d, [&](CVelmoraMFCDoc& doc) {
                 std::tie(doc.m_fluid, doc.m_weight, doc.m_note) = day;
             });
         }
@@ -322,10 +318,10 @@ TEST_F(ExchangeTest, MergeFillsGapsAndReplaceTakesTheFileForEveryKindOfDay) {
         for (const PlannedDay& p : plan.days) {
             EXPECT_EQ(p.status, status.at(p.day.day - 1)) << p.day.day;
         }
-        EXPECT_EQ(std::tie(plan.mergeWrites, plan.replaceWrites), std::make_tuple(3, 4));
+        EXPECT_EQ(std::tie(plan.mergeWrites, plan.replaceWrites), std::make_tuple(4, 4));
         int written = 0;
         ASSERT_TRUE(Apply(plan, mode, &written));
-        EXPECT_EQ(written, mode == ImportMode::Merge ? 3 : 4);
+        EXPECT_EQ(written, 4);
         std::vector<Day> got(6);
         int records = 0;
         CVelmoraMFCDoc walk;
@@ -335,14 +331,16 @@ TEST_F(ExchangeTest, MergeFillsGapsAndReplaceTakesTheFileForEveryKindOfDay) {
         });
         EXPECT_EQ(records, 6);  // one record a day
         EXPECT_EQ(got, want);
+        ASSERT_TRUE(walk.OpenDay(2021, 5, 4));  // the file's alarm, its time too
+        EXPECT_EQ(walk.m_alarmTime[0], CTime(2021, 5, 4, 8, 30, 0));
     }
 }
 
 // Whatever stops an import, the diary is exactly as it was.
 TEST_F(ExchangeTest, AnImportThatFailsLeavesTheDiaryAsItWas) {
     for (int d = 1; d <= 20; ++d) {
-        Save(2001, 1, d,
-             [&](CVelmoraMFCDoc& doc) { doc.m_note = u"old " + std::u16string(d, u'*'); });
+        test::SaveDay(2001, 1, d,
+                      [&](CVelmoraMFCDoc& doc) { doc.m_note = u"old " + std::u16string(d, u'*'); });
     }
     const std::string before = Export(ExchangeFormat::Csv);
     // Days of 2001-2011 (replacing the twenty), enough that the store writes pages to its
@@ -404,6 +402,8 @@ TEST_F(ExchangeTest, AnImportThatFailsLeavesTheDiaryAsItWas) {
     ExchangeError error;
     EXPECT_FALSE(ExportDiary(ExchangeFormat::Json, out, error));
     EXPECT_EQ(error.Text(), "The diary cannot be read completely");
+    EXPECT_EQ(PlanImportFile(home->Root()).problems.at(0).reason.Text(),  // opens, a read fails
+              "The file " + home->Root() + " cannot be read: " + std::strerror(EISDIR));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "tests/support/saveday.h"
 #include "tests/support/testenv.h"
 
 namespace velmora {
@@ -68,14 +69,6 @@ protected:
         AppSettings.CycleLength = 28;
         AppSettings.MenstrualDays = 5;
     }
-    static void Bleed(int y, int m, int first, int days) {
-        for (int d = first; d < first + days; ++d) {
-            CVelmoraMFCDoc doc;
-            doc.OpenDay(y, m, d);
-            doc.m_fluid = 2;
-            ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-        }
-    }
     // Analyses the diary at `now` and exports its predictions to `name`.
     bool ExportAt(CTime now, const std::string& name, ExchangeError& error) {
         Clock::Pin(now);
@@ -88,7 +81,7 @@ protected:
 
 TEST_F(IcsFileTest, ARealCalendarParserReadsThePredictionsAndReExportsKeepTheirUids) {
     // Nothing to predict from: a bleeding outside the 181 days.
-    Bleed(2023, 1, 10, 4);
+    test::WritePeriod(2023, 1, 10, 4);
     ExchangeError error;
     EXPECT_FALSE(ExportAt(CTime(2024, 6, 1, 12, 0, 0), "old.ics", error));
     EXPECT_EQ(error.Text(),
@@ -98,14 +91,14 @@ TEST_F(IcsFileTest, ARealCalendarParserReadsThePredictionsAndReExportsKeepTheirU
     // and 30 days, on average 29 (whole days), bleeding 15 / 3 = 5 days. From 8 May, the
     // periods start 6 June, 5 July and 3 August and end 5 days later; each fertile window
     // opens 17 days before its period (20 May, 18 June, 17 July) and lasts 6 days.
-    Bleed(2024, 3, 10, 5);
-    Bleed(2024, 4, 8, 4);
-    Bleed(2024, 5, 8, 6);
+    test::WritePeriod(2024, 3, 10, 5);
+    test::WritePeriod(2024, 4, 8, 4);
+    test::WritePeriod(2024, 5, 8, 6);
     ASSERT_TRUE(ExportAt(CTime(2024, 6, 1, 12, 0, 0), "first.ics", error)) << error.Text();
     ASSERT_TRUE(ExportAt(CTime(2024, 6, 2, 9, 30, 0), "second.ics", error)) << error.Text();
     EXPECT_EQ(test::FileMode(home->Root() + "/first.ics"), 0600);
     Clock::Pin(CTime(2024, 6, 9, 12, 0, 0));
-    Bleed(2024, 6, 5, 4);
+    test::WritePeriod(2024, 6, 5, 4);
     ASSERT_TRUE(ExportAt(CTime(2024, 6, 9, 12, 0, 0), "newer.ics", error)) << error.Text();
 
     const std::string log = home->Root() + "/check.log";

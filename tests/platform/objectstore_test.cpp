@@ -168,6 +168,12 @@ TEST_F(ObjectStoreTest, SeeksMoveTheCursor) {
     EXPECT_TRUE(props.empty());
     EXPECT_EQ(db->Seek(S::Current, 1), ids[3]);
     EXPECT_EQ(db->DeleteRecord(ids[2]), StoreStatus::InvalidParameter);
+    // Records that are not there are not found, with a walk standing on a row or not.
+    ASSERT_EQ(db->Seek(S::Beginning, 0), ids[0]);
+    for (const RecordId missing : {ids[2], RecordId{99}}) {
+        EXPECT_EQ(db->SeekRecord(missing), 0u);
+        EXPECT_EQ(db->Current(), 0u);
+    }
 }
 
 TEST_F(ObjectStoreTest, TransactionsKeepAllOrNothingAndOverwritesKeepTheIdentifier) {

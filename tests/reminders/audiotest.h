@@ -14,7 +14,7 @@
 
 #include "platform/resources.h"
 #include "reminders/soundmixer.h"
-#include "store/velmoradoc.h"
+#include "tests/support/saveday.h"
 #include "tests/support/testenv.h"
 
 namespace velmora::test {
@@ -67,12 +67,7 @@ struct Alarm {
     int year, month, day, slot, type, hour, minute;
 };
 inline void SetAlarm(const Alarm& a) {
-    CVelmoraMFCDoc doc;
-    doc.OpenDay(a.year, a.month, a.day);
-    doc.m_alarm = true;
-    doc.m_alarmType[a.slot] = static_cast<uint16_t>(a.type);
-    doc.m_alarmTime[a.slot] = CTime(a.year, a.month, a.day, a.hour, a.minute, 0);
-    ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
+    SaveAlarm(a.year, a.month, a.day, a.slot, a.type, a.hour, a.minute);
 }
 
 // Makes byte strings findable as WAVE resources for one test.

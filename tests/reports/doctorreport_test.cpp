@@ -47,25 +47,19 @@ void WriteDiary() {
     for (const auto& p : periods) {
         test::WritePeriod(2026, p.month, p.day, p.days);
     }
-    auto store = [](int d, const std::function<void(CVelmoraMFCDoc&)>& fill) {
-        CVelmoraMFCDoc day;
-        day.OpenDay(2026, 11, d);
-        fill(day);
-        ASSERT_EQ(day.SaveDay(), SaveDayResult::Saved);
-    };
-    store(13, [](CVelmoraMFCDoc& day) {
+    test::SaveDay(2026, 11, 13, [](CVelmoraMFCDoc& day) {
         day.m_cramps = true;
         day.m_ache = true;
         day.m_acheKind = u"Головная";
         day.m_note = u"Ibuprofen 200 mg twice";
     });
-    store(20, [](CVelmoraMFCDoc& day) {
+    test::SaveDay(2026, 11, 20, [](CVelmoraMFCDoc& day) {
         day.m_temperature = 36.45;
         day.m_weight = 61.5;
     });
-    store(21, [](CVelmoraMFCDoc& day) { day.m_temperature = 36.5; });
-    store(28, [](CVelmoraMFCDoc& day) { day.m_temperature = 36.85; });
-    store(25, [](CVelmoraMFCDoc& day) {
+    test::SaveDay(2026, 11, 21, [](CVelmoraMFCDoc& day) { day.m_temperature = 36.5; });
+    test::SaveDay(2026, 11, 28, [](CVelmoraMFCDoc& day) { day.m_temperature = 36.85; });
+    test::SaveDay(2026, 11, 25, [](CVelmoraMFCDoc& day) {
         day.m_diaryType[0] = 5;
         day.m_diaryText[0] = u"Ultrasound";
     });
@@ -169,6 +163,9 @@ TEST_F(DoctorReportTest, PaperFollowsTheLocaleAndTheFileIsPrivate) {
     EXPECT_EQ(QDir(QString::fromStdString(home->Root()))
                   .entryList({QStringLiteral("letter*")}, QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("letter.pdf")});
+    test::WritePeriod(2026, 11, 12, 5);  // one bleeding: a running cycle and no complete one
+    ASSERT_EQ(CDoctorReport::Read(6).WritePdf(pdf, QPageSize(QPageSize::A4), error), 1);
+    EXPECT_TRUE(PdfText(pdf).contains(QLatin1String("not complete yet")));
     // A folder that is not there: the error names the file, and nothing is written.
     const QString nowhere = Pdf("missing/report.pdf");
     EXPECT_EQ(CDoctorReport::Read(6).WritePdf(nowhere, QPageSize(QPageSize::A4), error), 0);

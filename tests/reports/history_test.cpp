@@ -41,7 +41,7 @@ protected:
     }
     // A day with everything a history must leave alone.
     static void RichDay(int y, int m, int d, double celsius, double kilograms) {
-        Store(y, m, d, [&](CVelmoraMFCDoc& day) {
+        test::SaveDay(y, m, d, [&](CVelmoraMFCDoc& day) {
             day.m_temperature = celsius;
             day.m_weight = kilograms;
             day.m_fluid = 2;

@@ -26,7 +26,7 @@ protected:
         int minute;
     };
     static void AlarmDay(int y, int m, int d, std::initializer_list<Alarm> alarms) {
-        Store(y, m, d, [&](CVelmoraMFCDoc& day) {
+        test::SaveDay(y, m, d, [&](CVelmoraMFCDoc& day) {
             day.m_alarm = true;
             day.m_temperature = 36.7;
             for (const Alarm& a : alarms) {

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "gfx/graphicbuffer.h"
-#include "platform/calendar.h"
 #include "platform/objectstore.h"
 #include "tests/support/helprecorder.h"
 #include "tests/support/screenstoretest.h"
@@ -20,18 +19,6 @@
 #include "ui/kit/reporttable.h"
 
 namespace velmora::test {
-
-// A bleeding of `days` days from year-month-day with this flow, saved day by day.
-inline void WritePeriod(int year, int month, int day, int days, int fluid = 2) {
-    const long long first = DayNumber(year, month, day);
-    for (int k = 0; k < days; ++k) {
-        const CivilDate d = CivilFromDays(first + k);
-        CVelmoraMFCDoc doc;
-        doc.OpenDay(static_cast<int>(d.year), static_cast<int>(d.month), static_cast<int>(d.day));
-        doc.m_fluid = static_cast<int16_t>(fluid);
-        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    }
-}
 
 // A list's rows: a row's texts one space apart, rows apart by "; ".
 inline QString RowsOf(const CReportTable& table) {
@@ -50,13 +37,13 @@ protected:
         Clock::Pin(CTime(year, month, day, 10, 30, 0));
     }
     static void Temperature(int y, int m, int d, double celsius) {
-        Store(y, m, d, [celsius](CVelmoraMFCDoc& day) { day.m_temperature = celsius; });
+        SaveDay(y, m, d, [celsius](CVelmoraMFCDoc& day) { day.m_temperature = celsius; });
     }
     static void Weight(int y, int m, int d, double kilograms) {
-        Store(y, m, d, [kilograms](CVelmoraMFCDoc& day) { day.m_weight = kilograms; });
+        SaveDay(y, m, d, [kilograms](CVelmoraMFCDoc& day) { day.m_weight = kilograms; });
     }
     static void Fluid(int y, int m, int d, int fluid) {
-        Store(y, m, d, [fluid](CVelmoraMFCDoc& day) { day.m_fluid = static_cast<int16_t>(fluid); });
+        SaveDay(y, m, d, [=](CVelmoraMFCDoc& day) { day.m_fluid = static_cast<int16_t>(fluid); });
     }
     static void Period(int year, int month, int day, int days, int fluid = 2) {
         WritePeriod(year, month, day, days, fluid);

@@ -45,6 +45,7 @@ TEST(SettingsTest, ValuesOutsideTheirListsReadAsDefaultsAndFlagsAreOnForAnyNonZe
     for (auto [entry, value] : bad) {
         p.WriteProfileString("Velmora", entry, value);
     }
+    p.WriteProfileString("Velmora", "PasswordWaitUntil", "1e3");  // not seconds: none
     VelmoraSettings s;
     s.PasswordHash = "x";
     bool sounds = false;
@@ -58,11 +59,12 @@ TEST(SettingsTest, ValuesOutsideTheirListsReadAsDefaultsAndFlagsAreOnForAnyNonZe
     p.WriteProfileInt("Velmora", "CycleLength", 35);
     p.WriteProfileInt("Velmora", "Skin", 0);
     p.WriteProfileString("Velmora", "MyDiaryType", "not a number");
+    p.WriteProfileString("Velmora", "PasswordWaitUntil", "1700000000");
     sounds = false;
     LoadSettings(p, s, sounds);
     EXPECT_EQ(std::tuple(s.MenstrualDays, s.CycleLength, s.Skin, s.MyDiaryType,
-                         s.DaylightSavingTime, sounds),
-              std::tuple(3, 35, 0, 0, true, true));
+                         s.DaylightSavingTime, sounds, s.PasswordWaitUntil),
+              std::tuple(3, 35, 0, 0, true, true, 1700000000));
     SaveSettings(p, s, sounds);
     EXPECT_EQ(p.Raw("Velmora", "DaylightSavingTime"), "1");
     EXPECT_EQ(p.Raw("Velmora", "Sounds"), "1");

@@ -18,6 +18,7 @@
 #include "res/programresources.h"
 #include "store/settings.h"
 #include "store/velmoradoc.h"
+#include "tests/support/saveday.h"
 #include "tests/support/screentest.h"
 #include "tests/support/testenv.h"
 #include "ui/kit/modal.h"
@@ -38,13 +39,6 @@ protected:
         AppSettings = VelmoraSettings();
     }
 
-    // Stores a day as the screens do.
-    static void Store(int y, int m, int d, const std::function<void(CVelmoraMFCDoc&)>& fill) {
-        CVelmoraMFCDoc day;
-        day.OpenDay(y, m, d);
-        fill(day);
-        ASSERT_EQ(day.SaveDay(), SaveDayResult::Saved);
-    }
     // The stored day (null when it has no record), read by a document of its own.
     static std::unique_ptr<CVelmoraMFCDoc> Stored(int y, int m, int d) {
         auto day = std::make_unique<CVelmoraMFCDoc>();

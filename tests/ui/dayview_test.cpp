@@ -26,6 +26,7 @@ protected:
 TEST_F(DayViewTest, AFullDayEnteredIsStoredShownAgainAndCleared) {
     const int result = DayView(2026, 11, 20, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         EXPECT_FALSE(List(s, kDayViewAcheKindId)->isEnabled());
+        EXPECT_EQ(List(s, kDayViewCelsiusId)->itemText(0), "Нет");
         for (int id : {kDayViewSportId, kDayViewSexId, kDayViewBloatingId, kDayViewDoctorId,
                        kDayViewAcheId, kDayViewProtectionId, kDayViewPmsId, kDayViewCrampsId}) {
             Box(s, id)->click();
@@ -133,7 +134,7 @@ TEST_F(DayViewTest, AValueTypedIsStoredInKilogramsAndCelsiusOrRefusedWithTheInpu
         SCOPED_TRACE(c.input.toStdString() + (c.units ? " metric" : " English"));
         AppSettings.UnitsFormat = c.units;
         const QString date = QString::asprintf("%02d.11.2026", ++d);
-        Store(2026, 11, d, [](CVelmoraMFCDoc& day) {
+        test::SaveDay(2026, 11, d, [](CVelmoraMFCDoc& day) {
             day.m_weight = 150;
             day.m_temperature = 36.62;
         });
@@ -297,7 +298,7 @@ TEST_F(DayViewTest, AlarmSetupKeepsFourAlarmsOfOneTypeAndClosingActsAsOK) {
 
 TEST_F(DayViewTest, AFailedStoreKeepsTheDayOnShowWithItsInput) {
     test::FaultVfs vfs;
-    Store(2026, 5, 5, [](CVelmoraMFCDoc& d) { d.m_weight = 60; });
+    test::SaveDay(2026, 5, 5, [](CVelmoraMFCDoc& d) { d.m_weight = 60; });
     DayView(2026, 5, 5, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         Edit(s, kDayViewWeightId)->setText("61");
         vfs.FailWrites(SQLITE_FULL);

@@ -43,7 +43,7 @@ protected:
     // Stores a day's four diary slots.
     static void Notes(int y, int m, int d, std::array<int16_t, 4> types,
                       std::array<CString, 4> texts) {
-        Store(y, m, d, [&](CVelmoraMFCDoc& day) {
+        test::SaveDay(y, m, d, [&](CVelmoraMFCDoc& day) {
             day.m_diaryType = types;
             day.m_diaryText = texts;
         });
@@ -53,11 +53,11 @@ protected:
         Notes(2026, 11, 2, {1, 2, 1, 0}, {u"стрижка", u"маска", u"укладка", u""});
         Notes(2025, 5, 5, {1, 0, 0, 0}, {u"давно", u"", u"", u""});
         Notes(2026, 11, 10, {6, 1, 0, 0}, {u"разное", u"чёлка", u"", u""});
-        Store(2026, 11, 2, [](CVelmoraMFCDoc& d) {
+        test::SaveDay(2026, 11, 2, [](CVelmoraMFCDoc& d) {
             d.m_fluid = 2;
             d.m_note = u"заметка";
         });
-        Store(2026, 11, 10, [](CVelmoraMFCDoc& d) { d.m_weight = 58; });
+        test::SaveDay(2026, 11, 10, [](CVelmoraMFCDoc& d) { d.m_weight = 58; });
     }
 };
 
@@ -103,7 +103,7 @@ TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndViewOpensTheDayOnItsDia
 
 TEST_F(MyDiaryTest, DeleteRemovesTheFirstEntryOfItsKindWithItsText) {
     Notes(2026, 7, 7, {2, 1, 1, 1}, {u"одно", u"то же", u"другое", u"то же"});
-    Store(2026, 7, 7, [](CVelmoraMFCDoc& d) { d.m_temperature = 36.8; });
+    test::SaveDay(2026, 7, 7, [](CVelmoraMFCDoc& d) { d.m_temperature = 36.8; });
     AppSettings.MyDiaryType = 0;
     MyDiary([&](CMyDiaryDlg& s) {
         // Nothing chosen: asked first, then told to choose.
@@ -170,8 +170,8 @@ TEST_F(MyDiaryTest, DeleteAllClearsOneKindKeepsEverythingElseAndStopsAtAFailedRe
 // fills the first free slot of its day, or makes the day's record, and a fifth is refused.
 TEST_F(MyDiaryTest, AddNoteFillsTheFirstFreeSlotAndRefusesAFifth) {
     Notes(2026, 10, 1, {3, 0, 5, 0}, {u"ногти", u"", u"врач", u""});
-    Store(2026, 10, 1, [](CVelmoraMFCDoc& d) { d.m_sex = true; });
-    Store(2026, 4, 4, [](CVelmoraMFCDoc& d) { d.m_note = u"день"; });
+    test::SaveDay(2026, 10, 1, [](CVelmoraMFCDoc& d) { d.m_sex = true; });
+    test::SaveDay(2026, 4, 4, [](CVelmoraMFCDoc& d) { d.m_note = u"день"; });
     AppSettings.MyDiaryType = 3;  // "Фитнес"
     MyDiary([&](CMyDiaryDlg& s) {
         QueueModalHook([](QDialog& note) {

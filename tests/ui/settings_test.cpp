@@ -164,12 +164,8 @@ TEST_F(SettingsTest, ListsHoldTheirItemsInStoredOrderAndOkTakesEveryChoice) {
 // Cancel takes nothing; closing the window acts as OK, and the calendar predicts and draws
 // with the new values at once.
 TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowTakesAllAtOnce) {
-    for (int d = 1; d <= 5; ++d) {  // one period: the next is predicted a cycle length on
-        CVelmoraMFCDoc doc;
-        doc.OpenDay(2026, 11, d);
-        doc.m_fluid = 2;
-        ASSERT_EQ(doc.SaveDay(), SaveDayResult::Saved);
-    }
+    test::WritePeriod(2026, 11, 1, 5);  // one period: the next is predicted a cycle length on
+    profile->WriteProfileInt("Velmora", "DaylightSavingTime", 1);
     Start();
     SelectMonth(11, 2026);
     View().Reload();
@@ -189,7 +185,8 @@ TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowTakesAllAtOnce) {
         Control<QComboBox>(&d, kSettingsWeekStartsId)->setCurrentIndex(0);
         d.close();
     });
-    EXPECT_EQ(AppSettings.CycleLength, 30);
+    EXPECT_EQ(std::pair(AppSettings.CycleLength, AppSettings.DaylightSavingTime),
+              std::pair(30, true));
     EXPECT_NE(GetFlowClass(View().Marks()[28]), 7);
     const LocalTime next = TheCycleInfo.m_start[1].Local();  // 1 December with 30 days
     EXPECT_EQ(std::make_pair(next.month, next.day), std::make_pair(12, 1));
