@@ -269,7 +269,7 @@ TEST_F(DiaryFileTest, NoDiaryYetReadersMakeNoneAndTheFirstSaveDoes) {
     EXPECT_EQ(boxes.Count(), 0u) << boxes.Texts()[0];
     EXPECT_EQ(TryToEnterDays(), 0);
     EXPECT_TRUE(test::FileExists(DataPaths::StoreFile()));
-    auto today = Stored(2026, 12, 6);
+    auto today = test::Stored(2026, 12, 6);
     ASSERT_NE(today, nullptr);
     EXPECT_EQ(today->m_weight, 64.0);
     EXPECT_EQ(today->m_diaryText[0], u"новая");
@@ -359,8 +359,8 @@ TEST_P(UnwritableDiaryTest, TheDiaryShowsEverySaveIsRefusedAndNoByteChanges) {
     scheduler->calls.clear();
     Start();
     EXPECT_EQ(TryToEnterDays(), 0);
-    EXPECT_EQ(Stored(2026, 12, 6)->m_weight, 64.0);
-    EXPECT_EQ(Stored(2026, 11, 16)->m_fluid, 3);
+    EXPECT_EQ(test::Stored(2026, 12, 6)->m_weight, 64.0);
+    EXPECT_EQ(test::Stored(2026, 11, 16)->m_fluid, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, UnwritableDiaryTest,

@@ -148,15 +148,6 @@ protected:
             s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
         });
     }
-
-    // The stored day, read by a document of its own (null when it has no record).
-    static std::unique_ptr<CVelmoraMFCDoc> Stored(int y, int m, int d) {
-        auto day = std::make_unique<CVelmoraMFCDoc>();
-        if (!day->OpenDay(y, m, d)) {
-            return nullptr;
-        }
-        return day;
-    }
 };
 
 }  // namespace velmora::test

@@ -53,11 +53,11 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
         }
     });
     for (int d = 16; d <= 20; ++d) {
-        EXPECT_EQ(Stored(2026, 11, d)->m_fluid, 2) << d;
+        EXPECT_EQ(test::Stored(2026, 11, d)->m_fluid, 2) << d;
     }
-    EXPECT_EQ(Stored(2026, 11, 16)->m_temperature, 36.6);
-    EXPECT_EQ(Stored(2026, 11, 17)->m_weight, 62.5);
-    EXPECT_EQ(Stored(2026, 11, 21), nullptr);
+    EXPECT_EQ(test::Stored(2026, 11, 16)->m_temperature, 36.6);
+    EXPECT_EQ(test::Stored(2026, 11, 17)->m_weight, 62.5);
+    EXPECT_EQ(test::Stored(2026, 11, 21), nullptr);
 
     Step("a temperature and a weight on 4 December, an alarm on the 8th");
     StepTo(12, 2026);
@@ -77,7 +77,7 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
         EXPECT_TRUE(Control<QCheckBox>(&s, kDayViewAlarmId)->isChecked());
         s.CommandBar()->ToolButton(kCmdDayViewSave)->click();
     });
-    auto alarmDay = Stored(2026, 12, 8);
+    auto alarmDay = test::Stored(2026, 12, 8);
     ASSERT_NE(alarmDay, nullptr);
     EXPECT_TRUE(alarmDay->m_alarm);
     EXPECT_EQ(alarmDay->m_alarmType, (std::array<uint16_t, 4>{0, 7, 0, 0}));
@@ -109,9 +109,9 @@ TEST_F(JourneyTest, FromAnEmptyDiaryThroughEveryScreenToARestartBehindThePasswor
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].buttons, MbButtons::YesNo);
     boxes.Clear();
-    EXPECT_EQ(Stored(2026, 11, 16)->m_temperature, 0.0);
-    EXPECT_EQ(Stored(2026, 11, 16)->m_fluid, 2);
-    EXPECT_EQ(Stored(2026, 12, 4)->m_temperature, 36.9);
+    EXPECT_EQ(test::Stored(2026, 11, 16)->m_temperature, 0.0);
+    EXPECT_EQ(test::Stored(2026, 11, 16)->m_fluid, 2);
+    EXPECT_EQ(test::Stored(2026, 12, 4)->m_temperature, 36.9);
 
     Step("a password set on its screen");
     OpenFromMenu(kCmdPassword, "Пароль", "Пароль", [](QDialog& d) {

@@ -27,11 +27,6 @@ protected:
         EXPECT_TRUE(ExportDiary(format, out, error)) << error.Text();
         return out;
     }
-    // A new, empty diary in folders of its own.
-    void EmptyDiary() {
-        home.reset();
-        home = std::make_unique<test::TempHome>();
-    }
     static bool Apply(const ImportPlan& plan, ImportMode mode, int* written = nullptr) {
         ExchangeError error;
         const bool ok = ApplyImport(plan, mode, nullptr, error, written);
@@ -132,7 +127,7 @@ TEST_F(ExchangeTest, EveryFieldComesBackByteForByteThroughBothFormats) {
 
     for (const std::string* file : {&csv, &json}) {
         SCOPED_TRACE(file == &csv ? "CSV" : "JSON");
-        EmptyDiary();
+        FreshDiary();
         const ImportPlan plan = PlanImport(*file);
         ASSERT_TRUE(plan.problems.empty()) << plan.problems[0].reason.Text();
         EXPECT_EQ(plan.newDays, 12);
@@ -306,7 +301,7 @@ TEST_F(ExchangeTest, MergeFillsGapsAndReplaceTakesTheFileForEveryKindOfDay) {
     };
     for (const auto& [mode, want] : after) {
         SCOPED_TRACE(mode == ImportMode::Merge ? "merge" : "replace");
-        EmptyDiary();
+        FreshDiary();
         for (const auto& [d, day] : stored) {
             test::SaveDay(2021, 5, d, [&](CVelmoraMFCDoc& doc) {
                 std::tie(doc.m_fluid, doc.m_weight, doc.m_note) = day;

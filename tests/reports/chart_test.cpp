@@ -57,6 +57,11 @@ TEST_F(MeasureChartTest, TemperatureBarsAndLineStandAtTheirDaysAndValues) {
     EXPECT_FALSE(chart.ShownEmpty());
     test::ExpectMatchesReference(chart.Screen().WindowSurface(),
                                  "reports/data/temperature-january.png");
+    AppSettings.UnitsFormat = 0;  // Fahrenheit: tenths, and the Day View's half steps
+    EXPECT_EQ(CTemperatureChartDlg(&frame, 2026, 1).ScaleLabels(),
+              QStringList({"100.40", "100.20", "100.00", "99.90", "99.70", "99.50", "99.30",
+                           "99.10",  "99.00",  "98.80",  "98.60", "98.40", "98.20", "98.10",
+                           "97.90",  "97.70",  "97.50",  "97.35", "97.20", "97.00"}));
 }
 
 // Bars in whole kilograms seven pixels apart; day 31 stands by the arrow. Below 40 kg a bar

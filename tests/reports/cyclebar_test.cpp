@@ -83,7 +83,7 @@ TEST_F(CycleBarTest, LabelsAndCellsStandByTheDaysTheyName) {
         Today(c.today[0], c.today[1], c.today[2]);
         for (const auto& b : c.bleedings) {
             if (b[0] != 0) {
-                Period(b[0], b[1], b[2], 5);
+                test::WritePeriod(b[0], b[1], b[2], 5);
             }
         }
         CCycleBar bar(&frame);
@@ -108,7 +108,7 @@ TEST_F(CycleBarTest, NextAndPreviousVisitEveryCycleInOrderAcrossTheYears) {
                              {2025, 12, 13}, {2026, 1, 10}, {2026, 2, 7},
                              {2026, 3, 7},   {2026, 4, 4},  {2026, 5, 2}};
     for (size_t k = 0; k < 6; ++k) {
-        Period(visits[k][0], visits[k][1], visits[k][2], 4);
+        test::WritePeriod(visits[k][0], visits[k][1], visits[k][2], 4);
     }
     CCycleBar bar(&frame);
     bar.SetStart(2025, 9, 1);
@@ -138,9 +138,9 @@ TEST_F(CycleBarTest, NextAndPreviousVisitEveryCycleInOrderAcrossTheYears) {
 
 TEST_F(CycleBarTest, ACycleShorterThanHalfTheCycleLengthIsAbnormal) {
     Today(2026, 6, 15);
-    Period(2026, 3, 2, 3);
-    Period(2026, 3, 15, 3);  // 13 days after the first
-    Period(2026, 3, 29, 3);  // 14 days after the second
+    test::WritePeriod(2026, 3, 2, 3);
+    test::WritePeriod(2026, 3, 15, 3);  // 13 days after the first
+    test::WritePeriod(2026, 3, 29, 3);  // 14 days after the second
     CCycleBar bar(&frame);
     bar.SetStart(2026, 3, 1);
     EXPECT_EQ(LabelsOf(bar), (Labels{{1, Start(2026, 3, 2)},
@@ -165,7 +165,7 @@ TEST_F(CycleBarTest, WithoutABleedingAheadThereIsNotEnoughInformation) {
         EXPECT_FALSE(test::FileExists(DataPaths::StoreFile()));  // looking makes no diary
     }
     // An old bleeding, too far back for any prediction, with no other within forty days.
-    Period(2025, 2, 25, 4);
+    test::WritePeriod(2025, 2, 25, 4);
     CCycleBar bar(&frame);
     bar.SetStart(2025, 1, 1);  // 55 days before it
     EXPECT_EQ(LabelsOf(bar), none);

@@ -28,15 +28,15 @@ protected:
     static void PeriodAgo(int back, int days) {
         LocalTime first;
         DaysAgo(back, &first);
-        Period(first.year, first.month, first.day, days);
+        test::WritePeriod(first.year, first.month, first.day, days);
     }
 };
 
 TEST_F(CycleHistoryTest, ListsEveryCycleOldestFirstWithItsOvulationLengthAndTheAverage) {
     Today(2026, 12, 6);
-    Period(2026, 10, 26, 4);  // written first, listed last
-    Period(2026, 9, 1, 5);
-    Period(2026, 9, 28, 5);
+    test::WritePeriod(2026, 10, 26, 4);  // written first, listed last
+    test::WritePeriod(2026, 9, 1, 5);
+    test::WritePeriod(2026, 9, 28, 5);
     CCycleHistoryDlg dialog(&frame);
     EXPECT_EQ(Rows(dialog),
               "01.09.2026 11.09.2026 27; 28.09.2026 09.10.2026 28; 26.10.2026 N/A N/A");
@@ -46,8 +46,8 @@ TEST_F(CycleHistoryTest, ListsEveryCycleOldestFirstWithItsOvulationLengthAndTheA
 
 TEST_F(CycleHistoryTest, OnePeriodHasNoLengthAndAGapSplitsABleeding) {
     Today(2026, 12, 6);
-    Period(2026, 11, 1, 2);
-    Period(2026, 11, 4, 2);  // 3 November is dry
+    test::WritePeriod(2026, 11, 1, 2);
+    test::WritePeriod(2026, 11, 4, 2);  // 3 November is dry
     // Spotting on the gap day does not join the runs; a flow does.
     const struct {
         int gap;  // the flow of 3 November
@@ -81,9 +81,9 @@ TEST_F(CycleHistoryTest, OnlyTheLast713DaysCount) {
 
 TEST_F(CycleHistoryTest, ViewOpensTheCycleBarOnTheChosenCycleWhateverTheDateSettings) {
     Today(2026, 12, 6);
-    Period(2026, 9, 1, 5);
-    Period(2026, 9, 28, 5);
-    Period(2026, 10, 26, 4);
+    test::WritePeriod(2026, 9, 1, 5);
+    test::WritePeriod(2026, 9, 28, 5);
+    test::WritePeriod(2026, 10, 26, 4);
     AppSettings.DateFormat = 1;
     AppSettings.DateSeparator = 7;  // no separator: the texts say "09282026"
     CCycleHistoryDlg dialog(&frame);

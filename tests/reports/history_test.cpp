@@ -142,6 +142,12 @@ TEST_F(HistoryTest, DeleteClearsOnlyTheValueOfTheChosenDay) {
             Command(s, kCmdHistoryDelete);
             EXPECT_EQ(boxes.Count(), 0u);
             Choose(s, "01.10.2026");
+            QueueModalHook([](QDialog& chart) {  // Chart shows the chosen day's month
+                EXPECT_EQ(dynamic_cast<CChartDlg&>(chart).ShownMonth(), 10);
+                chart.reject();
+            });
+            Command(s, kCmdHistoryChart);
+            EXPECT_EQ(PendingModalHooks(), 0);
             boxes.Script({IDNO});
             Command(s, kCmdHistoryDelete);
             EXPECT_EQ(boxes.Texts(), std::vector<std::string>{c.question});
@@ -153,7 +159,7 @@ TEST_F(HistoryTest, DeleteClearsOnlyTheValueOfTheChosenDay) {
         History(!c.temperature, [&](CMeasureHistoryDlg& s) { EXPECT_EQ(Shown(s), c.other); });
     }
     for (const int d : {1, 2}) {
-        const auto day = Stored(2026, 10, d);
+        const auto day = test::Stored(2026, 10, d);
         ASSERT_NE(day, nullptr);
         EXPECT_EQ(day->m_temperature, d == 1 ? 0.0 : 36.8);
         EXPECT_EQ(day->m_weight, d == 1 ? 0.0 : 61.0);
@@ -189,8 +195,8 @@ TEST_F(HistoryTest, ADayRemovedMeanwhileIsPassedOverAndNotWrittenAgain) {
         Command(s, kCmdHistoryDeleteAll);
         EXPECT_EQ(s.Table()->RowCount(), 0);
     });
-    EXPECT_EQ(Stored(2026, 4, 1), nullptr);
-    EXPECT_EQ(Stored(2026, 4, 2), nullptr);
+    EXPECT_EQ(test::Stored(2026, 4, 1), nullptr);
+    EXPECT_EQ(test::Stored(2026, 4, 2), nullptr);
     EXPECT_TRUE(RecordsPerDay().empty());
     EXPECT_EQ(boxes.CountText("CANNOT ADD"), 0u);
 }
@@ -208,8 +214,8 @@ TEST_F(HistoryTest, AFailedRewriteIsToldAndTheNextDayIsStillTried) {
     });
     EXPECT_EQ(boxes.CountText("CANNOT ADD"), 2u);
     EXPECT_EQ(boxes.CountText("CANNOT DELETE"), 0u);
-    EXPECT_EQ(Stored(2026, 7, 1)->m_temperature, 36.5);
-    EXPECT_EQ(Stored(2026, 7, 2)->m_temperature, 36.6);
+    EXPECT_EQ(test::Stored(2026, 7, 1)->m_temperature, 36.5);
+    EXPECT_EQ(test::Stored(2026, 7, 2)->m_temperature, 36.6);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST_F(AlarmHistoryTest, DeleteKeepsTheDaysOtherAlarmAndTheLastOneClearsTheFlag)
         Command(s, kCmdAlarmHistoryDelete);
         EXPECT_EQ(Shown(s), "05.05.2026 Concert 19:30");
     });
-    auto day = Stored(2026, 5, 5);
+    auto day = test::Stored(2026, 5, 5);
     ASSERT_NE(day, nullptr);
     EXPECT_TRUE(day->m_alarm);
     EXPECT_EQ(day->m_alarmType, (std::array<uint16_t, 4>{0, 0, 6, 0}));
@@ -75,7 +75,7 @@ TEST_F(AlarmHistoryTest, DeleteKeepsTheDaysOtherAlarmAndTheLastOneClearsTheFlag)
         Command(s, kCmdAlarmHistoryDelete);
         EXPECT_EQ(s.Table()->RowCount(), 0);
     });
-    day = Stored(2026, 5, 5);
+    day = test::Stored(2026, 5, 5);
     ASSERT_NE(day, nullptr);
     EXPECT_FALSE(day->m_alarm);
     EXPECT_EQ(day->m_alarmType, (std::array<uint16_t, 4>{}));
@@ -99,7 +99,7 @@ TEST_F(AlarmHistoryTest, DeleteAllClearsEveryAlarmAndAnEmptyListAsksNothing) {
     });
     EXPECT_EQ(boxes.CountText("Do you really want to delete all alarms?"), 2u);
     for (const int d : {2, 3}) {
-        const auto day = Stored(2026, 2, d);
+        const auto day = test::Stored(2026, 2, d);
         ASSERT_NE(day, nullptr);
         EXPECT_FALSE(day->m_alarm);
         EXPECT_EQ(day->m_alarmType, (std::array<uint16_t, 4>{}));
@@ -121,7 +121,7 @@ TEST_F(AlarmHistoryTest, ViewStoresWhatTheAlarmSetupLeaves) {
         Command(s, kCmdAlarmHistoryView);
         EXPECT_EQ(Shown(s), "08.08.2026 Party 09:00");
     });
-    auto day = Stored(2026, 8, 8);
+    auto day = test::Stored(2026, 8, 8);
     ASSERT_NE(day, nullptr);
     EXPECT_TRUE(day->m_alarm);
     EXPECT_EQ(day->m_alarmType, (std::array<uint16_t, 4>{0, 5, 0, 0}));
@@ -137,7 +137,7 @@ TEST_F(AlarmHistoryTest, ViewStoresWhatTheAlarmSetupLeaves) {
         Command(s, kCmdAlarmHistoryView);
         EXPECT_EQ(s.Table()->RowCount(), 0);
     });
-    day = Stored(2026, 8, 8);
+    day = test::Stored(2026, 8, 8);
     ASSERT_NE(day, nullptr);
     EXPECT_FALSE(day->m_alarm);
     EXPECT_EQ(day->m_temperature, 36.7);

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "gfx/graphicbuffer.h"
-#include "platform/objectstore.h"
 #include "tests/support/helprecorder.h"
 #include "tests/support/screenstoretest.h"
 #include "ui/kit/modal.h"
@@ -44,15 +43,6 @@ protected:
     }
     static void Fluid(int y, int m, int d, int fluid) {
         SaveDay(y, m, d, [=](CVelmoraMFCDoc& day) { day.m_fluid = static_cast<int16_t>(fluid); });
-    }
-    static void Period(int year, int month, int day, int days, int fluid = 2) {
-        WritePeriod(year, month, day, days, fluid);
-    }
-    // An empty diary in a new home, for the next case of a table.
-    void FreshDiary() {
-        home.reset();
-        home = std::make_unique<TempHome>();
-        ObjectStore::ResetReportsForTesting();
     }
     // A label's text as the screens word it: "Start Menstruation (Nov, 26 2026)".
     static std::string Dated(const std::string& what, int year, int month, int day) {

@@ -114,10 +114,10 @@ TEST_F(YearViewTest, MonthsAreLaidOutByWeekdayForBothWeekStarts) {
 
 TEST_F(YearViewTest, FertileDaysBeginSeventeenDaysBeforeEachPeriodAcrossFebruary) {
     Today(2026, 12, 6);  // all far back: no prediction reaches these years
-    Period(2025, 3, 1, 5);
-    Period(2024, 3, 1, 5);
-    Period(2023, 3, 16, 5);
-    Period(2020, 2, 29, 3);
+    test::WritePeriod(2025, 3, 1, 5);
+    test::WritePeriod(2024, 3, 1, 5);
+    test::WritePeriod(2023, 3, 16, 5);
+    test::WritePeriod(2020, 2, 29, 3);
     CYearViewDlg dialog;
     auto expectFertile = [&](int year, int fromMonth, int fromDay, int days) {
         SelectYear(dialog, year);
@@ -147,8 +147,8 @@ TEST_F(YearViewTest, FertileDaysBeginSeventeenDaysBeforeEachPeriodAcrossFebruary
 TEST_F(YearViewTest, PredictedPeriodsRunOverMonthAndYearEnds) {
     AppSettings.MenstrualDays = 3;
     Today(2026, 4, 20);
-    Period(2026, 3, 5, 2);
-    Period(2026, 4, 2, 2);
+    test::WritePeriod(2026, 3, 5, 2);
+    test::WritePeriod(2026, 4, 2, 2);
     {
         CYearViewDlg dialog;
         test::ExpectMatchesReference(dialog.Screen().WindowSurface(),
@@ -156,8 +156,8 @@ TEST_F(YearViewTest, PredictedPeriodsRunOverMonthAndYearEnds) {
     }
     AppSettings.MenstrualDays = 5;
     Today(2026, 12, 20);
-    Period(2026, 11, 10, 5);
-    Period(2026, 12, 8, 5);
+    test::WritePeriod(2026, 11, 10, 5);
+    test::WritePeriod(2026, 12, 8, 5);
     CYearViewDlg dialog;
     dialog.CommandBar()->Trigger(kCmdYearViewSecondHalf);
     test::ExpectMatchesReference(dialog.Screen().WindowSurface(),

@@ -128,11 +128,13 @@ TEST_F(CeDatabaseTest, WalkWriteOverwriteCountAndDelete) {
         EXPECT_TRUE(db.WriteNewRecord(Ints({i * 11, i})));
     }
     EXPECT_EQ(db.GetCount(), 4u);
-    ASSERT_TRUE(db.SeekFirst() && db.SeekNext() && db.SeekNext());
+    ASSERT_TRUE(db.Find(33));  // by the first value
     CCeDbPropArray a;
     ASSERT_TRUE(db.ReadCurrRecord(a));
     EXPECT_EQ(a[1].IntValue(), 3);
     EXPECT_TRUE(db.WriteCurrRecord(Ints({330, 30})));
+    EXPECT_FALSE(db.Find(33));
+    ASSERT_TRUE(db.Find(330));
     EXPECT_TRUE(db.DeleteCurrRecord());
     std::vector<int> seen;
     for (bool more = db.SeekFirst(); more; more = db.SeekNext()) {

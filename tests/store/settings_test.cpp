@@ -30,6 +30,11 @@ TEST(SettingsTest, EveryValueIsWrittenInOrderAndReadsBack) {
     LoadSettings(p, back, sounds);
     EXPECT_EQ(back, s);
     EXPECT_FALSE(sounds);
+    EXPECT_EQ(ReportDateText(CTime(2004, 3, 5, 12, 0, 0), 1, 2), "03-05-2004");
+    AppSettings = s;  // the Settings screen starts from a copy of every value
+    FillSettingsCopy();
+    EXPECT_EQ(std::pair(TheSettingsCopy.DateSeparator, TheSettingsCopy.Zoom), std::pair(2, 3));
+    AppSettings = VelmoraSettings();
 }
 
 // Values outside their lists read as the defaults, bounds are kept, and a flag is on for any

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <functional>
+#include <memory>
 
 #include "platform/calendar.h"
 #include "store/velmoradoc.h"
@@ -15,6 +16,12 @@ inline void SaveDay(int y, int m, int d, const std::function<void(CVelmoraMFCDoc
     day.OpenDay(y, m, d);
     fill(day);
     ASSERT_EQ(day.SaveDay(), SaveDayResult::Saved);
+}
+
+// The stored day, read by a document of its own (null when it has no record).
+inline std::unique_ptr<CVelmoraMFCDoc> Stored(int y, int m, int d) {
+    auto day = std::make_unique<CVelmoraMFCDoc>();
+    return day->OpenDay(y, m, d) ? std::move(day) : nullptr;
 }
 
 // Saves an alarm of `type` in `slot` of day y-m-d, at hour:minute of that day.

@@ -39,14 +39,6 @@ protected:
         AppSettings = VelmoraSettings();
     }
 
-    // The stored day (null when it has no record), read by a document of its own.
-    static std::unique_ptr<CVelmoraMFCDoc> Stored(int y, int m, int d) {
-        auto day = std::make_unique<CVelmoraMFCDoc>();
-        if (!day->OpenDay(y, m, d)) {
-            return nullptr;
-        }
-        return day;
-    }
     // How many records each day has; every record's date must be its day at 12:00.
     static std::map<Day, int> RecordsPerDay() {
         std::map<Day, int> days;

@@ -65,6 +65,12 @@ StoreTest::~StoreTest() {
     ObjectStore::ResetReportsForTesting();
 }
 
+void StoreTest::FreshDiary() {
+    home.reset();  // its folders go first
+    home = std::make_unique<TempHome>();
+    ObjectStore::ResetReportsForTesting();
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;

@@ -45,6 +45,8 @@ class StoreTest : public ::testing::Test {
 protected:
     StoreTest();
     ~StoreTest() override;
+    // An empty diary in new folders of its own, for the next case of a table.
+    void FreshDiary();
 
     std::unique_ptr<TempHome> home;
     MessageBoxRecorder boxes;

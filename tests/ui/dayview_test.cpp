@@ -47,7 +47,7 @@ TEST_F(DayViewTest, AFullDayEnteredIsStoredShownAgainAndCleared) {
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(leftOpen);
     EXPECT_EQ(boxes.Count(), 0u);
-    auto day = Stored(2026, 11, 20);
+    auto day = test::Stored(2026, 11, 20);
     ASSERT_NE(day, nullptr);
     EXPECT_TRUE(day->m_sport && day->m_sex && day->m_bloating && day->m_doctor && day->m_ache &&
                 day->m_protection && day->m_pms && day->m_cramps && !day->m_alarm);
@@ -77,7 +77,7 @@ TEST_F(DayViewTest, AFullDayEnteredIsStoredShownAgainAndCleared) {
         EXPECT_FALSE(List(s, kDayViewAcheKindId)->isEnabled());
         Command(s, kCmdDayViewSave);
     });
-    day = Stored(2026, 11, 20);
+    day = test::Stored(2026, 11, 20);
     EXPECT_FALSE(day->m_sport || day->m_ache);
     EXPECT_EQ(day->m_sportKind + u"|" + day->m_acheKind, u"Sport|Ache");
 
@@ -92,7 +92,7 @@ TEST_F(DayViewTest, AFullDayEnteredIsStoredShownAgainAndCleared) {
     });
     EXPECT_FALSE(leftOpen);
     EXPECT_EQ(frame.title, "Temperature History");
-    EXPECT_EQ(Stored(2026, 11, 20)->m_fluid, 2);
+    EXPECT_EQ(test::Stored(2026, 11, 20)->m_fluid, 2);
     EXPECT_EQ(RecordsPerDay(), (std::map<Day, int>{{{2026, 11, 20}, 1}}));
 }
 
@@ -165,7 +165,7 @@ TEST_F(DayViewTest, AValueTypedIsStoredInKilogramsAndCelsiusOrRefusedWithTheInpu
         EXPECT_EQ(leftOpen, c.refusal != nullptr);
         EXPECT_EQ(boxes.Texts(),
                   std::vector<std::string>(c.refusal ? 3 : 0, c.refusal ? c.refusal : ""));
-        auto day = Stored(2026, 11, d);
+        auto day = test::Stored(2026, 11, d);
         ASSERT_NE(day, nullptr);
         EXPECT_NEAR(day->m_weight, c.weight, 1e-9);
         EXPECT_EQ(day->m_temperature, c.temperature);
@@ -199,14 +199,14 @@ TEST_F(DayViewTest, TheArrowsStopAtTheFirstYearWithoutStoring) {
         Press(&s, kDayViewPreviousDayId);
         EXPECT_EQ(s.DateText(), "01.01.1995");
         EXPECT_TRUE(Box(s, kDayViewSexId)->isChecked());
-        EXPECT_EQ(Stored(1995, 1, 1), nullptr);
+        EXPECT_EQ(test::Stored(1995, 1, 1), nullptr);
         Press(&s, kDayViewNextDayId);
         EXPECT_EQ(s.DateText(), "02.01.1995");
     });
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{"Data for years prior to 1995 cannot be entered"});
-    ASSERT_NE(Stored(1995, 1, 1), nullptr);
-    EXPECT_TRUE(Stored(1995, 1, 1)->m_sex);
+    ASSERT_NE(test::Stored(1995, 1, 1), nullptr);
+    EXPECT_TRUE(test::Stored(1995, 1, 1)->m_sex);
 }
 
 // The alarm box opens the alarm setup and follows what it leaves: ticked with no type chosen it
@@ -234,7 +234,7 @@ TEST_F(DayViewTest, AlarmsAreSetThroughTheAlarmSetupAndTheBoxFollowsThem) {
         Command(s, kCmdDayViewSave);
     });
     EXPECT_EQ(PendingModalHooks(), 0);
-    auto day = Stored(2026, 11, 15);
+    auto day = test::Stored(2026, 11, 15);
     ASSERT_NE(day, nullptr);
     EXPECT_TRUE(day->m_alarm);
     EXPECT_EQ(day->m_alarmType, (std::array<uint16_t, 4>{0, 7, 0, 0}));
@@ -258,13 +258,13 @@ TEST_F(DayViewTest, AlarmsAreSetThroughTheAlarmSetupAndTheBoxFollowsThem) {
         EXPECT_FALSE(Box(s, kDayViewAlarmId)->isChecked() || editAlarms->isEnabled());
         Command(s, kCmdDayViewClose);
     });
-    EXPECT_EQ(Stored(2026, 11, 15)->m_alarmType[1], 7);
+    EXPECT_EQ(test::Stored(2026, 11, 15)->m_alarmType[1], 7);
 
     DayView(2026, 11, 15, kDayViewFromCalendar, [&](CDayViewDlg& s) {
         Box(s, kDayViewAlarmId)->click();
         Command(s, kCmdDayViewSave);
     });
-    day = Stored(2026, 11, 15);
+    day = test::Stored(2026, 11, 15);
     EXPECT_FALSE(day->m_alarm);
     EXPECT_EQ(day->m_alarmType, (std::array<uint16_t, 4>{0, 0, 0, 0}));
 }
@@ -321,7 +321,7 @@ TEST_F(DayViewTest, AFailedStoreKeepsTheDayOnShowWithItsInput) {
     EXPECT_EQ(boxes.CountText("Add Record Error"), 1u);
     EXPECT_EQ(boxes.CountText("Add record Error!"), 1u);
     EXPECT_EQ(boxes.CountText("Open Database Error!"), 1u);
-    EXPECT_EQ(Stored(2026, 5, 5)->m_weight, 61.0);
+    EXPECT_EQ(test::Stored(2026, 5, 5)->m_weight, 61.0);
     EXPECT_EQ(RecordsPerDay(), (std::map<Day, int>{{{2026, 5, 5}, 1}}));
 }
 

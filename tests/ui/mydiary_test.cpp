@@ -93,7 +93,7 @@ TEST_F(MyDiaryTest, ListsOneKindNewestFirstInSlotOrderAndViewOpensTheDayOnItsDia
         EXPECT_EQ(Shown(s).value(1), "02.11.2026 короткая стрижка");
         List(s, kMyDiaryKindId)->setCurrentIndex(5);
     });
-    auto day = Stored(2026, 11, 2);
+    auto day = test::Stored(2026, 11, 2);
     EXPECT_EQ(day->m_diaryType, (std::array<int16_t, 4>{1, 0, 1, 0}));
     EXPECT_EQ(day->m_diaryText,
               (std::array<CString, 4>{u"короткая стрижка", u"", u"укладка", u""}));
@@ -122,7 +122,7 @@ TEST_F(MyDiaryTest, DeleteRemovesTheFirstEntryOfItsKindWithItsText) {
         Press(&s, kMyDiaryDeleteId);
         EXPECT_EQ(Shown(s), (QStringList{"07.07.2026 другое", "07.07.2026 то же"}));
     });
-    auto day = Stored(2026, 7, 7);
+    auto day = test::Stored(2026, 7, 7);
     ASSERT_NE(day, nullptr);
     // Of the two alike, the first slot was emptied.
     EXPECT_EQ(day->m_diaryType, (std::array<int16_t, 4>{2, 0, 1, 1}));
@@ -142,7 +142,7 @@ TEST_F(MyDiaryTest, DeleteAllClearsOneKindKeepsEverythingElseAndStopsAtAFailedRe
         Press(&s, kMyDiaryDeleteAllId);
         vfs.Heal();
         EXPECT_EQ(s.List()->RowCount(), 4);
-        EXPECT_EQ(Stored(2026, 11, 2)->m_diaryType[0], 1);
+        EXPECT_EQ(test::Stored(2026, 11, 2)->m_diaryType[0], 1);
         boxes.Script({IDNO});
         Press(&s, kMyDiaryDeleteAllId);
         EXPECT_EQ(s.List()->RowCount(), 4);
@@ -153,15 +153,15 @@ TEST_F(MyDiaryTest, DeleteAllClearsOneKindKeepsEverythingElseAndStopsAtAFailedRe
     });
     EXPECT_EQ(boxes.CountText(question), 3u);
     EXPECT_EQ(boxes.CountText("Add Record Error!"), 1u);
-    auto first = Stored(2026, 11, 2);
+    auto first = test::Stored(2026, 11, 2);
     EXPECT_EQ(first->m_diaryType, (std::array<int16_t, 4>{0, 2, 0, 0}));
     EXPECT_EQ(first->m_diaryText[0] + u"|" + first->m_diaryText[1] + u"|" + first->m_note,
               u"|маска|заметка");
     EXPECT_EQ(first->m_fluid, 2);
-    auto third = Stored(2026, 11, 10);
+    auto third = test::Stored(2026, 11, 10);
     EXPECT_EQ(third->m_diaryType, (std::array<int16_t, 4>{6, 0, 0, 0}));
     EXPECT_EQ(third->m_weight, 58.0);
-    EXPECT_EQ(Stored(2025, 5, 5)->m_diaryType[0], 0);
+    EXPECT_EQ(test::Stored(2025, 5, 5)->m_diaryType[0], 0);
     EXPECT_EQ(RecordsPerDay(),
               (std::map<Day, int>{{{2025, 5, 5}, 1}, {{2026, 11, 2}, 1}, {{2026, 11, 10}, 1}}));
 }
@@ -207,15 +207,15 @@ TEST_F(MyDiaryTest, AddNoteFillsTheFirstFreeSlotAndRefusesAFifth) {
                                  "The maximum number of notes for this day is reached. You are "
                                  "not able to enter more than 4 items for a day!"});
 
-    auto full = Stored(2026, 10, 1);
+    auto full = test::Stored(2026, 10, 1);
     EXPECT_EQ(full->m_diaryType, (std::array<int16_t, 4>{3, 4, 5, 4}));
     EXPECT_EQ(full->m_diaryText, (std::array<CString, 4>{u"ногти", u"бассейн", u"врач", u"зал"}));
     EXPECT_TRUE(full->m_sex);
-    auto made = Stored(2026, 10, 3);
+    auto made = test::Stored(2026, 10, 3);
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->m_diaryType, (std::array<int16_t, 4>{4, 0, 0, 0}));
     EXPECT_EQ(made->m_sportKind + u"|" + made->m_acheKind, u"Sport|Ache");
-    auto cut = Stored(2026, 4, 4);
+    auto cut = test::Stored(2026, 4, 4);
     EXPECT_EQ(cut->m_diaryText[0], CString(199, u'ж'));
     EXPECT_EQ(cut->m_diaryType[0], 4);
     EXPECT_EQ(RecordsPerDay().size(), 3u);

@@ -185,8 +185,7 @@ TEST_F(SettingsTest, CancelTakesNothingAndClosingTheWindowTakesAllAtOnce) {
         Control<QComboBox>(&d, kSettingsWeekStartsId)->setCurrentIndex(0);
         d.close();
     });
-    EXPECT_EQ(std::pair(AppSettings.CycleLength, AppSettings.DaylightSavingTime),
-              std::pair(30, true));
+    EXPECT_TRUE(AppSettings.CycleLength == 30 && AppSettings.DaylightSavingTime);
     EXPECT_NE(GetFlowClass(View().Marks()[28]), 7);
     const LocalTime next = TheCycleInfo.m_start[1].Local();  // 1 December with 30 days
     EXPECT_EQ(std::make_pair(next.month, next.day), std::make_pair(12, 1));
